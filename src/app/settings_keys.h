@@ -1,0 +1,27 @@
+#pragma once
+// The program's options in the settings store: every key, its default
+// and its value texts. Nothing else names a key.
+#include <string_view>
+
+namespace hv::settings {
+
+// Application and section under which every option is stored.
+inline constexpr std::string_view kApplication = "Horavista";
+inline constexpr std::string_view kOrganisation = "Quellmark";
+inline constexpr std::string_view kSection = "Horavista";
+
+inline constexpr std::string_view kHideHint = "Check1";          // check state, default 0
+inline constexpr std::string_view kKeepAwake = "Check4";         // check state, default 1
+inline constexpr std::string_view kWindowsStartup = "Windows Startup"; // "On" / "Off"
+inline constexpr std::string_view kTimeZone = "Combo1";          // list position
+inline constexpr std::string_view kClockColour = "Clock Color";  // colour, default white
+inline constexpr std::string_view kBackgroundColour = "Background Color"; // colour, default black
+
+inline constexpr std::string_view kHideHintDefault = "0";
+inline constexpr std::string_view kKeepAwakeDefault = "1";
+inline constexpr std::string_view kClockColourDefault = "16777215";
+inline constexpr std::string_view kBackgroundColourDefault = "0";
+inline constexpr std::string_view kOn = "On";
+inline constexpr std::string_view kOff = "Off";
+
+} // namespace hv::settings

@@ -1,0 +1,24 @@
+#pragma once
+// What the clock window needs of the program around it: the options
+// window's two boxes it restores, showing that window again, and its own
+// unloading.
+#include <cstdint>
+
+namespace hv {
+
+class ClockHost {
+public:
+    enum class Box { HideHint, KeepAwake };
+
+    virtual ~ClockHost() = default;
+    virtual std::int16_t optionBox(Box box) = 0;
+    // Raises "Invalid property value" for a state other than 0, 1 or 2; a
+    // changed state is stored like a click on the box.
+    virtual void setOptionBox(Box box, std::int16_t value) = 0;
+    virtual void showOptionsWindow() = 0;
+    virtual void setDontUnload(bool dontUnload) = 0;
+    // Runs the clock window's close handling, then unloads it.
+    virtual void unloadClockWindow() = 0;
+};
+
+} // namespace hv

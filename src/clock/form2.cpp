@@ -1,0 +1,172 @@
+#include "clock/form2.h"
+
+#include "app/settings_keys.h"
+#include "platform/error_report.h"
+#include "platform/runtime.h"
+
+namespace hv {
+
+namespace {
+
+const FontDesign kNumeralFont{"Arial", 12, true};
+const FontDesign kHintFont{"Arial", 9, true};
+
+} // namespace
+
+std::shared_ptr<Form2> Form2::load(Platform& platform, ClockHost& host)
+{
+    auto form = std::make_shared<Form2>(platform, host);
+    form->build();
+    form->Form_Load();
+    return form;
+}
+
+void Form2::build()
+{
+    WindowDesign design;
+    design.name = "Form2";
+    design.borderless = true;
+    design.maximized = true;
+    design.backColor = kBlack;
+    design.foreColor = kButtonText;
+    design.font = kNumeralFont;
+    view_ = p_.windows.createWindow(design, weak_from_this());
+    surface_.emplace(view_->canvas(), design.foreColor);
+
+    LabelDesign hint;
+    hint.name = "Label1";
+    hint.caption = kHint;
+    hint.rect = {120, 120, 4215, 495};
+    hint.font = kHintFont;
+    hint.foreColor = kWhite;
+    hint.backColor = kBlack;
+    hint.wordWrap = true;
+    hint_ = &view_->addLabel(hint);
+    timer1_ = &view_->addTimer({"Timer1", 1000, true, true});
+    timer2_ = &view_->addTimer({"Timer2", 59000, false, false});
+}
+
+void Form2::Form_Load()
+{
+    using Box = ClockHost::Box;
+    const auto& store = p_.settings;
+    ErrorTrap trap(p_.messageBoxes, "Form2.Form_Load");
+    trap(100, [&] { view_->setApplicationIcon(); });
+    trap(102, [&] { host_.setOptionBox(Box::HideHint, toInt16(store.get(settings::kHideHint, settings::kHideHintDefault))); });
+    trap(104, [&] { hint_->setVisible(host_.optionBox(Box::HideHint) != 1); });
+    trap(106, [&] { host_.setOptionBox(Box::KeepAwake, toInt16(store.get(settings::kKeepAwake, settings::kKeepAwakeDefault))); });
+    trap(108, [&] { timer2_->setEnabled(host_.optionBox(Box::KeepAwake) == 1); });
+    trap(110, [&] {
+        view_->setBackColor(checkedColour(toInt32(store.get(settings::kBackgroundColour, settings::kBackgroundColourDefault))));
+    });
+    trap(112, [&] { hint_->setBackColor(view_->backColor()); });
+    trap(114, [&] { hideWord_.reset(); });
+}
+
+void Form2::onResize()
+{
+    try {
+        Form_Resize();
+    } catch (const RuntimeError&) {
+        // A client area beyond the 16-bit range: frames show the background.
+        geometry_ = ClockGeometry{};
+    }
+}
+
+void Form2::Form_Resize()
+{
+    Canvas& canvas = view_->canvas();
+    surface_->cls(view_->backColor());
+    geometry_ = geometryFor(canvas.width(), canvas.height());
+    // Marks the centre until the first frame wipes it.
+    surface_->pset(geometry_.centerX, geometry_.centerY);
+}
+
+void Form2::Form_KeyDown(std::int16_t& keyCode, std::int16_t)
+{
+    ErrorTrap trap(p_.messageBoxes, "Form2.Form_KeyDown");
+    bool complete = false;
+    trap(100, [&] { complete = hideWord_.feed(keyCode); });
+    if (keyCode == vk::kEscape) {
+        trap(102, [&] { view_->hide(); });
+        trap(104, [&] { host_.unloadClockWindow(); });
+        trap(106, [&] { host_.showOptionsWindow(); });
+        return;
+    }
+    if (complete)
+        trap(108, [&] { collapseHint(); });
+    if (HideWord::isLetterOfWord(keyCode))
+        keyCode = 0;
+}
+
+void Form2::collapseHint()
+{
+    if (hint_->width() != 0 && hint_->height() != 0 && !view_->iconic()) {
+        hint_->setWidth(0);
+        hint_->setHeight(0);
+    }
+}
+
+void Form2::Form_MouseMove()
+{
+    if (view_->mousePointer() != MousePointer::Hourglass)
+        view_->setMousePointer(MousePointer::Default);
+}
+
+void Form2::Form_QueryUnload()
+{
+    host_.showOptionsWindow();
+    host_.setDontUnload(false);
+    p_.events.pumpEvents();
+    p_.events.pumpEvents();
+}
+
+void Form2::markUnloaded()
+{
+    loaded_ = false;
+    view_->close();
+}
+
+void Form2::onTimer(std::string_view timer)
+{
+    if (timer == "Timer1")
+        Timer1_Timer();
+    else
+        Timer2_Timer();
+}
+
+void Form2::Timer1_Timer()
+{
+    if (tickReportOpen_)
+        return;
+    ErrorTrap trap(p_.messageBoxes, "Form2.Timer1_Timer", &tickReportOpen_);
+    trap(100, [&] { p_.events.pumpEvents(); });
+    if (!loaded_)
+        return;
+    trap(102, [&] {
+        ClockPainter(*surface_, geometry_, p_.settings)
+            .Draw_Clock(p_.timeOfDay.secondsSinceMidnight(), mTimeZone, view_->backColor());
+    });
+    trap(104, [&] {
+        p_.events.pumpEvents();
+        p_.events.pumpEvents();
+    });
+}
+
+void Form2::Timer2_Timer()
+{
+    SystemInput& input = p_.input;
+    ErrorTrap trap(p_.messageBoxes, "Form2.Timer2_Timer");
+    auto rightShiftScanCode = [&] {
+        return static_cast<std::uint8_t>(input.mapVirtualKey(SystemInput::kVkRightShift, SystemInput::kMapVkToVsc));
+    };
+    std::uint8_t scan = 0;
+    trap(100, [&] { scan = rightShiftScanCode(); });
+    trap(102, [&] { input.keyEvent(SystemInput::kVkRightShift, scan, 0); });
+    trap(104, [&] { scan = rightShiftScanCode(); });
+    trap(106, [&] { input.keyEvent(SystemInput::kVkRightShift, scan, SystemInput::kKeyEventKeyUp); });
+    trap(108, [&] { p_.events.pumpEvents(); });
+    trap(110, [&] { input.setExecutionState(SystemInput::kEsSystemRequired); });
+}
+
+} // namespace hv

@@ -1,0 +1,94 @@
+#include "clock/frame.h"
+
+#include "app/settings_keys.h"
+#include "platform/runtime.h"
+
+#include <cmath>
+#include <string>
+
+namespace hv {
+
+namespace {
+
+constexpr double kPi = 3.141592654;
+constexpr int kTickMinutes[] = {5, 10, 20, 25, 35, 40, 50, 55};
+
+} // namespace
+
+HandAngles handAngles(double t, std::int32_t timeZone)
+{
+    double h = std::fabs(t / 3600);
+    const double m = std::fabs((t - std::trunc(h) * 3600) / 60);
+    const double s = std::fabs((t - std::trunc(h) * 3600) - std::trunc(m) * 60);
+    h += timeZone;
+    if (h >= 13)
+        h -= 12;
+    return {h * 30, m * 6, s * 6};
+}
+
+Colour ClockPainter::clockColour() const
+{
+    return toInt32(settings_.get(settings::kClockColour, settings::kClockColourDefault));
+}
+
+void ClockPainter::Draw_Clock(double t, std::int32_t timeZone, Colour background)
+{
+    const HandAngles angles = handAngles(t, timeZone);
+    surface_.cls(background);
+    // A dial with no room (a short side of 10 pixels or less) shows only
+    // its background.
+    if (g_.radius <= 0)
+        return;
+    Clock_Face(background);
+    surface_.setDrawWidth(1);
+    surface_.setFillStyle(Surface::kFillSolid);
+    const struct {
+        const PointList& shape;
+        double angle;
+    } hands[] = {{g_.hourHand, angles.hour}, {g_.minuteHand, angles.minute}, {g_.secondHand, angles.second}};
+    PointList placed;
+    for (const auto& hand : hands) {
+        surface_.setForeColor(clockColour());
+        surface_.setFillColor(clockColour());
+        Rotate_Points(placed, hand.shape, hand.angle, g_.centerX, g_.centerY);
+        surface_.polygon(placed);
+    }
+}
+
+void ClockPainter::Clock_Face(Colour background)
+{
+    surface_.setDrawWidth(3);
+    surface_.setFillStyle(Surface::kFillSolid);
+    surface_.setFillColor(background);
+    surface_.circle(g_.centerX, g_.centerY, g_.radius, clockColour());
+
+    surface_.setDrawWidth(1);
+    surface_.setFillStyle(Surface::kFillSolid);
+    surface_.setForeColor(clockColour());
+    surface_.setFillColor(clockColour());
+    surface_.circle(g_.centerX, g_.centerY, 5, clockColour());
+
+    surface_.setForeColor(clockColour());
+    for (std::int16_t n : {3, 6, 9, 12})
+        Print_Num(n);
+
+    surface_.setDrawWidth(2);
+    surface_.setForeColor(clockColour());
+    PointList placed;
+    for (int minute : kTickMinutes) {
+        Rotate_Points(placed, g_.tickMark, minute * 6, g_.centerX, g_.centerY);
+        surface_.polyline(placed);
+    }
+}
+
+void ClockPainter::Print_Num(std::int16_t n)
+{
+    const std::string s = std::to_string(n);
+    const double d = g_.radius - surface_.textWidth("00") / 1.3;
+    const double a = static_cast<std::int16_t>(180 - 30 * n) * (kPi / 180);
+    surface_.setCurrentX(g_.centerX + d * std::sin(a) - surface_.textWidth(s) / 2);
+    surface_.setCurrentY(g_.centerY + d * std::cos(a) - surface_.textHeight(s) / 2);
+    surface_.print(s);
+}
+
+} // namespace hv

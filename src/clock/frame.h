@@ -1,0 +1,40 @@
+#pragma once
+// One frame of the clock: the dial with its numerals and tick marks, and
+// the three hands for a time of day, all in the stored clock colour.
+#include "clock/geometry.h"
+#include "clock/surface.h"
+#include "platform/settings_store.h"
+
+#include <cstdint>
+
+namespace hv {
+
+struct HandAngles {
+    double hour, minute, second; // degrees clockwise from 12
+};
+
+// The hands' angles for t seconds since midnight, with whole hours of
+// timeZone added to the hour (13 or more loses 12 once).
+HandAngles handAngles(double t, std::int32_t timeZone);
+
+class ClockPainter {
+public:
+    ClockPainter(Surface& surface, const ClockGeometry& geometry, const SettingsStore& settings)
+        : surface_(surface), g_(geometry), settings_(settings) {}
+
+    // Wipes to the background, then dial and hands. An error stops the
+    // frame where it happened and passes to the caller.
+    void Draw_Clock(double t, std::int32_t timeZone, Colour background);
+    void Clock_Face(Colour background);
+    void Print_Num(std::int16_t n);
+
+private:
+    // Read afresh at every use, so a colour picked meanwhile shows at once.
+    Colour clockColour() const;
+
+    Surface& surface_;
+    const ClockGeometry& g_;
+    const SettingsStore& settings_;
+};
+
+} // namespace hv

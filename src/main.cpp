@@ -1,0 +1,41 @@
+// Horavista: the whole screen as an analog clock.
+#include "app/program.h"
+#include "platform/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool hasDisplay()
+{
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        if (const char* value = std::getenv(name); value && *value)
+            return true;
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!hasDisplay()) {
+        std::fputs("horavista: no display to show the clock on (DISPLAY is not set)\n", stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Horavista");
+    QApplication::setOrganizationName("Quellmark");
+    QApplication::setWindowIcon(QIcon(":/horavista.png"));
+    // Windows come and go with the program's own flow; it decides when to end.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    hv::qt::QtPlatform qtPlatform;
+    hv::Platform platform = qtPlatform.platform();
+    hv::Program program(platform);
+    program.start();
+    return QApplication::exec();
+}

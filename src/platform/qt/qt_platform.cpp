@@ -1,0 +1,72 @@
+#include "platform/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+
+namespace hv::qt {
+
+namespace {
+
+QMessageBox::Icon iconOf(int style)
+{
+    switch (style & 0x70) {
+    case 16: return QMessageBox::Critical;
+    case 32: return QMessageBox::Question;
+    case 48: return QMessageBox::Warning;
+    case 64: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+QString messageText(const std::string& text)
+{
+    QString qtext = QString::fromStdString(text);
+    qtext.replace("\r\n", "\n");
+    qtext.replace('\r', '\n');
+    return qtext;
+}
+
+int QtMessageBoxes::show(const std::string& text, int style, const std::string& title)
+{
+    QMessageBox box(iconOf(style), QString::fromStdString(title), messageText(text), QMessageBox::Ok);
+    box.exec();
+    return 1;
+}
+
+void QtEventPump::pumpEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void QtLifetime::quit()
+{
+    QCoreApplication::quit();
+}
+
+void QtLifetime::endNow()
+{
+    // Every option is stored the moment it changes: nothing is left to save.
+    std::fflush(nullptr);
+    std::_Exit(0);
+}
+
+double LocalTimeOfDay::secondsSinceMidnight()
+{
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const auto whole = floor<std::chrono::seconds>(now);
+    const std::time_t seconds = system_clock::to_time_t(whole);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    const double fraction = duration<double>(now - whole).count();
+    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
+}
+
+} // namespace hv::qt

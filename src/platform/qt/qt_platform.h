@@ -1,0 +1,52 @@
+#pragma once
+// The Linux front-end's platform: every port of the core, built on Qt,
+// the INI settings file, the local clock and X11.
+#include "platform/platform.h"
+#include "platform/qt/qt_settings_store.h"
+#include "platform/qt/qt_window.h"
+#include "platform/qt/x11_system_input.h"
+
+namespace hv::qt {
+
+class QtMessageBoxes : public MessageBoxes {
+public:
+    int show(const std::string& text, int style, const std::string& title) override;
+};
+
+class QtEventPump : public EventPump {
+public:
+    void pumpEvents() override;
+};
+
+class QtLifetime : public ProgramLifetime {
+public:
+    void quit() override;
+    [[noreturn]] void endNow() override;
+};
+
+class LocalTimeOfDay : public TimeOfDay {
+public:
+    double secondsSinceMidnight() override;
+};
+
+// Owns one of each; platform() hands them to the core.
+class QtPlatform {
+public:
+    Platform platform()
+    {
+        return {settings, windows, messageBoxes, events, lifetime, timeOfDay, input};
+    }
+
+    QtSettingsStore settings;
+    QtWindowFactory windows;
+    QtMessageBoxes messageBoxes;
+    QtEventPump events;
+    QtLifetime lifetime;
+    LocalTimeOfDay timeOfDay;
+    X11SystemInput input;
+};
+
+// Message-box text as Qt shows it: carriage returns become line breaks.
+QString messageText(const std::string& text);
+
+} // namespace hv::qt

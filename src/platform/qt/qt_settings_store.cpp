@@ -1,0 +1,42 @@
+#include "platform/qt/qt_settings_store.h"
+
+#include "app/settings_keys.h"
+
+#include <cstdio>
+
+namespace hv::qt {
+
+namespace {
+
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+
+QString keyPath(std::string_view key) { return qs(settings::kSection) + '/' + qs(key); }
+
+} // namespace
+
+QtSettingsStore::QtSettingsStore()
+    : settings_(QSettings::IniFormat, QSettings::UserScope, qs(settings::kOrganisation), qs(settings::kApplication))
+{
+}
+
+std::optional<std::string> QtSettingsStore::read(std::string_view key) const
+{
+    const QVariant value = settings_.value(keyPath(key));
+    if (!value.isValid())
+        return std::nullopt;
+    // A value someone wrote as a list ("a, b") comes back joined as it stood.
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(", ").toStdString();
+    return value.toString().toStdString();
+}
+
+void QtSettingsStore::write(std::string_view key, std::string_view text)
+{
+    settings_.setValue(keyPath(key), qs(text));
+    settings_.sync();
+    if (settings_.status() != QSettings::NoError)
+        std::fprintf(stderr, "horavista: could not save the option \"%.*s\" to %s\n", static_cast<int>(key.size()),
+                     key.data(), qPrintable(settings_.fileName()));
+}
+
+} // namespace hv::qt

@@ -1,0 +1,91 @@
+#include "platform/qt/x11_system_input.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+
+namespace hv::qt {
+
+namespace {
+
+// X keycodes of the evdev keymap are the kernel's key codes plus 8, and
+// those match scan-code set 1 for the keys the program simulates.
+constexpr unsigned kEvdevOffset = 8;
+
+KeySym keysymOf(std::uint32_t virtualKey)
+{
+    switch (virtualKey) {
+    case SystemInput::kVkRightShift: return XK_Shift_R;
+    default: return NoSymbol;
+    }
+}
+
+void tellSessionScreenSaver()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    // Sent without waiting for an answer: a desktop without this service
+    // just ignores it.
+    bus.send(QDBusMessage::createMethodCall("org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver",
+                                            "org.freedesktop.ScreenSaver", "SimulateUserActivity"));
+}
+
+} // namespace
+
+X11SystemInput::X11SystemInput() : display_(XOpenDisplay(nullptr))
+{
+    if (display_) {
+        int event, error, major, minor;
+        xtest_ = XTestQueryExtension(display_, &event, &error, &major, &minor);
+    }
+}
+
+X11SystemInput::~X11SystemInput()
+{
+    if (display_)
+        XCloseDisplay(display_);
+}
+
+unsigned X11SystemInput::keycodeOf(std::uint32_t virtualKey) const
+{
+    const KeySym sym = keysymOf(virtualKey);
+    return display_ && sym != NoSymbol ? XKeysymToKeycode(display_, sym) : 0;
+}
+
+std::uint32_t X11SystemInput::mapVirtualKey(std::uint32_t code, std::uint32_t mapType)
+{
+    if (mapType != kMapVkToVsc)
+        return 0;
+    const unsigned keycode = keycodeOf(code);
+    return keycode > kEvdevOffset ? keycode - kEvdevOffset : 0;
+}
+
+void X11SystemInput::keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags)
+{
+    if (!xtest_)
+        return;
+    unsigned keycode = keycodeOf(virtualKey);
+    if (keycode == 0 && scanCode != 0)
+        keycode = scanCode + kEvdevOffset;
+    if (keycode == 0)
+        return;
+    XTestFakeKeyEvent(display_, keycode, (flags & kKeyEventKeyUp) ? False : True, CurrentTime);
+    XFlush(display_);
+}
+
+void X11SystemInput::setExecutionState(std::uint32_t flags)
+{
+    if (!(flags & kEsSystemRequired))
+        return;
+    if (display_) {
+        XForceScreenSaver(display_, ScreenSaverReset);
+        XFlush(display_);
+    }
+    tellSessionScreenSaver();
+}
+
+} // namespace hv::qt

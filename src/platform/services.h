@@ -1,0 +1,60 @@
+#pragma once
+// Ports for what the program needs from its surroundings besides windows and
+// drawing. A front-end implements each; tests use fakes.
+#include <cstdint>
+#include <string>
+
+namespace hv {
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Modal; returns the button pressed (1 for OK). Style as the classic
+    // message box flags: 16 stop, 32 question, 48 exclamation, 64 information.
+    virtual int show(const std::string& text, int style, const std::string& title) = 0;
+};
+
+class EventPump {
+public:
+    virtual ~EventPump() = default;
+    // Dispatches every event waiting for the program, then returns.
+    virtual void pumpEvents() = 0;
+};
+
+class ProgramLifetime {
+public:
+    virtual ~ProgramLifetime() = default;
+    // Leaves the event loop once the current handler returns.
+    virtual void quit() = 0;
+    // Ends the program here and now: no further handler runs.
+    [[noreturn]] virtual void endNow() = 0;
+};
+
+class TimeOfDay {
+public:
+    virtual ~TimeOfDay() = default;
+    // Seconds since local midnight, with the fraction of the second.
+    virtual double secondsSinceMidnight() = 0;
+};
+
+// Simulated input and the execution state, in the shape of the Win32 calls
+// the keep-awake tick makes; each front-end supplies its platform's
+// equivalent.
+class SystemInput {
+public:
+    static constexpr std::uint32_t kVkRightShift = 0xA1;
+    static constexpr std::uint32_t kMapVkToVsc = 0;
+    static constexpr std::uint32_t kKeyEventKeyUp = 0x0002;
+    static constexpr std::uint32_t kEsSystemRequired = 0x00000001;
+
+    virtual ~SystemInput() = default;
+    // Scan code of a virtual key; 0 when the key has none here.
+    virtual std::uint32_t mapVirtualKey(std::uint32_t code, std::uint32_t mapType) = 0;
+    // One key event into the system's input stream (press, or release with
+    // kKeyEventKeyUp), delivered to the window that has the keyboard focus.
+    virtual void keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) = 0;
+    // Tells the system it is in use: resets its idle timer once.
+    virtual void setExecutionState(std::uint32_t flags) = 0;
+};
+
+} // namespace hv
