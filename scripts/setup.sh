@@ -1,0 +1,38 @@
+# Shared by scripts/run and scripts/test: installs what the build needs on a
+# Debian machine when it is missing, then configures and builds.
+set -euo pipefail
+
+HORAVISTA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+HORAVISTA_BUILD=${HORAVISTA_BUILD:-$HORAVISTA_ROOT/build}
+
+horavista_packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libx11-dev libxtst-dev libxss-dev libxdamage-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation2 fonts-dejavu-core
+  xvfb xauth xdotool x11-apps dbus desktop-file-utils
+)
+
+horavista_install_missing() {
+  local missing=()
+  for package in "${horavista_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+horavista_build() {
+  cmake -S "$HORAVISTA_ROOT" -B "$HORAVISTA_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$HORAVISTA_BUILD" -- -j"$(nproc)"
+}
+
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+horavista_install_missing
+horavista_build

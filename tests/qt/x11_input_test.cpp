@@ -1,0 +1,81 @@
+// The keep-awake calls against a real X server (scripts/test provides a
+// virtual one); skipped where there is no display.
+#include "platform/qt/x11_system_input.h"
+
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/scrnsaver.h>
+#include <X11/keysym.h>
+
+#include <chrono>
+#include <memory>
+#include <thread>
+
+namespace {
+
+using hv::SystemInput;
+
+struct DisplayCloser {
+    void operator()(Display* d) const { XCloseDisplay(d); }
+};
+
+class X11InputTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        observer_.reset(XOpenDisplay(nullptr));
+        if (!observer_ || !input_.hasXTest())
+            GTEST_SKIP() << "no X display with the XTest extension";
+    }
+
+    bool keyDown(unsigned keycode)
+    {
+        char keys[32];
+        XQueryKeymap(observer_.get(), keys);
+        return (keys[keycode / 8] >> (keycode % 8)) & 1;
+    }
+
+    unsigned long idleMs()
+    {
+        XScreenSaverInfo* info = XScreenSaverAllocInfo();
+        XScreenSaverQueryInfo(observer_.get(), DefaultRootWindow(observer_.get()), info);
+        const unsigned long idle = info->idle;
+        XFree(info);
+        return idle;
+    }
+
+    hv::qt::X11SystemInput input_;
+    std::unique_ptr<Display, DisplayCloser> observer_;
+};
+
+TEST_F(X11InputTest, RightShiftIsPressedAndReleasedByItsScanCode)
+{
+    const std::uint32_t scan = input_.mapVirtualKey(SystemInput::kVkRightShift, SystemInput::kMapVkToVsc);
+    EXPECT_EQ(scan, 0x36u);
+    const unsigned keycode = XKeysymToKeycode(observer_.get(), XK_Shift_R);
+
+    input_.keyEvent(SystemInput::kVkRightShift, static_cast<std::uint8_t>(scan), 0);
+    EXPECT_TRUE(keyDown(keycode));
+    input_.keyEvent(SystemInput::kVkRightShift, static_cast<std::uint8_t>(scan), SystemInput::kKeyEventKeyUp);
+    EXPECT_FALSE(keyDown(keycode));
+}
+
+TEST_F(X11InputTest, KeysWithoutAnEquivalentHaveNoScanCode)
+{
+    EXPECT_EQ(input_.mapVirtualKey(0x7B /* F12 */, SystemInput::kMapVkToVsc), 0u);
+    EXPECT_EQ(input_.mapVirtualKey(SystemInput::kVkRightShift, 1), 0u);
+}
+
+TEST_F(X11InputTest, ExecutionStateResetsTheIdleTimer)
+{
+    int event, error;
+    if (!XScreenSaverQueryExtension(observer_.get(), &event, &error))
+        GTEST_SKIP() << "no screen saver extension";
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
+    ASSERT_GE(idleMs(), 1000u);
+    input_.setExecutionState(SystemInput::kEsSystemRequired);
+    EXPECT_LT(idleMs(), 500u);
+}
+
+} // namespace
