@@ -1,0 +1,341 @@
+// The clock window driven through the program, with every port faked:
+// set-up from the store, keys, closing, and the two timers.
+#include "app/program.h"
+#include "app/settings_keys.h"
+#include "fakes/fake_platform.h"
+#include "platform/error_report.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace hv {
+namespace {
+
+using fakes::FakeWindowState;
+using fakes::Log;
+using Box = ClockHost::Box;
+
+constexpr std::int16_t kEsc = vk::kEscape;
+constexpr double kHour = 3600;
+
+struct ClockWindowTest : testing::Test {
+    fakes::FakePlatform fake;
+    Program program{fake.platform};
+
+    FakeWindowState& window() { return fake.windows.last(); }
+    fakes::FakeLabel& hint() { return window().label("Label1"); }
+
+    // Started and laid out on a full-HD screen, with the log cleared.
+    FakeWindowState& open()
+    {
+        program.start();
+        window().resize(1920, 1080);
+        fake.log.clear();
+        window().canvas.forget();
+        return window();
+    }
+
+    std::vector<std::string> boxTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& box : fake.boxes.shown)
+            texts.push_back(box.text);
+        return texts;
+    }
+};
+
+TEST_F(ClockWindowTest, StartOpensTheClockWindowAsDesigned)
+{
+    program.start();
+
+    ASSERT_EQ(fake.windows.created.size(), 1u);
+    FakeWindowState& w = window();
+    EXPECT_EQ(w.design.name, "Form2");
+    EXPECT_TRUE(w.design.borderless);
+    EXPECT_TRUE(w.design.maximized);
+    EXPECT_EQ(w.backColor, kBlack);
+    EXPECT_TRUE(w.shown);
+    EXPECT_TRUE(w.iconSet);
+    EXPECT_TRUE(program.dontUnload());
+
+    const LabelDesign& d = hint().design;
+    EXPECT_EQ(d.caption, "Press ESC To Exit. Type 'hide' to hide this text.");
+    EXPECT_EQ((std::vector<int>{d.rect.left, d.rect.top, d.rect.width, d.rect.height}),
+              (std::vector<int>{120, 120, 4215, 495}));
+    EXPECT_EQ(d.foreColor, kWhite);
+    EXPECT_TRUE(hint().visible());
+    EXPECT_EQ(w.timer("Timer1").design.intervalMs, 1000);
+    EXPECT_TRUE(w.timer("Timer1").enabled());
+    EXPECT_EQ(w.timer("Timer2").design.intervalMs, 59000);
+    EXPECT_TRUE(w.timer("Timer2").enabled());
+
+    // The restored boxes write back only what changed from their state.
+    EXPECT_EQ(fake.settings.values(), (std::map<std::string, std::string>{{"Check4", "1"}}));
+    EXPECT_TRUE(fake.boxes.shown.empty());
+    // Nothing is drawn before the first tick.
+    EXPECT_TRUE(w.canvas.ops().empty());
+}
+
+TEST(ClockWindowSetUp, FromStoredOptions)
+{
+    const struct {
+        const char* key;
+        const char* stored;
+        bool hintVisible;
+        bool keepAwake;
+        Colour back;
+        std::string error; // reported at this line, empty when none
+        int line;
+    } cases[] = {
+        {"Check1", "1", false, true, kBlack, "", 0},
+        {"Check1", "2", true, true, kBlack, "", 0},
+        {"Check1", "abc", true, true, kBlack, "Type mismatch", 102},
+        {"Check1", "3", true, true, kBlack, "Invalid property value", 102},
+        {"Check4", "0", true, false, kBlack, "", 0},
+        {"Background Color", "255", true, true, 255, "", 0},
+        {"Background Color", "abc", true, true, kBlack, "Type mismatch", 110},
+        {"Background Color", "16777216", true, true, kBlack, "Invalid property value", 110},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.key << " = \"" << c.stored << '"');
+        fakes::FakePlatform fake;
+        Program program(fake.platform);
+        fake.settings.write(c.key, c.stored);
+        program.start();
+        FakeWindowState& w = fake.windows.last();
+        fakes::FakeLabel& hint = w.label("Label1");
+
+        EXPECT_EQ(hint.visible(), c.hintVisible);
+        EXPECT_EQ(w.timer("Timer2").enabled(), c.keepAwake);
+        EXPECT_EQ(w.backColor, c.back);
+        EXPECT_EQ(hint.backColor(), c.back);
+        EXPECT_EQ(hint.design.foreColor, kWhite);
+        if (c.error.empty()) {
+            EXPECT_TRUE(fake.boxes.shown.empty());
+            continue;
+        }
+        // The set-up runs at loading and once more when the program asks for it.
+        ASSERT_EQ(fake.boxes.shown.size(), 2u);
+        for (const auto& box : fake.boxes.shown) {
+            EXPECT_EQ(box.text, errorReportText(c.error, "Form2.Form_Load", c.line));
+            EXPECT_EQ(box.style, 48);
+            EXPECT_EQ(box.title, "Application Error");
+        }
+    }
+}
+
+TEST(ClockWindowSetUp, UnusableKeepAwakeKeepsTheBoxAsItWas)
+{
+    const struct {
+        const char* stored;
+        std::string error;
+    } cases[] = {{"abc", "Type mismatch"}, {"5", "Invalid property value"}};
+    for (const auto& c : cases) {
+        fakes::FakePlatform fake;
+        Program program(fake.platform);
+        // Ticked before, as the options window restored it.
+        program.setOptionBox(Box::KeepAwake, 1);
+        fake.settings.write(settings::kKeepAwake, c.stored);
+        program.start();
+
+        EXPECT_EQ(program.optionBox(Box::KeepAwake), 1) << c.stored;
+        EXPECT_TRUE(fake.windows.last().timer("Timer2").enabled()) << c.stored;
+        ASSERT_EQ(fake.boxes.shown.size(), 2u) << c.stored;
+        EXPECT_EQ(fake.boxes.shown[0].text, errorReportText(c.error, "Form2.Form_Load", 106));
+    }
+}
+
+TEST_F(ClockWindowTest, TypingHideCollapsesTheHint)
+{
+    FakeWindowState& w = open();
+    for (std::int16_t key : {vk::kH, vk::kI, vk::kD, vk::kE})
+        EXPECT_EQ(w.keyDown(key), 0) << "letter " << key << " counts as handled";
+    EXPECT_EQ(hint().width(), 0);
+    EXPECT_EQ(hint().height(), 0);
+    EXPECT_EQ(w.keyDown(vk::kShift), vk::kShift);
+}
+
+TEST_F(ClockWindowTest, HideDoesNotCollapseTheHintOfAnIconicWindow)
+{
+    FakeWindowState& w = open();
+    w.iconic = true;
+    w.type({vk::kH, vk::kI, vk::kD, vk::kE});
+    EXPECT_EQ(hint().width(), 4215);
+    EXPECT_EQ(hint().height(), 495);
+    // Nor later: the word must be typed again.
+    w.iconic = false;
+    w.keyDown(vk::kE);
+    EXPECT_EQ(hint().width(), 4215);
+}
+
+TEST_F(ClockWindowTest, HideStillCollapsesAHintTheOptionHides)
+{
+    fake.settings.write(settings::kHideHint, "1");
+    FakeWindowState& w = open();
+    w.type({vk::kH, vk::kI, vk::kD, vk::kE});
+    EXPECT_FALSE(hint().visible());
+    EXPECT_EQ(hint().width(), 0);
+}
+
+TEST_F(ClockWindowTest, EscHidesUnloadsAndEndsTheProgram)
+{
+    FakeWindowState& w = open();
+    w.type({vk::kH, vk::kI, vk::kD, vk::kE});
+    fake.log.clear();
+
+    w.keyDown(kEsc);
+
+    EXPECT_EQ(fake.log, (Log{"hide Form2", "pump", "pump", "close Form2", "quit"}));
+    EXPECT_TRUE(w.closed);
+    EXPECT_TRUE(w.destroyed);
+    EXPECT_FALSE(w.timer("Timer1").enabled());
+    EXPECT_FALSE(w.timer("Timer2").enabled());
+    EXPECT_FALSE(program.clockWindowLoaded());
+    EXPECT_FALSE(program.dontUnload());
+
+    // The next opening starts from the design values.
+    program.clockWindow();
+    ASSERT_EQ(fake.windows.created.size(), 2u);
+    EXPECT_EQ(hint().width(), 4215);
+    EXPECT_EQ(hint().height(), 495);
+    EXPECT_TRUE(window().timer("Timer1").enabled());
+}
+
+TEST_F(ClockWindowTest, CloseRequestRunsTheSameClosing)
+{
+    FakeWindowState& w = open();
+    w.closeRequest();
+    EXPECT_EQ(fake.log, (Log{"pump", "pump", "close Form2", "quit"}));
+    EXPECT_FALSE(program.clockWindowLoaded());
+    EXPECT_FALSE(program.dontUnload());
+}
+
+TEST_F(ClockWindowTest, CloseRequestedAgainWhileClosingIsIgnored)
+{
+    FakeWindowState& w = open();
+    fake.events.onNextPump = [&] { w.closeRequest(); };
+    w.keyDown(kEsc);
+    EXPECT_EQ(fake.log, (Log{"hide Form2", "pump", "pump", "close Form2", "quit"}));
+    EXPECT_EQ(fake.lifetime.quits, 1);
+}
+
+TEST_F(ClockWindowTest, DrawingTickDrawsAWholeFrameWithTheLatestGeometry)
+{
+    FakeWindowState& w = open();
+    w.resize(1366, 768);
+    w.canvas.forget();
+    fake.log.clear();
+    fake.timeOfDay.seconds = 3 * kHour;
+
+    w.tick("Timer1");
+
+    EXPECT_EQ(fake.log, (Log{"pump", "pump", "pump"}));
+    const auto& ops = w.canvas.ops();
+    ASSERT_EQ(ops.size(), 18u);
+    EXPECT_EQ(ops[0], "cls color=0");
+    EXPECT_EQ(ops[1], "circle 683 384 379 width=3 pen=16777215 fill=0");
+    EXPECT_EQ(ops[2], "circle 683 384 5 width=1 pen=16777215 fill=16777215");
+    // The hour hand at 3, 208 pixels long.
+    EXPECT_EQ(ops[15], "polygon 708 384 713 374 891 382 891 386 713 394 width=1 pen=16777215 fill=16777215");
+}
+
+TEST_F(ClockWindowTest, FramesFollowTheZoneAndAColourStoredMeanwhile)
+{
+    FakeWindowState& w = open();
+    program.clockWindow()->mTimeZone = -5;
+    fake.timeOfDay.seconds = 2 * kHour;
+    w.tick("Timer1");
+    ASSERT_EQ(w.canvas.ops().size(), 18u);
+    EXPECT_EQ(w.canvas.ops()[15],
+              "polygon 935 540 930 550 666 542 666 538 930 530 width=1 pen=16777215 fill=16777215");
+
+    fake.settings.write(settings::kClockColour, "255");
+    w.canvas.forget();
+    w.tick("Timer1");
+    ASSERT_EQ(w.canvas.ops().size(), 18u);
+    EXPECT_EQ(w.canvas.ops()[17].substr(w.canvas.ops()[17].find(" width")), " width=1 pen=255 fill=255");
+}
+
+TEST_F(ClockWindowTest, ResizeWipesAndMarksTheCentre)
+{
+    fake.settings.write(settings::kBackgroundColour, "255");
+    program.start();
+    window().resize(1366, 768);
+    const auto& ops = window().canvas.ops();
+    ASSERT_EQ(ops.size(), 2u);
+    EXPECT_EQ(ops[0], "cls color=255");
+    EXPECT_EQ(ops[1].rfind("pset 683 384 ", 0), 0u) << ops[1];
+}
+
+TEST_F(ClockWindowTest, TickDrawsNothingOnAWindowClosedDuringItsFirstPump)
+{
+    FakeWindowState& w = open();
+    fake.events.onNextPump = [&] { w.keyDown(kEsc); };
+
+    w.tick("Timer1");
+
+    EXPECT_EQ(fake.log, (Log{"pump", "hide Form2", "pump", "pump", "close Form2", "quit"}));
+    EXPECT_TRUE(w.canvas.ops().empty());
+    EXPECT_TRUE(w.destroyed);
+}
+
+TEST_F(ClockWindowTest, UnreadableClockColourIsReportedByTheTickOncePerTick)
+{
+    fake.settings.write(settings::kClockColour, "abc");
+    FakeWindowState& w = open();
+    // A tick that comes while the report is open, from the box's own loop.
+    int nested = 0;
+    fake.boxes.whileOpen = [&] {
+        if (nested++ == 0)
+            w.tick("Timer1");
+    };
+
+    w.tick("Timer1");
+
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{errorReportText("Type mismatch", "Form2.Timer1_Timer", 102)});
+    EXPECT_EQ(fake.log, (Log{"pump", "box", "pump", "pump"}));
+    EXPECT_EQ(w.canvas.ops(), std::vector<std::string>{"cls color=0"});
+
+    // The cause persists: the next tick reports it again.
+    fake.boxes.whileOpen = nullptr;
+    w.tick("Timer1");
+    EXPECT_EQ(fake.boxes.shown.size(), 2u);
+}
+
+TEST_F(ClockWindowTest, KeepAwakeTickPressesAndReleasesRightShiftThenResetsIdle)
+{
+    FakeWindowState& w = open();
+    w.tick("Timer2");
+    EXPECT_EQ(fake.log, (Log{
+                            "mapVirtualKey 0xA1 0",
+                            "keyEvent 0xA1 0x36 0",
+                            "mapVirtualKey 0xA1 0",
+                            "keyEvent 0xA1 0x36 2",
+                            "pump",
+                            "setExecutionState 1",
+                        }));
+    EXPECT_TRUE(w.canvas.ops().empty());
+}
+
+TEST_F(ClockWindowTest, MouseMoveRestoresTheDefaultPointerButNeverTheHourglass)
+{
+    const struct {
+        MousePointer before, after;
+    } cases[] = {
+        {MousePointer::Default, MousePointer::Default},
+        {MousePointer::Custom, MousePointer::Default},
+        {MousePointer::Hourglass, MousePointer::Hourglass},
+    };
+    FakeWindowState& w = open();
+    for (const auto& c : cases) {
+        w.pointer = c.before;
+        w.mouseMove();
+        EXPECT_EQ(w.pointer, c.after) << static_cast<int>(c.before);
+    }
+}
+
+} // namespace
+} // namespace hv
