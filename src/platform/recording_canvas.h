@@ -19,6 +19,8 @@ public:
 
     const std::vector<std::string>& ops() const { return ops_; }
     void forget() { ops_.clear(); }
+    // For a window whose client area changes size.
+    void resize(int width, int height) { width_ = width; height_ = height; }
 
     int width() const override { return width_; }
     int height() const override { return height_; }

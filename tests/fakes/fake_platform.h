@@ -21,35 +21,8 @@ namespace hv::fakes {
 using Log = std::vector<std::string>;
 
 // A client area whose size follows the window's resizes; the drawing calls
-// are written down by a RecordingCanvas (9 by 19 pixels a character).
-class FakeCanvas : public Canvas {
-public:
-    void resize(int width, int height) { width_ = width; height_ = height; }
-    const std::vector<std::string>& ops() const { return rec_.ops(); }
-    void forget() { rec_.forget(); }
-
-    int width() const override { return width_; }
-    int height() const override { return height_; }
-    void clear(Colour background) override { rec_.clear(background); }
-    void setPixel(double x, double y, Colour colour) override { rec_.setPixel(x, y, colour); }
-    void circle(double cx, double cy, double radius, Pen outline, std::optional<Colour> fill) override
-    {
-        rec_.circle(cx, cy, radius, outline, fill);
-    }
-    void polyline(std::span<const Point> points, Pen pen) override { rec_.polyline(points, pen); }
-    void polygon(std::span<const Point> points, Pen outline, std::optional<Colour> fill) override
-    {
-        rec_.polygon(points, outline, fill);
-    }
-    void print(double x, double y, std::string_view text, Colour colour) override { rec_.print(x, y, text, colour); }
-    double textWidth(std::string_view text) const override { return rec_.textWidth(text); }
-    double textHeight(std::string_view text) const override { return rec_.textHeight(text); }
-
-private:
-    int width_ = 0;
-    int height_ = 0;
-    RecordingCanvas rec_{0, 0};
-};
+// are written down (9 by 19 pixels a character).
+using FakeCanvas = RecordingCanvas;
 
 class FakeLabel : public Control {
 public:
@@ -94,7 +67,7 @@ struct FakeWindowState {
     std::weak_ptr<WindowEvents> events;
     Log* log = nullptr;
 
-    FakeCanvas canvas;
+    FakeCanvas canvas{0, 0};
     std::vector<std::unique_ptr<FakeLabel>> labels;
     std::vector<std::unique_ptr<FakeTimer>> timers;
     Colour backColor = kBlack;

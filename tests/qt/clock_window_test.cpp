@@ -1,0 +1,85 @@
+// The clock window as the user meets it: the real Qt window, keys typed
+// into it, its frames drawn by its own timer.
+#include "app/program.h"
+#include "fakes/fake_platform.h"
+#include "platform/qt/qt_platform.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace hv;
+
+class ClockWindowQt : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        program_.start();
+        widget_ = dynamic_cast<qt::QtWindowView&>(program_.clockWindow()->view()).widget();
+        ASSERT_TRUE(widget_);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(widget_));
+        hint_ = widget_->findChild<QLabel*>();
+        ASSERT_TRUE(hint_);
+    }
+
+    void press(Qt::Key key) { QTest::keyClick(widget_, key); }
+    void type(const char* letters) { QTest::keyClicks(widget_, letters); }
+
+    fakes::FakePlatform fake_;
+    MemorySettingsStore settings_;
+    qt::QtWindowFactory windows_;
+    qt::QtEventPump events_;
+    Platform platform_{settings_, windows_, fake_.boxes, events_, fake_.lifetime, fake_.timeOfDay, fake_.input};
+    Program program_{platform_};
+    qt::FormWidget* widget_ = nullptr;
+    QLabel* hint_ = nullptr;
+};
+
+TEST_F(ClockWindowQt, CoversTheScreenWithTheHintInItsCorner)
+{
+    EXPECT_FALSE(widget_->windowFlags() & Qt::WindowTitleHint);
+    EXPECT_EQ(widget_->geometry(), widget_->screen()->geometry());
+    EXPECT_TRUE(hint_->isVisible());
+    EXPECT_EQ(hint_->geometry(), QRect(8, 8, 281, 33));
+    EXPECT_EQ(hint_->text().toStdString(), Form2::kHint);
+}
+
+TEST_F(ClockWindowQt, TypingHideCollapsesTheHintAndEscClosesTheClock)
+{
+    type("hi");
+    press(Qt::Key_Shift); // a key of its own: the word starts over
+    type("de");
+    EXPECT_EQ(hint_->size(), QSize(281, 33));
+
+    type("hide");
+    EXPECT_EQ(hint_->size(), QSize(0, 0));
+
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(program_.clockWindowLoaded());
+    EXPECT_FALSE(widget_->isVisible());
+    EXPECT_EQ(fake_.lifetime.quits, 1);
+    EXPECT_TRUE(fake_.boxes.shown.empty());
+}
+
+TEST_F(ClockWindowQt, ItsTimerDrawsWholeFramesOnTheScreen)
+{
+    fake_.timeOfDay.seconds = 3 * 3600; // 03:00:00
+    const QSize size = widget_->size();
+    const int cx = size.width() / 2, cy = size.height() / 2;
+    const int radius = std::min(cx, cy) - 5;
+
+    // The first frame comes about a second after the window opens.
+    QTRY_VERIFY_WITH_TIMEOUT(widget_->canvas().image().pixelColor(cx, cy - radius) == Qt::white, 2500);
+    const QImage shown = widget_->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(cx, cy - radius), Qt::white);               // rim at 12
+    EXPECT_EQ(shown.pixelColor(cx + radius / 2, cy), Qt::white);           // hour hand at 3
+    EXPECT_EQ(shown.pixelColor(cx, cy - radius / 2), Qt::white);           // minute hand at 12
+    EXPECT_EQ(shown.pixelColor(cx - radius / 2, cy), Qt::black);           // nothing at 9
+    EXPECT_TRUE(fake_.boxes.shown.empty());
+}
+
+} // namespace
