@@ -1,0 +1,103 @@
+#!/usr/bin/env bash
+# What the clock costs the machine over a run, beside the classic X11 analog
+# clock doing the same job at the same size.
+#
+# usage: bench/cpu_vs_xclock.sh [SECONDS]
+#   SECONDS        how long each clock runs (default 60, or $BENCH_SECONDS)
+#   HORAVISTA      the program to measure (default build/horavista)
+#   BENCH_SIZE     screen size (default 1920x1080)
+#   BENCH_WARMUP   seconds left out of the steady-state figures (default 5)
+#
+# Each clock gets its own fresh Xvfb, so the server's CPU time can be put
+# down to that one client. CPU is user plus system time from /proc; the
+# server's is counted from the moment its client starts. Peak memory is
+# the client's VmHWM.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+duration=${1:-${BENCH_SECONDS:-60}}
+size=${BENCH_SIZE:-1920x1080}
+warmup=${BENCH_WARMUP:-5}
+if ! [[ $duration =~ ^[0-9]+$ && $duration -gt $warmup ]]; then
+    echo "usage: $0 [SECONDS], more than the ${warmup}-second warm-up" >&2
+    exit 2
+fi
+
+need Xvfb xvfb
+need xclock x11-apps
+need xwininfo x11-utils
+need_fonts
+program=$(find_program)
+
+WORK_DIR=$(mktemp -d)
+CLIENT_PID=
+cleanup() {
+    stop_process "$CLIENT_PID"
+    stop_process "$XVFB_PID"
+    rm -rf "$WORK_DIR"
+}
+trap cleanup EXIT
+
+# measure NAME COMMAND...: runs the client alone on a new server and leaves
+# its figures in the variables named after NAME.
+measure() {
+    local name=$1
+    shift
+    start_xvfb "$size"
+    local serverBefore serverWarm clientWarm serverEnd clientEnd
+    serverBefore=$(cpu_ticks "$XVFB_PID")
+    DISPLAY=$XVFB_DISPLAY XDG_CONFIG_HOME=$WORK_DIR/config-$name "$@" >"$WORK_DIR/$name.log" 2>&1 &
+    CLIENT_PID=$!
+    sleep "$warmup"
+    clientWarm=$(cpu_ticks "$CLIENT_PID")
+    serverWarm=$(cpu_ticks "$XVFB_PID")
+    sleep $((duration - warmup))
+    if ! kill -0 "$CLIENT_PID" 2>/dev/null; then
+        echo "$name ended before the run was over:" >&2
+        cat "$WORK_DIR/$name.log" >&2
+        exit 1
+    fi
+    clientEnd=$(cpu_ticks "$CLIENT_PID")
+    serverEnd=$(cpu_ticks "$XVFB_PID")
+    printf -v "${name}_client" '%s' "$clientEnd"
+    printf -v "${name}_server" '%s' "$((serverEnd - serverBefore))"
+    printf -v "${name}_client_steady" '%s' "$((clientEnd - clientWarm))"
+    printf -v "${name}_server_steady" '%s' "$((serverEnd - serverWarm))"
+    printf -v "${name}_rss" '%s' "$(peak_rss_kib "$CLIENT_PID")"
+    # The client's largest window, as a check that both filled the screen.
+    printf -v "${name}_window" '%s' "$(largest_window "$XVFB_DISPLAY")"
+    stop_process "$CLIENT_PID"
+    CLIENT_PID=
+    stop_process "$XVFB_PID"
+    XVFB_PID=
+}
+
+echo "measuring $program and xclock at $size for ${duration} s each..."
+measure horavista "$program"
+measure xclock xclock -analog -update 1 -geometry "${size}+0+0"
+
+row() {
+    local label=$1 client=$2 server=$3 rss=$4 window=$5
+    printf '%-22s %10s %10s %10s %12s  %s\n' "$label" "$(seconds_of "$client")" "$(seconds_of "$server")" \
+        "$(seconds_of $((client + server)))" "$rss" "$window"
+}
+ratio() {
+    awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a (xclock used no measurable CPU)" }'
+}
+
+echo
+echo "whole run: ${duration} s, at $size"
+printf '%-22s %10s %10s %10s %12s  %s\n' "" "client s" "server s" "total s" "peak RSS KiB" "window"
+row horavista "$horavista_client" "$horavista_server" "$horavista_rss" "$horavista_window"
+row "xclock -analog" "$xclock_client" "$xclock_server" "$xclock_rss" "$xclock_window"
+echo "(program+server)/(xclock+server): $(ratio $((horavista_client + horavista_server)) $((xclock_client + xclock_server)))   goal: <= 1.00"
+
+echo
+echo "steady state: the last $((duration - warmup)) s, start-up left out"
+printf '%-22s %10s %10s %10s\n' "" "client s" "server s" "total s"
+printf '%-22s %10s %10s %10s\n' horavista "$(seconds_of "$horavista_client_steady")" "$(seconds_of "$horavista_server_steady")" \
+    "$(seconds_of $((horavista_client_steady + horavista_server_steady)))"
+printf '%-22s %10s %10s %10s\n' "xclock -analog" "$(seconds_of "$xclock_client_steady")" "$(seconds_of "$xclock_server_steady")" \
+    "$(seconds_of $((xclock_client_steady + xclock_server_steady)))"
+echo "(program+server)/(xclock+server): $(ratio $((horavista_client_steady + horavista_server_steady)) $((xclock_client_steady + xclock_server_steady)))"
+echo "(CPU times have a resolution of $(seconds_of 1) s)"
