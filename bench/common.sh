@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the bench scripts: the tools they need, a private X server per
 # measured client, and reading a process's CPU time and peak memory.
 # Sourced, not run.
@@ -28,7 +29,7 @@ need_fonts() {
 
 # Set by start_xvfb.
 XVFB_PID=
-XVFB_DISPLAY=
+export XVFB_DISPLAY=
 
 # start_xvfb WIDTHxHEIGHT: a fresh server on a free display number, ready
 # for clients when this returns.

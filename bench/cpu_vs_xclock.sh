@@ -13,6 +13,7 @@
 # server's is counted from the moment its client starts. Peak memory is
 # the client's VmHWM.
 set -euo pipefail
+# shellcheck source=bench/common.sh
 source "$(dirname "$0")/common.sh"
 
 duration=${1:-${BENCH_SECONDS:-60}}
@@ -39,7 +40,8 @@ cleanup() {
 trap cleanup EXIT
 
 # measure NAME COMMAND...: runs the client alone on a new server and leaves
-# its figures in the variables named after NAME.
+# its figures in result[NAME.*].
+declare -A result
 measure() {
     local name=$1
     shift
@@ -59,13 +61,13 @@ measure() {
     fi
     clientEnd=$(cpu_ticks "$CLIENT_PID")
     serverEnd=$(cpu_ticks "$XVFB_PID")
-    printf -v "${name}_client" '%s' "$clientEnd"
-    printf -v "${name}_server" '%s' "$((serverEnd - serverBefore))"
-    printf -v "${name}_client_steady" '%s' "$((clientEnd - clientWarm))"
-    printf -v "${name}_server_steady" '%s' "$((serverEnd - serverWarm))"
-    printf -v "${name}_rss" '%s' "$(peak_rss_kib "$CLIENT_PID")"
+    result[$name.client]=$clientEnd
+    result[$name.server]=$((serverEnd - serverBefore))
+    result[$name.client_steady]=$((clientEnd - clientWarm))
+    result[$name.server_steady]=$((serverEnd - serverWarm))
+    result[$name.rss]=$(peak_rss_kib "$CLIENT_PID")
     # The client's largest window, as a check that both filled the screen.
-    printf -v "${name}_window" '%s' "$(largest_window "$XVFB_DISPLAY")"
+    result[$name.window]=$(largest_window "$XVFB_DISPLAY")
     stop_process "$CLIENT_PID"
     CLIENT_PID=
     stop_process "$XVFB_PID"
@@ -77,27 +79,34 @@ measure horavista "$program"
 measure xclock xclock -analog -update 1 -geometry "${size}+0+0"
 
 row() {
-    local label=$1 client=$2 server=$3 rss=$4 window=$5
+    local name=$1 label=$2 client=${result[$1.client]} server=${result[$1.server]}
     printf '%-22s %10s %10s %10s %12s  %s\n' "$label" "$(seconds_of "$client")" "$(seconds_of "$server")" \
-        "$(seconds_of $((client + server)))" "$rss" "$window"
+        "$(seconds_of $((client + server)))" "${result[$name.rss]}" "${result[$name.window]}"
 }
+steady_row() {
+    local label=$2 client=${result[$1.client_steady]} server=${result[$1.server_steady]}
+    printf '%-22s %10s %10s %10s\n' "$label" "$(seconds_of "$client")" "$(seconds_of "$server")" \
+        "$(seconds_of $((client + server)))"
+}
+# ratio SUFFIX: (program + server) / (xclock + server) for the figures named.
 ratio() {
-    awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a (xclock used no measurable CPU)" }'
+    local ours theirs
+    ours=$((${result[horavista.client$1]} + ${result[horavista.server$1]}))
+    theirs=$((${result[xclock.client$1]} + ${result[xclock.server$1]}))
+    awk -v a="$ours" -v b="$theirs" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a (xclock used no measurable CPU)" }'
 }
 
 echo
 echo "whole run: ${duration} s, at $size"
 printf '%-22s %10s %10s %10s %12s  %s\n' "" "client s" "server s" "total s" "peak RSS KiB" "window"
-row horavista "$horavista_client" "$horavista_server" "$horavista_rss" "$horavista_window"
-row "xclock -analog" "$xclock_client" "$xclock_server" "$xclock_rss" "$xclock_window"
-echo "(program+server)/(xclock+server): $(ratio $((horavista_client + horavista_server)) $((xclock_client + xclock_server)))   goal: <= 1.00"
+row horavista horavista
+row xclock "xclock -analog"
+echo "(program+server)/(xclock+server): $(ratio "")   goal: <= 1.00"
 
 echo
 echo "steady state: the last $((duration - warmup)) s, start-up left out"
 printf '%-22s %10s %10s %10s\n' "" "client s" "server s" "total s"
-printf '%-22s %10s %10s %10s\n' horavista "$(seconds_of "$horavista_client_steady")" "$(seconds_of "$horavista_server_steady")" \
-    "$(seconds_of $((horavista_client_steady + horavista_server_steady)))"
-printf '%-22s %10s %10s %10s\n' "xclock -analog" "$(seconds_of "$xclock_client_steady")" "$(seconds_of "$xclock_server_steady")" \
-    "$(seconds_of $((xclock_client_steady + xclock_server_steady)))"
-echo "(program+server)/(xclock+server): $(ratio $((horavista_client_steady + horavista_server_steady)) $((xclock_client_steady + xclock_server_steady)))"
+steady_row horavista horavista
+steady_row xclock "xclock -analog"
+echo "(program+server)/(xclock+server): $(ratio _steady)"
 echo "(CPU times have a resolution of $(seconds_of 1) s)"

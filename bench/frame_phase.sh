@@ -11,6 +11,7 @@
 #
 # Goal: every frame starts to show within 20 ms of its whole second.
 set -euo pipefail
+# shellcheck source=bench/common.sh
 source "$(dirname "$0")/common.sh"
 
 duration=${1:-${BENCH_SECONDS:-60}}
