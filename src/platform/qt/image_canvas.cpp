@@ -3,9 +3,10 @@
 #include "platform/qt/qt_colour.h"
 
 #include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
 
 #include <cmath>
-#include <QPolygon>
 
 namespace hv::qt {
 
@@ -25,6 +26,21 @@ public:
         QPen qpen(toQColor(pen.colour), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         setPen(qpen);
         setBrush(fill ? QBrush(toQColor(*fill)) : QBrush(Qt::NoBrush));
+    }
+    // Qt's antialiased fill costs far more per scanline than its aliased
+    // fill or its 1-pixel antialiased lines, and a full-screen dial has a
+    // thousand scanlines. So an inside that an outline will edge anyway is
+    // filled aliased; the outline drawn over it gives the soft edge.
+    void fillInside(Colour colour)
+    {
+        setRenderHint(QPainter::Antialiasing, false);
+        setPen(Qt::NoPen);
+        setBrush(toQColor(colour));
+    }
+    void softLines(Colour colour)
+    {
+        setRenderHint(QPainter::Antialiasing, true);
+        use({1, colour}, std::nullopt);
     }
 };
 
@@ -64,8 +80,35 @@ void ImageCanvas::setPixel(double x, double y, Colour colour)
 void ImageCanvas::circle(double cx, double cy, double radius, Pen outline, std::optional<Colour> fill)
 {
     ShapePainter painter(image_);
-    painter.use(outline, fill);
-    painter.drawEllipse(QPointF(cx, cy), radius, radius);
+    const QPointF centre(cx, cy);
+    if (outline.width > 1 && radius <= outline.width) {
+        // Too small for a ring with an inside: Qt's own stroke.
+        painter.use(outline, fill);
+        painter.drawEllipse(centre, radius, radius);
+        drawn();
+        return;
+    }
+    if (fill) {
+        painter.fillInside(*fill);
+        painter.drawEllipse(centre, radius, radius);
+    }
+    if (outline.width <= 1) {
+        painter.softLines(outline.colour);
+        painter.drawEllipse(centre, radius, radius);
+    } else {
+        // A wide outline: the pixels whose centres lie within it are filled
+        // whole, and a 1-pixel soft circle on each of its edges gives them
+        // the coverage an antialiased stroke would.
+        const double half = (outline.width - 1) / 2.0;
+        QPainterPath ring;
+        ring.addEllipse(centre, radius + half, radius + half);
+        ring.addEllipse(centre, radius - half, radius - half);
+        painter.fillInside(outline.colour);
+        painter.drawPath(ring);
+        painter.softLines(outline.colour);
+        painter.drawEllipse(centre, radius + half, radius + half);
+        painter.drawEllipse(centre, radius - half, radius - half);
+    }
     drawn();
 }
 
@@ -80,8 +123,15 @@ void ImageCanvas::polyline(std::span<const Point> points, Pen pen)
 void ImageCanvas::polygon(std::span<const Point> points, Pen outline, std::optional<Colour> fill)
 {
     ShapePainter painter(image_);
-    painter.use(outline, fill);
-    painter.drawPolygon(toPolygon(points));
+    const QPolygon polygon = toPolygon(points);
+    if (fill && outline.width <= 1) {
+        painter.fillInside(*fill);
+        painter.drawPolygon(polygon);
+        painter.softLines(outline.colour);
+    } else {
+        painter.use(outline, fill);
+    }
+    painter.drawPolygon(polygon);
     drawn();
 }
 
