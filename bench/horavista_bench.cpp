@@ -25,6 +25,8 @@
 #include <utility>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 using namespace hv;
@@ -187,6 +189,8 @@ BENCHMARK(BM_ChangedTiles)->Apply(screenSizes);
 // frame within twice the wipe, and what finding the changed tiles adds.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    explicit RatioReporter(OutputOptions options) : ConsoleReporter(options) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
@@ -256,12 +260,29 @@ private:
     std::map<Key, bool> medians_;
 };
 
-bool asksForOtherFormat(int argc, char** argv)
+// The value of --NAME=VALUE on the command line, or nullptr.
+const char* flagValue(int argc, char** argv, const char* name)
 {
+    const std::size_t length = std::strlen(name);
     for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--benchmark_format=", 19) == 0 && std::strcmp(argv[i] + 19, "console") != 0)
-            return true;
-    return false;
+        if (std::strncmp(argv[i], "--", 2) == 0 && std::strncmp(argv[i] + 2, name, length) == 0 && argv[i][2 + length] == '=')
+            return argv[i] + 3 + length;
+    return nullptr;
+}
+
+// Colour as the library's own console table has it: on a terminal unless
+// --benchmark_color says otherwise.
+benchmark::ConsoleReporter::OutputOptions consoleOptions(int argc, char** argv)
+{
+    bool colour = isatty(STDOUT_FILENO);
+    if (const char* value = flagValue(argc, argv, "benchmark_color")) {
+        const std::string v = value;
+        if (v == "false" || v == "no" || v == "0")
+            colour = false;
+        else if (v == "true" || v == "yes" || v == "1")
+            colour = true;
+    }
+    return colour ? benchmark::ConsoleReporter::OO_ColorTabular : benchmark::ConsoleReporter::OO_Tabular;
 }
 
 } // namespace
@@ -274,12 +295,14 @@ int main(int argc, char** argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
 
-    const bool ratios = !asksForOtherFormat(argc, argv);
+    const char* format = flagValue(argc, argv, "benchmark_format");
+    const bool ratios = !format || std::strcmp(format, "console") == 0;
+    const auto options = consoleOptions(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     if (ratios) {
-        RatioReporter reporter;
+        RatioReporter reporter(options);
         benchmark::RunSpecifiedBenchmarks(&reporter);
     } else {
         benchmark::RunSpecifiedBenchmarks();
