@@ -1,10 +1,13 @@
-// The widget tests need one application object for the whole run.
+// The widget tests need one application object for the whole run. They
+// run on Qt's offscreen platform, also when ctest lists them at build time.
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
