@@ -23,6 +23,7 @@ using PointList = std::vector<Point>;
 struct Pen {
     int width = 1;
     Colour colour = kBlack;
+    friend bool operator==(const Pen&, const Pen&) = default;
 };
 
 class Canvas {

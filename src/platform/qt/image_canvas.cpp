@@ -2,49 +2,25 @@
 
 #include "platform/qt/qt_colour.h"
 
-#include <QPainter>
 #include <QPainterPath>
 #include <QPolygon>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace hv::qt {
 
 namespace {
 
-// Shapes are placed with whole coordinates on pixel centres, as on the
-// classic drawing surface, so a 1-pixel line covers one row of pixels.
-class ShapePainter : public QPainter {
-public:
-    explicit ShapePainter(QImage& image) : QPainter(&image)
-    {
-        setRenderHint(QPainter::Antialiasing);
-        translate(0.5, 0.5);
-    }
-    void use(Pen pen, std::optional<Colour> fill)
-    {
-        QPen qpen(toQColor(pen.colour), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        setPen(qpen);
-        setBrush(fill ? QBrush(toQColor(*fill)) : QBrush(Qt::NoBrush));
-    }
-    // Qt's antialiased fill costs far more per scanline than its aliased
-    // fill or its 1-pixel antialiased lines, and a full-screen dial has a
-    // thousand scanlines. So an inside that an outline will edge anyway is
-    // filled aliased; the outline drawn over it gives the soft edge.
-    void fillInside(Colour colour)
-    {
-        setRenderHint(QPainter::Antialiasing, false);
-        setPen(Qt::NoPen);
-        setBrush(toQColor(colour));
-    }
-    void softLines(Colour colour)
-    {
-        setRenderHint(QPainter::Antialiasing, true);
-        use({1, colour}, std::nullopt);
-    }
-};
+// How far past its geometry an antialiased call may touch pixels.
+constexpr int kSoftEdge = 2;
+// A base of the wipe alone saves nothing over wiping again.
+constexpr std::size_t kShortestBase = 2;
+// How many frames before must have repeated what a first base holds.
+constexpr std::size_t kFramesBeforeFirstBase = 4;
 
-QPolygon toPolygon(std::span<const Point> points)
+QPolygon toPolygon(const PointList& points)
 {
     QPolygon polygon(static_cast<int>(points.size()));
     for (int i = 0; i < polygon.size(); ++i)
@@ -52,97 +28,404 @@ QPolygon toPolygon(std::span<const Point> points)
     return polygon;
 }
 
+int marginFor(int penWidth) { return (penWidth + 1) / 2 + kSoftEdge; }
+
+QRect around(const QRectF& shape, int penWidth)
+{
+    const int margin = marginFor(penWidth);
+    return shape.toAlignedRect().adjusted(-margin, -margin, margin, margin);
+}
+
+// Where a line through the points, or the polygon they close, may draw: a
+// band of rows at a time, each as wide as the edges that cross it. For a
+// hand across the dial that is a small part of its bounding box. Every
+// point of a polygon between two rows lies between edges that cross them.
+QRegion bandsAround(const PointList& points, bool closed, int penWidth)
+{
+    constexpr int kBand = 16;
+    const int margin = marginFor(penWidth);
+    if (points.empty())
+        return {};
+    const auto [low, high] = std::minmax_element(points.begin(), points.end(),
+                                                 [](const Point& a, const Point& b) { return a.y < b.y; });
+    QRegion region;
+    const std::size_t edges = closed ? points.size() : points.size() - 1;
+    for (double top = low->y; top <= high->y; top += kBand) {
+        const double bottom = top + kBand;
+        double left = INFINITY, right = -INFINITY;
+        auto take = [&](double x) { left = std::min(left, x); right = std::max(right, x); };
+        for (std::size_t e = 0; e < std::max<std::size_t>(edges, 1); ++e) {
+            const Point& a = points[e];
+            const Point& b = points[(e + 1) % points.size()];
+            if (std::max(a.y, b.y) < top || std::min(a.y, b.y) > bottom)
+                continue;
+            if (a.y == b.y) {
+                take(a.x);
+                take(b.x);
+                continue;
+            }
+            for (double y : {std::clamp<double>(top, std::min(a.y, b.y), std::max(a.y, b.y)),
+                             std::clamp<double>(bottom, std::min(a.y, b.y), std::max(a.y, b.y))})
+                take(a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y));
+        }
+        if (left <= right)
+            region += QRect(QPoint(static_cast<int>(std::floor(left)) - margin, static_cast<int>(top) - margin),
+                            QPoint(static_cast<int>(std::ceil(right)) + margin,
+                                   static_cast<int>(std::min<double>(bottom, high->y)) + margin));
+    }
+    return region;
+}
+
+// Shapes are placed with whole coordinates on pixel centres, as on the
+// classic drawing surface, so a 1-pixel line covers one row of pixels.
+void useForShapes(QPainter& p, Pen pen, std::optional<Colour> fill)
+{
+    p.setTransform(QTransform::fromTranslate(0.5, 0.5));
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(toQColor(pen.colour), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(fill ? QBrush(toQColor(*fill)) : QBrush(Qt::NoBrush));
+}
+
+// Qt's antialiased fill costs far more per scanline than its aliased fill
+// or its 1-pixel antialiased lines, and a full-screen dial has a thousand
+// scanlines. So an inside that an outline will edge anyway is filled
+// aliased; the outline drawn over it gives the soft edge.
+void useForInside(QPainter& p, Colour colour)
+{
+    p.setTransform(QTransform::fromTranslate(0.5, 0.5));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(toQColor(colour));
+}
+
+void useForSoftEdge(QPainter& p, Colour colour)
+{
+    useForShapes(p, {1, colour}, std::nullopt);
+}
+
+void drawCircle(QPainter& p, QPointF centre, double radius, Pen outline, std::optional<Colour> fill)
+{
+    if (outline.width > 1 && radius <= outline.width) {
+        // Too small for a ring with an inside: Qt's own stroke.
+        useForShapes(p, outline, fill);
+        p.drawEllipse(centre, radius, radius);
+        return;
+    }
+    if (fill) {
+        useForInside(p, *fill);
+        p.drawEllipse(centre, radius, radius);
+    }
+    useForSoftEdge(p, outline.colour);
+    if (outline.width <= 1) {
+        p.drawEllipse(centre, radius, radius);
+        return;
+    }
+    // A wide outline: the pixels whose centres lie within it are filled
+    // whole, and a 1-pixel soft circle on each of its edges gives them the
+    // coverage an antialiased stroke would.
+    const double half = (outline.width - 1) / 2.0;
+    QPainterPath ring;
+    ring.addEllipse(centre, radius + half, radius + half);
+    ring.addEllipse(centre, radius - half, radius - half);
+    useForInside(p, outline.colour);
+    p.drawPath(ring);
+    useForSoftEdge(p, outline.colour);
+    p.drawEllipse(centre, radius + half, radius + half);
+    p.drawEllipse(centre, radius - half, radius - half);
+}
+
+// Copies the pixels of `region` (logical pixels) from one image to the
+// other; both have the same size and a 32-bit format.
+void copyRegion(const QImage& from, QImage& to, const QRegion& region)
+{
+    const qreal ratio = to.devicePixelRatio();
+    const QRect whole = to.rect();
+    for (const QRect& logical : region) {
+        const QRect r = QRectF(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio)
+                            .toAlignedRect()
+                            .intersected(whole);
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            std::memcpy(to.scanLine(y) + r.left() * 4, from.constScanLine(y) + r.left() * 4,
+                        static_cast<std::size_t>(r.width()) * 4);
+    }
+}
+
 } // namespace
 
 ImageCanvas::ImageCanvas(const QFont& font) : font_(font), metrics_(font) {}
 
+QPainter& ImageCanvas::painter()
+{
+    if (!painter_.isActive()) {
+        painter_.begin(&image_);
+        painter_.setFont(font_);
+        painter_.setRenderHint(QPainter::TextAntialiasing);
+    }
+    return painter_;
+}
+
+void ImageCanvas::endPainting()
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+const QImage& ImageCanvas::image()
+{
+    finishFrame();
+    endPainting();
+    return image_;
+}
+
 void ImageCanvas::resize(QSize size, qreal devicePixelRatio, Colour fill)
 {
+    endPainting();
     size_ = size;
     image_ = QImage(size * devicePixelRatio, QImage::Format_RGB32);
     image_.setDevicePixelRatio(devicePixelRatio);
     image_.fill(toQColor(fill));
+    Call wipe{Kind::Clear};
+    wipe.fill = fill;
+    wipe.bounds = QRect(QPoint(), size);
+    frame_ = {wipe};
+    lastFrame_.clear();
+    taken_.clear();
+    clearedSinceTaken_ = true;
+    base_ = QImage();
+    baseCalls_.clear();
+    overBase_ = QRegion();
+    deferred_ = false;
+    repeatingLast_ = false;
+    divergences_.fill(0);
 }
 
 void ImageCanvas::clear(Colour background)
 {
-    image_.fill(toQColor(background));
-    drawn();
+    Call wipe{Kind::Clear};
+    wipe.fill = background;
+    wipe.bounds = QRect(QPoint(), size_);
+    if (repeatingLast_)
+        noteDivergence(frame_.size() < lastFrame_.size() ? frame_.size() : SIZE_MAX);
+    lastFrame_ = std::move(frame_);
+    frame_ = {wipe};
+    clearedSinceTaken_ = true;
+    repeatingLast_ = !lastFrame_.empty() && lastFrame_.front() == wipe;
+    if (!baseCalls_.empty() && baseCalls_.front() == wipe) {
+        // The image keeps the last frame's pixels until a call differs
+        // from the base.
+        deferred_ = true;
+    } else {
+        baseCalls_.clear();
+        deferred_ = false;
+        endPainting();
+        image_.fill(toQColor(background));
+    }
+    if (onDrawn_)
+        onDrawn_();
+}
+
+void ImageCanvas::add(Call call)
+{
+    frame_.push_back(std::move(call));
+    const std::size_t i = frame_.size() - 1;
+    const Call& added = frame_.back();
+    const bool repeatsLast = repeatingLast_ && i < lastFrame_.size() && added == lastFrame_[i];
+    if (deferred_ && i < baseCalls_.size() && added == baseCalls_[i]) {
+        repeatingLast_ = repeatsLast;
+        if (onDrawn_)
+            onDrawn_();
+        return;
+    }
+    if (deferred_) {
+        deferred_ = false;
+        catchUp(i);
+    }
+    if (repeatingLast_ && !repeatsLast) {
+        // The first call in which this frame differs from the last. What
+        // went before opened the last few frames as well: it will likely
+        // open the next ones too.
+        // A first base comes soon; a longer one only for calls that stayed
+        // the same for a good while, so an hour hand that moves every few
+        // seconds on a large dial is not taken in only to be dropped again.
+        const std::size_t frames = baseCalls_.empty() ? kFramesBeforeFirstBase : divergences_.size();
+        const std::size_t repeatedBefore = *std::min_element(divergences_.end() - static_cast<std::ptrdiff_t>(frames),
+                                                             divergences_.end());
+        if (i >= kShortestBase && i > baseCalls_.size() && repeatedBefore >= i)
+            takeBase(i);
+        noteDivergence(i);
+    }
+    repeatingLast_ = repeatsLast;
+    draw(added);
+    if (onDrawn_)
+        onDrawn_();
+}
+
+void ImageCanvas::noteDivergence(std::size_t index)
+{
+    std::rotate(divergences_.begin(), divergences_.begin() + 1, divergences_.end());
+    divergences_.back() = index;
+}
+
+void ImageCanvas::catchUp(std::size_t n)
+{
+    if (n == baseCalls_.size()) {
+        copyRegion(base_, image_, overBase_);
+        overBase_ = QRegion();
+        return;
+    }
+    // Fewer calls than the base holds: redraw them. If the frame goes on
+    // with a call the base does not have, the base is out of date.
+    const bool frameEnded = n == frame_.size();
+    redrawFrame(n);
+    if (frameEnded)
+        overBase_ = QRect(QPoint(), size_);
+    else if (n >= kShortestBase)
+        takeBase(n);
+    else
+        baseCalls_.clear();
+}
+
+void ImageCanvas::redrawFrame(std::size_t n)
+{
+    endPainting();
+    image_.fill(toQColor(*frame_.front().fill));
+    for (std::size_t k = 1; k < n; ++k)
+        execute(frame_[k]);
+}
+
+void ImageCanvas::takeBase(std::size_t n)
+{
+    endPainting();
+    base_ = image_.copy();
+    baseCalls_.assign(frame_.begin(), frame_.begin() + static_cast<std::ptrdiff_t>(n));
+    overBase_ = QRegion();
+}
+
+void ImageCanvas::finishFrame()
+{
+    if (!deferred_)
+        return;
+    deferred_ = false;
+    catchUp(frame_.size());
+}
+
+void ImageCanvas::draw(const Call& call)
+{
+    execute(call);
+    if (!baseCalls_.empty())
+        overBase_ += call.bounds;
+}
+
+void ImageCanvas::execute(const Call& call)
+{
+    QPainter& p = painter();
+    switch (call.kind) {
+    case Kind::Clear:
+        break;
+    case Kind::Pixel:
+        p.resetTransform();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.fillRect(call.bounds.boundingRect(), toQColor(call.pen.colour));
+        break;
+    case Kind::Circle:
+        drawCircle(p, QPointF(call.x, call.y), call.radius, call.pen, call.fill);
+        break;
+    case Kind::Polyline:
+        useForShapes(p, call.pen, std::nullopt);
+        p.drawPolyline(toPolygon(call.points));
+        break;
+    case Kind::Polygon: {
+        const QPolygon polygon = toPolygon(call.points);
+        if (call.fill && call.pen.width <= 1) {
+            useForInside(p, *call.fill);
+            p.drawPolygon(polygon);
+            useForSoftEdge(p, call.pen.colour);
+        } else {
+            useForShapes(p, call.pen, call.fill);
+        }
+        p.drawPolygon(polygon);
+        break;
+    }
+    case Kind::Text:
+        p.resetTransform();
+        p.setPen(toQColor(call.pen.colour));
+        p.drawText(QPointF(call.x, call.y + metrics_.ascent()), QString::fromStdString(call.text));
+        break;
+    }
+}
+
+QRegion ImageCanvas::takeChanges()
+{
+    finishFrame();
+    QRegion changes;
+    const std::size_t taken = taken_.size();
+    if (!clearedSinceTaken_) {
+        // Only calls on top of what was there.
+        for (std::size_t i = taken; i < frame_.size(); ++i)
+            changes += frame_[i].bounds;
+    } else if (taken == 0 || !(frame_.front() == taken_.front())) {
+        changes = QRect(QPoint(), size_);
+    } else {
+        for (std::size_t i = 1; i < std::max(taken, frame_.size()); ++i) {
+            const bool now = i < frame_.size(), before = i < taken;
+            if (now && before && frame_[i] == taken_[i])
+                continue;
+            if (now)
+                changes += frame_[i].bounds;
+            if (before)
+                changes += taken_[i].bounds;
+        }
+    }
+    taken_ = frame_;
+    clearedSinceTaken_ = false;
+    return changes;
 }
 
 void ImageCanvas::setPixel(double x, double y, Colour colour)
 {
-    QPainter painter(&image_);
-    painter.fillRect(QRectF(std::floor(x), std::floor(y), 1, 1), toQColor(colour));
-    drawn();
+    Call call{Kind::Pixel, x, y};
+    call.pen.colour = colour;
+    call.bounds = QRect(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)), 1, 1);
+    add(std::move(call));
 }
 
 void ImageCanvas::circle(double cx, double cy, double radius, Pen outline, std::optional<Colour> fill)
 {
-    ShapePainter painter(image_);
-    const QPointF centre(cx, cy);
-    if (outline.width > 1 && radius <= outline.width) {
-        // Too small for a ring with an inside: Qt's own stroke.
-        painter.use(outline, fill);
-        painter.drawEllipse(centre, radius, radius);
-        drawn();
-        return;
-    }
-    if (fill) {
-        painter.fillInside(*fill);
-        painter.drawEllipse(centre, radius, radius);
-    }
-    if (outline.width <= 1) {
-        painter.softLines(outline.colour);
-        painter.drawEllipse(centre, radius, radius);
-    } else {
-        // A wide outline: the pixels whose centres lie within it are filled
-        // whole, and a 1-pixel soft circle on each of its edges gives them
-        // the coverage an antialiased stroke would.
-        const double half = (outline.width - 1) / 2.0;
-        QPainterPath ring;
-        ring.addEllipse(centre, radius + half, radius + half);
-        ring.addEllipse(centre, radius - half, radius - half);
-        painter.fillInside(outline.colour);
-        painter.drawPath(ring);
-        painter.softLines(outline.colour);
-        painter.drawEllipse(centre, radius + half, radius + half);
-        painter.drawEllipse(centre, radius - half, radius - half);
-    }
-    drawn();
+    Call call{Kind::Circle, cx, cy, radius, outline, fill};
+    call.bounds = around(QRectF(cx - radius, cy - radius, 2 * radius, 2 * radius), outline.width);
+    add(std::move(call));
 }
 
 void ImageCanvas::polyline(std::span<const Point> points, Pen pen)
 {
-    ShapePainter painter(image_);
-    painter.use(pen, std::nullopt);
-    painter.drawPolyline(toPolygon(points));
-    drawn();
+    Call call{Kind::Polyline};
+    call.pen = pen;
+    call.points.assign(points.begin(), points.end());
+    call.bounds = bandsAround(call.points, false, pen.width);
+    add(std::move(call));
 }
 
 void ImageCanvas::polygon(std::span<const Point> points, Pen outline, std::optional<Colour> fill)
 {
-    ShapePainter painter(image_);
-    const QPolygon polygon = toPolygon(points);
-    if (fill && outline.width <= 1) {
-        painter.fillInside(*fill);
-        painter.drawPolygon(polygon);
-        painter.softLines(outline.colour);
-    } else {
-        painter.use(outline, fill);
-    }
-    painter.drawPolygon(polygon);
-    drawn();
+    Call call{Kind::Polygon};
+    call.pen = outline;
+    call.fill = fill;
+    call.points.assign(points.begin(), points.end());
+    call.bounds = bandsAround(call.points, true, outline.width);
+    add(std::move(call));
 }
 
 void ImageCanvas::print(double x, double y, std::string_view text, Colour colour)
 {
-    QPainter painter(&image_);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(font_);
-    painter.setPen(toQColor(colour));
-    painter.drawText(QPointF(x, y + metrics_.ascent()), QString::fromUtf8(text.data(), static_cast<int>(text.size())));
-    drawn();
+    Call call{Kind::Text, x, y};
+    call.pen.colour = colour;
+    call.text = std::string(text);
+    // Glyphs may reach a little past their advance and their line.
+    const QString qtext = QString::fromStdString(call.text);
+    const QRectF box = metrics_.boundingRect(qtext).translated(x, y + metrics_.ascent())
+                           .united(QRectF(x, y, metrics_.horizontalAdvance(qtext), metrics_.height()));
+    call.bounds = around(box, 1);
+    add(std::move(call));
 }
 
 double ImageCanvas::textWidth(std::string_view text) const

@@ -1,7 +1,6 @@
 #include "platform/qt/qt_window.h"
 
 #include "clock/tick_phase.h"
-#include "platform/qt/changed_tiles.h"
 #include "platform/qt/qt_colour.h"
 #include "platform/qt/qt_keys.h"
 
@@ -178,33 +177,27 @@ void FormWidget::schedulePresent()
 void FormWidget::present()
 {
     presentPending_ = false;
-    const QImage& drawn = canvas_.image();
-    if (shown_.size() != drawn.size() || drawn.devicePixelRatio() != 1.0) {
-        shown_ = drawn.copy();
-        update();
-        return;
-    }
-    const QRegion changed = copyChangedTiles(drawn, shown_);
-    if (!changed.isEmpty())
-        update(changed);
+    const QRegion changes = canvas_.takeChanges();
+    if (!changes.isEmpty())
+        update(changes);
 }
 
 void FormWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    if (shown_.isNull()) {
+    const QImage& image = canvas_.image();
+    if (image.isNull()) {
         painter.fillRect(event->rect(), toQColor(backColor_));
         return;
     }
-    const qreal ratio = shown_.devicePixelRatio();
+    const qreal ratio = image.devicePixelRatio();
     for (const QRect& r : event->region())
-        painter.drawImage(r, shown_, QRectF(r.topLeft() * ratio, r.size() * ratio));
+        painter.drawImage(r, image, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
 }
 
 void FormWidget::resizeEvent(QResizeEvent*)
 {
     canvas_.resize(size(), devicePixelRatioF(), backColor_);
-    shown_ = QImage();
     dispatch([](WindowEvents& events) { events.onResize(); });
 }
 

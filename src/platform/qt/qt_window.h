@@ -5,7 +5,6 @@
 #include "platform/qt/image_canvas.h"
 #include "platform/window.h"
 
-#include <QImage>
 #include <QLabel>
 #include <QPointer>
 #include <QTimer>
@@ -46,7 +45,6 @@ private:
     std::weak_ptr<WindowEvents> events_;
     Colour backColor_;
     ImageCanvas canvas_;
-    QImage shown_;
     bool presentPending_ = false;
 };
 
