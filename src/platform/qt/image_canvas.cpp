@@ -421,16 +421,26 @@ void ImageCanvas::print(double x, double y, std::string_view text, Colour colour
     call.pen.colour = colour;
     call.text = std::string(text);
     // Glyphs may reach a little past their advance and their line.
-    const QString qtext = QString::fromStdString(call.text);
-    const QRectF box = metrics_.boundingRect(qtext).translated(x, y + metrics_.ascent())
-                           .united(QRectF(x, y, metrics_.horizontalAdvance(qtext), metrics_.height()));
+    const TextExtent& extent = extentOf(text);
+    const QRectF box = extent.ink.translated(x, y + metrics_.ascent()).united(QRectF(x, y, extent.advance, metrics_.height()));
     call.bounds = around(box, 1);
     add(std::move(call));
 }
 
+const ImageCanvas::TextExtent& ImageCanvas::extentOf(std::string_view text) const
+{
+    auto it = extents_.find(text);
+    if (it == extents_.end()) {
+        const QString qtext = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+        it = extents_.emplace(std::string(text), TextExtent{metrics_.horizontalAdvance(qtext), metrics_.boundingRect(qtext)})
+                 .first;
+    }
+    return it->second;
+}
+
 double ImageCanvas::textWidth(std::string_view text) const
 {
-    return metrics_.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+    return extentOf(text).advance;
 }
 
 double ImageCanvas::textHeight(std::string_view) const

@@ -21,6 +21,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -84,8 +85,17 @@ private:
     QPainter& painter();
     void endPainting();
 
+    // Laying out text costs more than drawing it, and a clock measures
+    // the same few numerals every second.
+    struct TextExtent {
+        double advance;
+        QRectF ink; // relative to the start of the base line
+    };
+    const TextExtent& extentOf(std::string_view text) const;
+
     QFont font_;
     QFontMetricsF metrics_;
+    mutable std::map<std::string, TextExtent, std::less<>> extents_;
     QImage image_;
     QSize size_;
     // Kept open across the calls of a frame: opening one costs more than
