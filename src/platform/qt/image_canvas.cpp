@@ -191,7 +191,10 @@ void ImageCanvas::resize(QSize size, qreal devicePixelRatio, Colour fill)
     lastFrame_.clear();
     taken_.clear();
     clearedSinceTaken_ = true;
-    base_ = QImage();
+    // Touched now, while the window opens, rather than in the tick that
+    // first needs it.
+    base_ = QImage(image_.size(), image_.format());
+    base_.fill(0);
     baseCalls_.clear();
     overBase_ = QRegion();
     deferred_ = false;
@@ -296,7 +299,7 @@ void ImageCanvas::redrawFrame(std::size_t n)
 void ImageCanvas::takeBase(std::size_t n)
 {
     endPainting();
-    base_ = image_.copy();
+    std::memcpy(base_.bits(), image_.constBits(), static_cast<std::size_t>(image_.sizeInBytes()));
     baseCalls_.assign(frame_.begin(), frame_.begin() + static_cast<std::ptrdiff_t>(n));
     overBase_ = QRegion();
 }
