@@ -105,3 +105,11 @@ largest_window() {
         }
         END { print (size == "" ? "?" : size) }'
 }
+
+# use_work_dir: a temporary folder in WORK_DIR for the run's files, and on
+# exit the client in CLIENT_PID and the server stopped and the folder gone.
+use_work_dir() {
+    WORK_DIR=$(mktemp -d)
+    CLIENT_PID=
+    trap 'stop_process "$CLIENT_PID"; stop_process "$XVFB_PID"; rm -rf "$WORK_DIR"' EXIT
+}

@@ -30,14 +30,7 @@ need xwininfo x11-utils
 need_fonts
 program=$(find_program)
 
-WORK_DIR=$(mktemp -d)
-CLIENT_PID=
-cleanup() {
-    stop_process "$CLIENT_PID"
-    stop_process "$XVFB_PID"
-    rm -rf "$WORK_DIR"
-}
-trap cleanup EXIT
+use_work_dir
 
 # measure NAME COMMAND...: runs the client alone on a new server and leaves
 # its figures in result[NAME.*].

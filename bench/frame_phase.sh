@@ -31,14 +31,7 @@ if [[ ! -x $watcher ]]; then
     exit 1
 fi
 
-WORK_DIR=$(mktemp -d)
-CLIENT_PID=
-cleanup() {
-    stop_process "$CLIENT_PID"
-    stop_process "$XVFB_PID"
-    rm -rf "$WORK_DIR"
-}
-trap cleanup EXIT
+use_work_dir
 
 start_xvfb "$size"
 DISPLAY=$XVFB_DISPLAY XDG_CONFIG_HOME=$WORK_DIR/config "$program" >"$WORK_DIR/horavista.log" 2>&1 &
