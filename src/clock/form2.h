@@ -44,7 +44,6 @@ public:
     const ClockGeometry& geometry() const { return geometry_; }
     const HideWord& hideWord() const { return hideWord_; }
     Control& hint() { return *hint_; }
-    Timer& keepAwakeTimer() { return *timer2_; }
     WindowView& view() { return *view_; }
 
 private:

@@ -18,7 +18,6 @@ public:
 
     static RuntimeError typeMismatch() { return {13, "Type mismatch"}; }
     static RuntimeError overflow() { return {6, "Overflow"}; }
-    static RuntimeError subscriptOutOfRange() { return {9, "Subscript out of range"}; }
     static RuntimeError invalidPropertyValue() { return {380, "Invalid property value"}; }
 
 private:

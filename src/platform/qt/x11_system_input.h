@@ -19,7 +19,6 @@ public:
     void keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
     void setExecutionState(std::uint32_t flags) override;
 
-    bool hasDisplay() const { return display_ != nullptr; }
     bool hasXTest() const { return xtest_; }
 
 private:
