@@ -258,32 +258,28 @@ void ImageCanvas::add(Call call)
     const std::size_t i = frame_.size() - 1;
     const Call& added = frame_.back();
     const bool repeatsLast = repeatingLast_ && i < lastFrame_.size() && added == lastFrame_[i];
-    if (deferred_ && i < baseCalls_.size() && added == baseCalls_[i]) {
-        repeatingLast_ = repeatsLast;
-        if (onDrawn_)
-            onDrawn_();
-        return;
-    }
-    if (deferred_) {
+    const bool onBase = deferred_ && i < baseCalls_.size() && added == baseCalls_[i];
+    if (deferred_ && !onBase) {
         deferred_ = false;
         catchUp(i);
     }
     if (repeatingLast_ && !repeatsLast) {
-        // The first call in which this frame differs from the last. What
-        // went before opened the last few frames as well: it will likely
-        // open the next ones too.
-        // A first base comes soon; a longer one only for calls that stayed
-        // the same for a good while, so an hour hand that moves every few
-        // seconds on a large dial is not taken in only to be dropped again.
+        // The first call in which this frame differs from the last: what
+        // went before opened the last frames as well and will likely open
+        // the next ones. A first base comes soon; a longer one only takes
+        // in calls that stayed the same for a good while, so an hour hand
+        // that moves every few seconds on a large dial is not taken in
+        // only to be dropped again.
         const std::size_t frames = baseCalls_.empty() ? kFramesBeforeFirstBase : divergences_.size();
         const std::size_t repeatedBefore = *std::min_element(divergences_.end() - static_cast<std::ptrdiff_t>(frames),
                                                              divergences_.end());
-        if (i >= kShortestBase && i > baseCalls_.size() && repeatedBefore >= i)
+        if (!deferred_ && i >= kShortestBase && i > baseCalls_.size() && repeatedBefore >= i)
             takeBase(i);
         noteDivergence(i);
     }
     repeatingLast_ = repeatsLast;
-    draw(added);
+    if (!onBase)
+        draw(added);
     if (onDrawn_)
         onDrawn_();
 }
