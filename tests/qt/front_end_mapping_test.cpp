@@ -1,0 +1,59 @@
+// How the front-end turns Qt's keys, the program's colours and its message
+// texts into what the core and the user see.
+#include "clock/hide_word.h"
+#include "platform/qt/qt_colour.h"
+#include "platform/qt/qt_keys.h"
+#include "platform/qt/qt_platform.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace hv;
+
+TEST(QtKeys, TheWordsLettersAndTheKeysThatCancelItKeepTheirClassicCodes)
+{
+    const struct {
+        int qtKey;
+        std::int16_t code;
+    } cases[] = {
+        {Qt::Key_H, vk::kH}, {Qt::Key_I, vk::kI}, {Qt::Key_D, vk::kD}, {Qt::Key_E, vk::kE},
+        {Qt::Key_Escape, vk::kEscape}, {Qt::Key_Shift, vk::kShift}, {Qt::Key_Control, vk::kControl},
+        {Qt::Key_Alt, vk::kMenu}, {Qt::Key_CapsLock, vk::kCapital}, {Qt::Key_X, 88}, {Qt::Key_0, 48},
+        {Qt::Key_Space, 32}, {Qt::Key_F1, 0x70}, {Qt::Key_F12, 0x7B},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(qt::virtualKeyOf(c.qtKey), c.code) << std::hex << c.qtKey;
+}
+
+TEST(QtKeys, KeysWithoutAClassicCodeAreNoLetterOfTheWord)
+{
+    for (int key : {int(Qt::Key_Eacute), int(Qt::Key_VolumeUp), int(Qt::Key_unknown), 0}) {
+        const std::int16_t code = qt::virtualKeyOf(key);
+        EXPECT_FALSE(HideWord::isLetterOfWord(code)) << key;
+        EXPECT_NE(code, vk::kEscape) << key;
+    }
+    EXPECT_EQ(qt::shiftStateOf(Qt::ShiftModifier | Qt::AltModifier), 1 | 4);
+    EXPECT_EQ(qt::shiftStateOf(Qt::ControlModifier), 2);
+}
+
+TEST(QtColours, StoredColoursHaveRedInTheLowByte)
+{
+    EXPECT_EQ(qt::toQColor(255), QColor(255, 0, 0));
+    EXPECT_EQ(qt::toQColor(0x00FF00), QColor(0, 255, 0));
+    EXPECT_EQ(qt::toQColor(0xFF0000), QColor(0, 0, 255));
+    EXPECT_EQ(qt::toQColor(kWhite), QColor(255, 255, 255));
+    EXPECT_EQ(qt::toQColor(kButtonFace), QGuiApplication::palette().color(QPalette::Button));
+    EXPECT_EQ(qt::toQColor(kButtonText), QGuiApplication::palette().color(QPalette::ButtonText));
+}
+
+TEST(QtMessageText, CarriageReturnsBreakLinesAsTheReportMeansThem)
+{
+    EXPECT_EQ(qt::messageText("Overflow\r\nin here at line 102\r\rPlease email").toStdString(),
+              "Overflow\nin here at line 102\n\nPlease email");
+}
+
+} // namespace
