@@ -245,7 +245,8 @@ TEST_F(ClockWindowTest, DrawingTickDrawsAWholeFrameWithTheLatestGeometry)
 TEST_F(ClockWindowTest, FramesFollowTheZoneAndAColourStoredMeanwhile)
 {
     FakeWindowState& w = open();
-    program.clockWindow()->mTimeZone = -5;
+    program.clockWindow()->mTimeZone = "America/New_York";
+    fake.timeOfDay.zones["America/New_York"] = 21 * kHour;
     fake.timeOfDay.seconds = 2 * kHour;
     w.tick("Timer1");
     ASSERT_EQ(w.canvas.ops().size(), 18u);

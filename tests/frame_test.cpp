@@ -20,40 +20,34 @@ struct FrameFixture : testing::Test {
     MemorySettingsStore store;
 
     // Draws one frame on a fresh window of the given client size.
-    Ops frame(double t, std::int32_t timeZone = 0, int width = 1920, int height = 1080, Colour background = kBlack)
+    Ops frame(double t, int width = 1920, int height = 1080, Colour background = kBlack)
     {
         RecordingCanvas canvas(width, height);
         Surface surface(canvas, kButtonText);
         const ClockGeometry g = geometryFor(width, height);
-        ClockPainter(surface, g, store).Draw_Clock(t, timeZone, background);
+        ClockPainter(surface, g, store).Draw_Clock(t, background);
         return canvas.ops();
     }
 };
 
-TEST(HandAngles, HourTakesTheZoneAndWrapsOnceAtThirteen)
+TEST(HandAngles, HourWrapsAtThirteen)
 {
     const struct {
         const char* what;
         double t;
-        std::int32_t timeZone;
         double hour, minute, second;
     } cases[] = {
-        {"00:00:00", 0, 0, 0, 0, 0},
-        {"03:00:00", 3 * kHour, 0, 90, 0, 0},
-        {"03:45:00", 3.75 * kHour, 0, 112.5, 270, 0},
-        {"12:00:00", 12 * kHour, 0, 360, 0, 0},
-        {"13:00:00", 13 * kHour, 0, 30, 0, 0},
-        {"12:00:00 +1", 12 * kHour, 1, 30, 0, 0},
-        {"02:00:00 -5", 2 * kHour, -5, -90, 0, 0},
-        {"01:00:00 -14", 1 * kHour, -14, -390, 0, 0},
-        {"23:30:00 +10", 23.5 * kHour, 10, 645, 180, 0},
-        // Still 12 or more after losing 12 once: used as it is.
-        {"23:00:00 +14", 23 * kHour, 14, 750, 0, 0},
+        {"00:00:00", 0, 0, 0, 0},
+        {"03:00:00", 3 * kHour, 90, 0, 0},
+        {"03:45:00", 3.75 * kHour, 112.5, 270, 0},
+        {"12:00:00", 12 * kHour, 360, 0, 0},
+        {"13:00:00", 13 * kHour, 30, 0, 0},
+        {"23:30:00", 23.5 * kHour, 345, 180, 0},
         // Every hand keeps the fraction of its unit.
-        {"10:15:30.5", 10 * kHour + 15 * 60 + 30.5, 0, 36930.5 / 120, 93.05, 183},
+        {"10:15:30.5", 10 * kHour + 15 * 60 + 30.5, 36930.5 / 120, 93.05, 183},
     };
     for (const auto& c : cases) {
-        const HandAngles a = handAngles(c.t, c.timeZone);
+        const HandAngles a = handAngles(c.t);
         EXPECT_NEAR(a.hour, c.hour, 1e-9) << c.what;
         EXPECT_NEAR(a.minute, c.minute, 1e-9) << c.what;
         EXPECT_NEAR(a.second, c.second, 1e-9) << c.what;
@@ -86,23 +80,21 @@ TEST_F(FrameFixture, WipesThenDialThenHoursMinutesAndSecondsOnTop)
     EXPECT_EQ(frame(3 * kHour), expected);
 }
 
-TEST_F(FrameFixture, HourHandPolygonForTheTimeAndZone)
+TEST_F(FrameFixture, HourHandPolygonForTheTime)
 {
     const std::string twelve = "polygon 960 515 950 510 958 246 962 246 970 510";
     const struct {
         const char* what;
         double t;
-        std::int32_t timeZone;
         std::string hourPolygon;
     } cases[] = {
-        {"03:00:00", 3 * kHour, 0, "polygon 985 540 990 530 1254 538 1254 542 990 550"},
-        {"12:00:00", 12 * kHour, 0, twelve},
-        {"00:00:00", 0, 0, twelve},
-        {"08:00:00 +4", 8 * kHour, 4, twelve},
-        {"02:00:00 -5", 2 * kHour, -5, "polygon 935 540 930 550 666 542 666 538 930 530"},
+        {"03:00:00", 3 * kHour, "polygon 985 540 990 530 1254 538 1254 542 990 550"},
+        {"12:00:00", 12 * kHour, twelve},
+        {"00:00:00", 0, twelve},
+        {"21:00:00", 21 * kHour, "polygon 935 540 930 550 666 542 666 538 930 530"},
     };
     for (const auto& c : cases) {
-        const Ops ops = frame(c.t, c.timeZone);
+        const Ops ops = frame(c.t);
         ASSERT_EQ(ops.size(), 18u) << c.what;
         EXPECT_EQ(ops[15].substr(0, ops[15].find(" width")), c.hourPolygon) << c.what;
     }
@@ -112,7 +104,7 @@ TEST_F(FrameFixture, EverythingButTheDiscTakesTheStoredClockColour)
 {
     store.write(settings::kClockColour, "255");
     const Colour background = 0x123456;
-    const Ops ops = frame(3 * kHour, 0, 1920, 1080, background);
+    const Ops ops = frame(3 * kHour, 1920, 1080, background);
     ASSERT_EQ(ops.size(), 18u);
     EXPECT_EQ(ops[0], "cls color=" + std::to_string(background));
     EXPECT_EQ(ops[1], "circle 960 540 535 width=3 pen=255 fill=" + std::to_string(background));
@@ -130,7 +122,7 @@ TEST_F(FrameFixture, ClockColourThatIsNoNumberStopsTheFrameAfterTheWipe)
         Surface surface(canvas, kButtonText);
         const ClockGeometry g = geometryFor(1920, 1080);
         try {
-            ClockPainter(surface, g, store).Draw_Clock(3 * kHour, 0, kBlack);
+            ClockPainter(surface, g, store).Draw_Clock(3 * kHour, kBlack);
             ADD_FAILURE() << "no error for \"" << stored << '"';
         } catch (const RuntimeError& e) {
             EXPECT_STREQ(e.what(), "Type mismatch");
@@ -141,10 +133,10 @@ TEST_F(FrameFixture, ClockColourThatIsNoNumberStopsTheFrameAfterTheWipe)
 
 TEST_F(FrameFixture, DialWithNoRoomShowsOnlyTheBackground)
 {
-    EXPECT_EQ(frame(3 * kHour, 0, 10, 10), Ops{"cls color=0"});
-    EXPECT_EQ(frame(3 * kHour, 0, 1920, 4), Ops{"cls color=0"});
+    EXPECT_EQ(frame(3 * kHour, 10, 10), Ops{"cls color=0"});
+    EXPECT_EQ(frame(3 * kHour, 1920, 4), Ops{"cls color=0"});
     // One pixel of radius is enough to draw.
-    EXPECT_EQ(frame(3 * kHour, 0, 12, 12).size(), 18u);
+    EXPECT_EQ(frame(3 * kHour, 12, 12).size(), 18u);
 }
 
 } // namespace

@@ -145,7 +145,7 @@ void Form2::Timer1_Timer()
         return;
     trap(102, [&] {
         ClockPainter(*surface_, geometry_, p_.settings)
-            .Draw_Clock(p_.timeOfDay.secondsSinceMidnight(), mTimeZone, view_->backColor());
+            .Draw_Clock(p_.timeOfDay.secondsSinceMidnight(mTimeZone), view_->backColor());
     });
     trap(104, [&] {
         p_.events.pumpEvents();

@@ -23,8 +23,9 @@ public:
 
     Form2(Platform& platform, ClockHost& host) : p_(platform), host_(host) {}
 
-    // Whole hours added to the local hour by every frame.
-    std::int32_t mTimeZone = 0;
+    // Catalogue key name of the zone whose time the frames show; empty for
+    // the computer's own time.
+    std::string mTimeZone;
 
     void Form_Load();
     void show() { view_->show(); }

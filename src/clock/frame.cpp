@@ -15,12 +15,11 @@ constexpr int kTickMinutes[] = {5, 10, 20, 25, 35, 40, 50, 55};
 
 } // namespace
 
-HandAngles handAngles(double t, std::int32_t timeZone)
+HandAngles handAngles(double t)
 {
     double h = std::fabs(t / 3600);
     const double m = std::fabs((t - std::trunc(h) * 3600) / 60);
     const double s = std::fabs((t - std::trunc(h) * 3600) - std::trunc(m) * 60);
-    h += timeZone;
     if (h >= 13)
         h -= 12;
     return {h * 30, m * 6, s * 6};
@@ -31,9 +30,9 @@ Colour ClockPainter::clockColour() const
     return toInt32(settings_.get(settings::kClockColour, settings::kClockColourDefault));
 }
 
-void ClockPainter::Draw_Clock(double t, std::int32_t timeZone, Colour background)
+void ClockPainter::Draw_Clock(double t, Colour background)
 {
-    const HandAngles angles = handAngles(t, timeZone);
+    const HandAngles angles = handAngles(t);
     surface_.cls(background);
     // A dial with no room (a short side of 10 pixels or less) shows only
     // its background.

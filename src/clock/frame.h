@@ -13,18 +13,19 @@ struct HandAngles {
     double hour, minute, second; // degrees clockwise from 12
 };
 
-// The hands' angles for t seconds since midnight, with whole hours of
-// timeZone added to the hour (13 or more loses 12 once).
-HandAngles handAngles(double t, std::int32_t timeZone);
+// The hands' angles for t seconds since midnight (an hour of 13 or more
+// loses 12).
+HandAngles handAngles(double t);
 
 class ClockPainter {
 public:
     ClockPainter(Surface& surface, const ClockGeometry& geometry, const SettingsStore& settings)
         : surface_(surface), g_(geometry), settings_(settings) {}
 
-    // Wipes to the background, then dial and hands. An error stops the
-    // frame where it happened and passes to the caller.
-    void Draw_Clock(double t, std::int32_t timeZone, Colour background);
+    // Wipes to the background, then dial and hands for t seconds since
+    // midnight of the time shown. An error stops the frame where it
+    // happened and passes to the caller.
+    void Draw_Clock(double t, Colour background);
     void Clock_Face(Colour background);
     void Print_Num(std::int16_t n);
 

@@ -1,7 +1,10 @@
 #pragma once
 // Everything the core needs from outside, handed to it as one bundle.
+#include "platform/file_system.h"
+#include "platform/registry.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
+#include "platform/system_info.h"
 #include "platform/window.h"
 
 namespace hv {
@@ -14,6 +17,9 @@ struct Platform {
     ProgramLifetime& lifetime;
     TimeOfDay& timeOfDay;
     SystemInput& input;
+    Registry& registry;
+    SystemInfo& system;
+    FileSystem& files;
 };
 
 } // namespace hv

@@ -19,6 +19,9 @@ public:
     static RuntimeError typeMismatch() { return {13, "Type mismatch"}; }
     static RuntimeError overflow() { return {6, "Overflow"}; }
     static RuntimeError invalidPropertyValue() { return {380, "Invalid property value"}; }
+    static RuntimeError invalidPropertyArrayIndex() { return {381, "Invalid property array index"}; }
+    static RuntimeError invalidPicture() { return {481, "Invalid picture"}; }
+    static RuntimeError subscriptOutOfRange() { return {9, "Subscript out of range"}; }
 
 private:
     int number_;

@@ -3,6 +3,7 @@
 // drawing. A front-end implements each; tests use fakes.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace hv {
 
@@ -33,8 +34,11 @@ public:
 class TimeOfDay {
 public:
     virtual ~TimeOfDay() = default;
-    // Seconds since local midnight, with the fraction of the second.
-    virtual double secondsSinceMidnight() = 0;
+    // Seconds since midnight of the current time in the zone with this
+    // catalogue key name ("Asia/Kolkata"), with the fraction of the second
+    // and with the zone's daylight saving when it is in force. An empty or
+    // unknown key gives the computer's own local time.
+    virtual double secondsSinceMidnight(std::string_view zoneKey) = 0;
 };
 
 // Simulated input and the execution state, in the shape of the Win32 calls

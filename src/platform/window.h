@@ -18,6 +18,10 @@ struct TwipRect {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
+struct TwipSize {
+    int width = 0, height = 0;
+};
+
 struct FontDesign {
     std::string face = "Arial";
     double points = 9;
@@ -30,6 +34,13 @@ struct WindowDesign {
     std::string name;
     bool borderless = false;
     bool maximized = false;
+    // A window with a fixed single border keeps its client size; 0 by 0
+    // leaves the size to the platform.
+    bool fixedSingle = false;
+    TwipSize client;
+    bool minButton = true;
+    bool maxButton = true;
+    bool centred = false;
     Colour backColor = kWhite;
     Colour foreColor = kButtonText;
     FontDesign font;
@@ -43,6 +54,19 @@ struct LabelDesign {
     Colour foreColor = kButtonText;
     Colour backColor = kWhite;
     bool wordWrap = false;
+};
+
+// A frame, check box, drop-down list or push button. A control inside a
+// frame names it as parent and is placed relative to it. The control with
+// the lowest tab index has the focus when the window first shows.
+struct ControlDesign {
+    std::string name;
+    std::string caption;
+    TwipRect rect;
+    FontDesign font;
+    std::string parent;
+    int tabIndex = 0;
+    Colour backColor = kWhite;
 };
 
 struct TimerDesign {
@@ -68,6 +92,52 @@ public:
     virtual Colour backColor() const = 0;
 };
 
+// A check box; its value is 0 cleared, 1 ticked or 2 greyed. Every change
+// of the value, by the user or by code, is reported as onClick.
+class CheckBox : public virtual Control {
+public:
+    virtual std::int16_t value() const = 0;
+    // Takes 0, 1 or 2 only.
+    virtual void setValue(std::int16_t value) = 0;
+};
+
+// A drop-down list that keeps its entries sorted by their text, without
+// regard to case, in the collation of the user's locale. Each entry carries
+// a number of the program's, its item data. A change of the selected
+// position, by the user or by code, is reported as onClick.
+class ComboBox : public virtual Control {
+public:
+    virtual void clear() = 0;
+    // Adds an entry at its sorted place and returns that position.
+    virtual int addItem(const std::string& text) = 0;
+    virtual int listCount() const = 0;
+    virtual std::string itemText(int position) const = 0;
+    // Both raise "Invalid property array index" for a position outside the
+    // list.
+    virtual std::int32_t itemData(int position) const = 0;
+    virtual void setItemData(int position, std::int32_t data) = 0;
+    // The selected position, -1 when none is.
+    virtual int listIndex() const = 0;
+    // Raises "Invalid property value" below -1 or past the last entry.
+    virtual void setListIndex(int position) = 0;
+};
+
+class WindowView;
+
+// The skin component: it themes the window it is applied to and, once told
+// so, every window the program opens afterwards.
+class SkinFramework {
+public:
+    virtual ~SkinFramework() = default;
+    // Raises a run-time error when the skin file cannot be used.
+    virtual void loadSkin(const std::string& path, const std::string& iniName) = 0;
+    virtual std::int32_t applyOptions() const = 0;
+    virtual void setApplyOptions(std::int32_t options) = 0;
+    virtual void setAutoApplyNewWindows(bool on) = 0;
+    virtual void setAutoApplyNewThreads(bool on) = 0;
+    virtual void applyWindow(WindowView& window) = 0;
+};
+
 class Timer {
 public:
     virtual ~Timer() = default;
@@ -84,7 +154,11 @@ public:
     virtual void onResize() {}
     // keyCode is a Windows virtual-key code; a handler may set it to 0.
     virtual void onKeyDown(std::int16_t& keyCode, std::int16_t shift) { (void)keyCode; (void)shift; }
+    // control is empty for the window's own surface.
     virtual void onMouseMove(std::string_view control) { (void)control; }
+    // A push button pressed, a check box's value or a list's selection
+    // changed.
+    virtual void onClick(std::string_view control) { (void)control; }
     // Any request to close the window; the presenter decides what happens.
     virtual void onCloseRequest() {}
     virtual void onTimer(std::string_view timer) { (void)timer; }
@@ -96,19 +170,30 @@ public:
 
     virtual Control& addLabel(const LabelDesign& design) = 0;
     virtual Timer& addTimer(const TimerDesign& design) = 0;
+    virtual Control& addFrame(const ControlDesign& design) = 0;
+    virtual CheckBox& addCheckBox(const ControlDesign& design) = 0;
+    virtual ComboBox& addComboBox(const ControlDesign& design) = 0;
+    virtual Control& addPushButton(const ControlDesign& design) = 0;
+    virtual SkinFramework& addSkinFramework(const std::string& name) = 0;
 
     // The client area's drawing surface; its size is the client size.
     virtual Canvas& canvas() = 0;
 
     virtual void setApplicationIcon() = 0;
+    virtual void setCaption(const std::string& caption) = 0;
     virtual void setBackColor(Colour colour) = 0;
     virtual Colour backColor() const = 0;
+    // Loads a cursor or icon file as the image of the custom pointer;
+    // raises "Invalid picture" when the file is neither. Without one, the
+    // custom pointer is the platform's pointing hand.
+    virtual void setMouseIcon(const std::string& path) = 0;
     virtual void setMousePointer(MousePointer pointer) = 0;
     virtual MousePointer mousePointer() const = 0;
     virtual bool iconic() const = 0;
 
     virtual void show() = 0;
     virtual void hide() = 0;
+    virtual bool visible() const = 0;
     // The window is unloaded: hidden for good, its timers stopped and its
     // events no longer delivered.
     virtual void close() = 0;

@@ -3,11 +3,17 @@
 // what reached them into a shared log so a test can check the order of
 // calls across ports, and they let a test fire window events the way the
 // front-end does: through the presenter's weak pointer, locked for the call.
+#include "fakes/fake_registry.h"
 #include "platform/platform.h"
 #include "platform/recording_canvas.h"
+#include "platform/runtime.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
+#include <map>
+#include <set>
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -47,6 +53,140 @@ private:
     Colour backColor_;
 };
 
+// A frame or push button, and the base of the other controls. A change
+// that the real control reports as a click is reported through onClick.
+class FakeControl : public virtual Control {
+public:
+    explicit FakeControl(const ControlDesign& d)
+        : design(d), width_(d.rect.width), height_(d.rect.height), backColor_(d.backColor) {}
+
+    void setVisible(bool visible) override { visible_ = visible; }
+    bool visible() const override { return visible_; }
+    void setWidth(int twips) override { width_ = twips; }
+    int width() const override { return width_; }
+    void setHeight(int twips) override { height_ = twips; }
+    int height() const override { return height_; }
+    void setBackColor(Colour colour) override { backColor_ = colour; }
+    Colour backColor() const override { return backColor_; }
+
+    const ControlDesign design;
+    std::function<void(const std::string&)> onClick;
+
+protected:
+    void clicked()
+    {
+        if (onClick)
+            onClick(design.name);
+    }
+
+private:
+    bool visible_ = true;
+    int width_;
+    int height_;
+    Colour backColor_;
+};
+
+class FakeCheckBox : public FakeControl, public CheckBox {
+public:
+    using FakeControl::FakeControl;
+    std::int16_t value() const override { return value_; }
+    void setValue(std::int16_t value) override
+    {
+        if (value < 0 || value > 2)
+            throw std::logic_error("check box value " + std::to_string(value));
+        if (value == value_)
+            return;
+        value_ = value;
+        clicked();
+    }
+    // The user clicks the box: it turns ticked, or cleared when it was.
+    void click() { setValue(value_ == 1 ? 0 : 1); }
+
+private:
+    std::int16_t value_ = 0;
+};
+
+class FakeComboBox : public FakeControl, public ComboBox {
+public:
+    using FakeControl::FakeControl;
+    void clear() override
+    {
+        items_.clear();
+        index_ = -1;
+    }
+    int addItem(const std::string& text) override
+    {
+        // Case-insensitive order; the platform's collation may differ in
+        // detail, which the core must not depend on.
+        auto at = std::upper_bound(items_.begin(), items_.end(), text, [](const std::string& a, const Item& b) {
+            return std::lexicographical_compare(a.begin(), a.end(), b.text.begin(), b.text.end(), [](char x, char y) {
+                return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+            });
+        });
+        const int position = static_cast<int>(at - items_.begin());
+        items_.insert(at, {text, 0});
+        if (index_ >= position)
+            ++index_;
+        return position;
+    }
+    int listCount() const override { return static_cast<int>(items_.size()); }
+    std::string itemText(int position) const override { return at(position).text; }
+    std::int32_t itemData(int position) const override { return at(position).data; }
+    void setItemData(int position, std::int32_t data) override { at(position).data = data; }
+    int listIndex() const override { return index_; }
+    void setListIndex(int position) override
+    {
+        if (position < -1 || position >= listCount())
+            throw RuntimeError::invalidPropertyValue();
+        if (position == index_)
+            return;
+        index_ = position;
+        clicked();
+    }
+
+private:
+    struct Item {
+        std::string text;
+        std::int32_t data;
+    };
+    const Item& at(int position) const
+    {
+        if (position < 0 || position >= listCount())
+            throw RuntimeError::invalidPropertyArrayIndex();
+        return items_[static_cast<std::size_t>(position)];
+    }
+    Item& at(int position) { return const_cast<Item&>(std::as_const(*this).at(position)); }
+
+    std::vector<Item> items_;
+    int index_ = -1;
+};
+
+class FakeSkinFramework : public SkinFramework {
+public:
+    explicit FakeSkinFramework(Log& log) : log_(log) {}
+    void loadSkin(const std::string& path, const std::string& iniName) override
+    {
+        log_.push_back("LoadSkin " + path + " \"" + iniName + '"');
+        if (refuse)
+            throw RuntimeError(-2147024809, "The skin file is no skin");
+    }
+    std::int32_t applyOptions() const override { return options; }
+    void setApplyOptions(std::int32_t value) override
+    {
+        options = value;
+        log_.push_back("ApplyOptions " + std::to_string(value));
+    }
+    void setAutoApplyNewWindows(bool on) override { log_.push_back(std::string("AutoApplyNewWindows ") + (on ? "1" : "0")); }
+    void setAutoApplyNewThreads(bool on) override { log_.push_back(std::string("AutoApplyNewThreads ") + (on ? "1" : "0")); }
+    void applyWindow(WindowView&) override { log_.push_back("ApplyWindow"); }
+
+    std::int32_t options = 4;
+    bool refuse = false;
+
+private:
+    Log& log_;
+};
+
 class FakeTimer : public Timer {
 public:
     explicit FakeTimer(const TimerDesign& d) : design(d), enabled_(d.enabled) {}
@@ -70,6 +210,10 @@ struct FakeWindowState {
     FakeCanvas canvas{0, 0};
     std::vector<std::unique_ptr<FakeLabel>> labels;
     std::vector<std::unique_ptr<FakeTimer>> timers;
+    std::vector<std::unique_ptr<FakeControl>> controls; // frames, boxes, lists, buttons in design order
+    std::vector<std::unique_ptr<FakeSkinFramework>> skins;
+    std::string caption;
+    std::string mouseIcon;
     Colour backColor = kBlack;
     MousePointer pointer = MousePointer::Default;
     bool iconic = false;
@@ -86,6 +230,17 @@ struct FakeWindowState {
                 return *l;
         throw std::logic_error("no label " + name);
     }
+    template <typename T = FakeControl>
+    T& control(const std::string& name) const
+    {
+        for (const auto& c : controls)
+            if (c->design.name == name)
+                if (auto* t = dynamic_cast<T*>(c.get()))
+                    return *t;
+        throw std::logic_error("no control " + name);
+    }
+    FakeCheckBox& checkBox(const std::string& name) const { return control<FakeCheckBox>(name); }
+    FakeComboBox& comboBox(const std::string& name) const { return control<FakeComboBox>(name); }
     FakeTimer& timer(const std::string& name) const
     {
         for (const auto& t : timers)
@@ -112,7 +267,8 @@ struct FakeWindowState {
         for (auto key : keys)
             keyDown(key);
     }
-    void mouseMove() { deliver([](WindowEvents& e) { e.onMouseMove(""); }); }
+    void mouseMove(const std::string& control = "") { deliver([&](WindowEvents& e) { e.onMouseMove(control); }); }
+    void click(const std::string& control) { deliver([&](WindowEvents& e) { e.onClick(control); }); }
     void closeRequest() { deliver([](WindowEvents& e) { e.onCloseRequest(); }); }
     void tick(const std::string& timerName)
     {
@@ -121,7 +277,6 @@ struct FakeWindowState {
         deliver([&](WindowEvents& e) { e.onTimer(timerName); });
     }
 
-private:
     void deliver(const std::function<void(WindowEvents&)>& fn)
     {
         if (closed || destroyed)
@@ -144,8 +299,23 @@ public:
     {
         return *s_->timers.emplace_back(std::make_unique<FakeTimer>(design));
     }
+    Control& addFrame(const ControlDesign& design) override { return add<FakeControl>(design); }
+    CheckBox& addCheckBox(const ControlDesign& design) override { return add<FakeCheckBox>(design); }
+    ComboBox& addComboBox(const ControlDesign& design) override { return add<FakeComboBox>(design); }
+    Control& addPushButton(const ControlDesign& design) override { return add<FakeControl>(design); }
+    SkinFramework& addSkinFramework(const std::string&) override
+    {
+        return *s_->skins.emplace_back(std::make_unique<FakeSkinFramework>(*s_->log));
+    }
     Canvas& canvas() override { return s_->canvas; }
     void setApplicationIcon() override { s_->iconSet = true; }
+    void setCaption(const std::string& caption) override { s_->caption = caption; }
+    void setMouseIcon(const std::string& path) override
+    {
+        if (path.find(".CUR") == std::string::npos)
+            throw RuntimeError::invalidPicture();
+        s_->mouseIcon = path;
+    }
     void setBackColor(Colour colour) override { s_->backColor = colour; }
     Colour backColor() const override { return s_->backColor; }
     void setMousePointer(MousePointer pointer) override { s_->pointer = pointer; }
@@ -162,6 +332,7 @@ public:
         s_->hidden = true;
         s_->log->push_back("hide " + s_->design.name);
     }
+    bool visible() const override { return s_->shown && !s_->hidden && !s_->closed; }
     void close() override
     {
         s_->closed = true;
@@ -171,6 +342,20 @@ public:
     }
 
 private:
+    template <typename T>
+    T& add(const ControlDesign& design)
+    {
+        auto control = std::make_unique<T>(design);
+        T& added = *control;
+        std::weak_ptr<FakeWindowState> state = s_;
+        control->onClick = [state](const std::string& name) {
+            if (auto s = state.lock())
+                s->click(name);
+        };
+        s_->controls.push_back(std::move(control));
+        return added;
+    }
+
     std::shared_ptr<FakeWindowState> s_;
 };
 
@@ -269,10 +454,37 @@ private:
     Log& log_;
 };
 
+// Every zone shows the same time of day unless a test gives it its own.
 class FakeTimeOfDay : public TimeOfDay {
 public:
-    double secondsSinceMidnight() override { return seconds; }
+    double secondsSinceMidnight(std::string_view zoneKey) override
+    {
+        asked.emplace_back(zoneKey);
+        auto it = zones.find(std::string(zoneKey));
+        return it == zones.end() ? seconds : it->second;
+    }
     double seconds = 0;
+    std::map<std::string, double> zones;
+    std::vector<std::string> asked;
+};
+
+// The program's folder is /opt/horavista; files exist when a test adds them.
+class FakeFileSystem : public FileSystem {
+public:
+    std::string programFile(std::string_view relativePath) override
+    {
+        return "/opt/horavista/" + std::string(relativePath);
+    }
+    std::optional<std::int64_t> modificationTime(const std::string& path) override
+    {
+        if (!files.count(path))
+            return std::nullopt;
+        return 1700000000;
+    }
+    bool findOrdinaryFile(const std::string& path) override { return files.count(path) && !hidden.count(path); }
+
+    std::set<std::string> files;
+    std::set<std::string> hidden;
 };
 
 class FakeSystemInput : public SystemInput {
@@ -315,7 +527,10 @@ struct FakePlatform {
     FakeLifetime lifetime{log};
     FakeTimeOfDay timeOfDay;
     FakeSystemInput input{log};
-    Platform platform{settings, windows, boxes, events, lifetime, timeOfDay, input};
+    FakeRegistry registry;
+    FakeSystemInfo system;
+    FakeFileSystem files;
+    Platform platform{settings, windows, boxes, events, lifetime, timeOfDay, input, registry, system, files};
 };
 
 } // namespace hv::fakes

@@ -57,7 +57,7 @@ void QtLifetime::endNow()
     std::_Exit(0);
 }
 
-double LocalTimeOfDay::secondsSinceMidnight()
+double LocalTimeOfDay::secondsSinceMidnight(std::string_view)
 {
     using namespace std::chrono;
     const auto now = system_clock::now();

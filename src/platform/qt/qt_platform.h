@@ -2,6 +2,7 @@
 // The Linux front-end's platform: every port of the core, built on Qt,
 // the INI settings file, the local clock and X11.
 #include "platform/platform.h"
+#include "platform/qt/qt_file_system.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_window.h"
 #include "platform/qt/x11_system_input.h"
@@ -26,7 +27,22 @@ public:
 
 class LocalTimeOfDay : public TimeOfDay {
 public:
-    double secondsSinceMidnight() override;
+    double secondsSinceMidnight(std::string_view zoneKey) override;
+};
+
+// Placeholders until the catalogue is backed by the tz database.
+class PendingRegistry : public Registry {
+public:
+    long openKey(RegKey, std::string_view, std::uint32_t, std::uint32_t, RegKey& r) override { r = 0; return reg::kFileNotFound; }
+    long enumKey(RegKey, std::uint32_t, std::span<char>) override { return reg::kNoMoreItems; }
+    long queryValue(RegKey, std::string_view, std::uint32_t&, std::span<std::uint8_t>, std::uint32_t&) override { return reg::kFileNotFound; }
+    long closeKey(RegKey) override { return reg::kSuccess; }
+};
+class PendingSystemInfo : public SystemInfo {
+public:
+    int getVersionEx(OsVersionInfo&) override { return 0; }
+    std::uint32_t getTimeZoneInformation(TimeZoneInformation&) override { return 0; }
+    std::string currentZoneKeyName() override { return {}; }
 };
 
 // Owns one of each; platform() hands them to the core.
@@ -34,7 +50,7 @@ class QtPlatform {
 public:
     Platform platform()
     {
-        return {settings, windows, messageBoxes, events, lifetime, timeOfDay, input};
+        return {settings, windows, messageBoxes, events, lifetime, timeOfDay, input, registry, system, files};
     }
 
     QtSettingsStore settings;
@@ -44,6 +60,9 @@ public:
     QtLifetime lifetime;
     LocalTimeOfDay timeOfDay;
     X11SystemInput input;
+    PendingRegistry registry;
+    PendingSystemInfo system;
+    QtFileSystem files;
 };
 
 // Message-box text as Qt shows it: carriage returns become line breaks.

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <stdexcept>
 #include <memory>
 #include <vector>
 
@@ -55,6 +56,15 @@ public:
 
     Control& addLabel(const LabelDesign& design) override;
     hv::Timer& addTimer(const TimerDesign& design) override;
+    // Placeholders until the options window's controls are built.
+    Control& addFrame(const ControlDesign&) override { throw std::logic_error("frame"); }
+    CheckBox& addCheckBox(const ControlDesign&) override { throw std::logic_error("check box"); }
+    ComboBox& addComboBox(const ControlDesign&) override { throw std::logic_error("list"); }
+    Control& addPushButton(const ControlDesign&) override { throw std::logic_error("button"); }
+    SkinFramework& addSkinFramework(const std::string&) override { throw std::logic_error("skin"); }
+    void setCaption(const std::string& caption) override { widget_->setWindowTitle(QString::fromStdString(caption)); }
+    void setMouseIcon(const std::string&) override { throw std::logic_error("mouse icon"); }
+    bool visible() const override { return widget_ && widget_->isVisible(); }
     Canvas& canvas() override { return widget_->canvas(); }
     void setApplicationIcon() override;
     void setBackColor(Colour colour) override { widget_->setBackColor(colour); }

@@ -1,0 +1,49 @@
+#pragma once
+// The registry, in the shape of the Win32 calls the program makes. On
+// Windows it is the registry itself; another platform backs the keys the
+// program reads and writes with its own equivalents.
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace hv {
+
+// An open key, or a predefined root. 0 is no key.
+using RegKey = std::uintptr_t;
+
+namespace reg {
+
+inline constexpr RegKey kHKeyCurrentUser = 0x80000001;
+inline constexpr RegKey kHKeyLocalMachine = 0x80000002;
+
+// Result codes.
+inline constexpr long kSuccess = 0;
+inline constexpr long kFileNotFound = 2;
+inline constexpr long kAccessDenied = 5;
+inline constexpr long kMoreData = 234;
+inline constexpr long kNoMoreItems = 259;
+
+// Value types.
+inline constexpr std::uint32_t kString = 1; // REG_SZ
+inline constexpr std::uint32_t kBinary = 3; // REG_BINARY
+
+} // namespace reg
+
+class Registry {
+public:
+    virtual ~Registry() = default;
+    // RegOpenKeyExA. On failure result is 0.
+    virtual long openKey(RegKey root, std::string_view subKey, std::uint32_t options, std::uint32_t access,
+                         RegKey& result) = 0;
+    // RegEnumKeyA: the name of the index-th sub-key, with its terminating
+    // NUL, into name. kNoMoreItems past the last one.
+    virtual long enumKey(RegKey key, std::uint32_t index, std::span<char> name) = 0;
+    // RegQueryValueExA: type is set to the value's type, data receives the
+    // value (texts with their terminating NUL) and size its length in bytes.
+    // A value longer than data gives kMoreData and leaves data untouched.
+    virtual long queryValue(RegKey key, std::string_view valueName, std::uint32_t& type, std::span<std::uint8_t> data,
+                            std::uint32_t& size) = 0;
+    virtual long closeKey(RegKey key) = 0;
+};
+
+} // namespace hv
