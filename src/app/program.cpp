@@ -1,16 +1,26 @@
 #include "app/program.h"
 
-#include "app/settings_keys.h"
 #include "platform/runtime.h"
 
 namespace hv {
 
 void Program::start()
 {
-    setDontUnload(true);
-    auto clock = clockWindow();
-    clock->Form_Load();
-    clock->show();
+    auto options = optionsWindow();
+    if (!options->openedClockOnLoad())
+        options->show();
+}
+
+std::shared_ptr<Form1> Program::optionsWindow()
+{
+    if (!form1_) {
+        // Named before its load runs: the load may open the clock, whose
+        // own load reaches back into this window.
+        auto loading = Form1::create(p_, *this);
+        form1_ = loading;
+        loading->Form_Load();
+    }
+    return form1_;
 }
 
 std::shared_ptr<Form2> Program::clockWindow()
@@ -20,19 +30,38 @@ std::shared_ptr<Form2> Program::clockWindow()
     return form2_;
 }
 
+void Program::unloadOptionsWindow()
+{
+    if (!form1_)
+        return;
+    // Kept alive until the handler that unloads it has returned.
+    auto closing = form1_;
+    closing->Form_QueryUnload();
+    closing->markUnloaded();
+    if (form1_ == closing)
+        form1_.reset();
+}
+
 std::int16_t Program::optionBox(Box box)
 {
-    return box == Box::HideHint ? hideHintBox_ : keepAwakeBox_;
+    auto options = optionsWindow();
+    return (box == Box::HideHint ? options->hideHintBox() : options->keepAwakeBox()).value();
 }
 
 void Program::setOptionBox(Box box, std::int16_t value)
 {
-    std::int16_t& state = box == Box::HideHint ? hideHintBox_ : keepAwakeBox_;
-    value = checkedCheckState(value);
-    if (value == state)
-        return;
-    state = value;
-    p_.settings.write(box == Box::HideHint ? settings::kHideHint : settings::kKeepAwake, decimalText(value));
+    auto options = optionsWindow();
+    (box == Box::HideHint ? options->hideHintBox() : options->keepAwakeBox()).setValue(checkedCheckState(value));
+}
+
+void Program::showOptionsWindow()
+{
+    optionsWindow()->show();
+}
+
+void Program::setDontUnload(bool dontUnload)
+{
+    optionsWindow()->mDontUnload = dontUnload;
 }
 
 void Program::unloadClockWindow()
@@ -47,8 +76,6 @@ void Program::unloadClockWindow()
     closing->markUnloaded();
     if (form2_ == closing)
         form2_.reset();
-    if (!form2_)
-        p_.lifetime.quit();
 }
 
 } // namespace hv

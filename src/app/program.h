@@ -1,41 +1,54 @@
 #pragma once
-// The program: it owns the windows and the platform they run on, loads a
-// window when it is first asked for and unloads it when it closes. When
-// no window is left, the program ends.
+// The program: it owns the platform's windows and the time-zone catalogue.
+// A window is loaded when it is first asked for and unloaded when it
+// closes; the next use loads it afresh.
+#include "app/form1.h"
 #include "clock/clock_host.h"
 #include "clock/form2.h"
 #include "platform/platform.h"
+#include "tz/time_zone_catalogue.h"
 
 #include <memory>
+#include <string>
 
 namespace hv {
 
 class Program : public ClockHost {
 public:
-    explicit Program(Platform& platform) : p_(platform) {}
+    explicit Program(Platform& platform)
+        : p_(platform), catalogue_(platform.registry, platform.system, platform.messageBoxes, platform.lifetime)
+    {
+    }
 
-    // What the program does when it is started: it opens the clock.
+    // What the program does when it is started: it loads the options
+    // window and shows it, unless its load opened the clock.
     void start();
 
-    // The clock window, loaded first when it is not.
+    // The windows, each loaded first when it is not.
+    std::shared_ptr<Form1> optionsWindow();
     std::shared_ptr<Form2> clockWindow();
+    bool optionsWindowLoaded() const { return form1_ != nullptr; }
     bool clockWindowLoaded() const { return form2_ != nullptr; }
-    bool dontUnload() const { return dontUnload_; }
+    // Runs the options window's close handling, then unloads it.
+    void unloadOptionsWindow();
+
+    TimeZoneCatalogue& catalogue() { return catalogue_; }
+    // The title of message boxes that name none.
+    const std::string& appTitle() const { return appTitle_; }
+    void setAppTitle(std::string title) { appTitle_ = std::move(title); }
 
     std::int16_t optionBox(Box box) override;
     void setOptionBox(Box box, std::int16_t value) override;
-    void showOptionsWindow() override {}
-    void setDontUnload(bool dontUnload) override { dontUnload_ = dontUnload; }
+    void showOptionsWindow() override;
+    void setDontUnload(bool dontUnload) override;
     void unloadClockWindow() override;
 
 private:
     Platform& p_;
+    TimeZoneCatalogue catalogue_;
+    std::string appTitle_;
+    std::shared_ptr<Form1> form1_;
     std::shared_ptr<Form2> form2_;
-    bool dontUnload_ = false;
-    // The states of the options the clock restores; they are stored when
-    // they change, as a click on their box would.
-    std::int16_t hideHintBox_ = 0;
-    std::int16_t keepAwakeBox_ = 0;
 };
 
 } // namespace hv

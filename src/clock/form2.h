@@ -28,7 +28,12 @@ public:
     std::string mTimeZone;
 
     void Form_Load();
-    void show() { view_->show(); }
+    // A window that is closing stays hidden.
+    void show()
+    {
+        if (!closing_)
+            view_->show();
+    }
     void Form_Resize();
     void Form_KeyDown(std::int16_t& keyCode, std::int16_t shift);
     void Form_MouseMove();

@@ -25,8 +25,6 @@ public:
 class ProgramLifetime {
 public:
     virtual ~ProgramLifetime() = default;
-    // Leaves the event loop once the current handler returns.
-    virtual void quit() = 0;
     // Ends the program here and now: no further handler runs.
     [[noreturn]] virtual void endNow() = 0;
 };

@@ -214,6 +214,8 @@ struct FakeWindowState {
     std::vector<std::unique_ptr<FakeSkinFramework>> skins;
     std::string caption;
     std::string mouseIcon;
+    std::set<std::string> notPictures;
+    bool refuseSkins = false;
     Colour backColor = kBlack;
     MousePointer pointer = MousePointer::Default;
     bool iconic = false;
@@ -305,14 +307,16 @@ public:
     Control& addPushButton(const ControlDesign& design) override { return add<FakeControl>(design); }
     SkinFramework& addSkinFramework(const std::string&) override
     {
-        return *s_->skins.emplace_back(std::make_unique<FakeSkinFramework>(*s_->log));
+        auto& skin = *s_->skins.emplace_back(std::make_unique<FakeSkinFramework>(*s_->log));
+        skin.refuse = s_->refuseSkins;
+        return skin;
     }
     Canvas& canvas() override { return s_->canvas; }
     void setApplicationIcon() override { s_->iconSet = true; }
     void setCaption(const std::string& caption) override { s_->caption = caption; }
     void setMouseIcon(const std::string& path) override
     {
-        if (path.find(".CUR") == std::string::npos)
+        if (s_->notPictures.count(path))
             throw RuntimeError::invalidPicture();
         s_->mouseIcon = path;
     }
@@ -370,14 +374,27 @@ public:
         state->events = std::move(events);
         state->log = &log_;
         state->backColor = design.backColor;
+        state->notPictures = notPictures;
+        state->refuseSkins = refuseSkins;
         created.push_back(state);
         log_.push_back("create " + design.name);
         return std::make_unique<FakeWindowView>(state);
     }
 
     FakeWindowState& last() const { return *created.back(); }
+    // The last window created under that name.
+    FakeWindowState& last(const std::string& name) const
+    {
+        for (auto it = created.rbegin(); it != created.rend(); ++it)
+            if ((*it)->design.name == name)
+                return **it;
+        throw std::logic_error("no window " + name);
+    }
 
     std::vector<std::shared_ptr<FakeWindowState>> created;
+    // Files the picture loader refuses, and whether skin files are refused.
+    std::set<std::string> notPictures;
+    bool refuseSkins = false;
 
 private:
     Log& log_;
@@ -437,18 +454,11 @@ struct EndedNow {};
 class FakeLifetime : public ProgramLifetime {
 public:
     explicit FakeLifetime(Log& log) : log_(log) {}
-    void quit() override
-    {
-        ++quits;
-        log_.push_back("quit");
-    }
     [[noreturn]] void endNow() override
     {
         log_.push_back("endNow");
         throw EndedNow{};
     }
-
-    int quits = 0;
 
 private:
     Log& log_;
@@ -530,6 +540,7 @@ struct FakePlatform {
     FakeRegistry registry;
     FakeSystemInfo system;
     FakeFileSystem files;
+    FakePlatform() { seedCatalogue(registry); }
     Platform platform{settings, windows, boxes, events, lifetime, timeOfDay, input, registry, system, files};
 };
 

@@ -5,6 +5,7 @@
 // which keys were left open.
 #include "platform/registry.h"
 #include "platform/system_info.h"
+#include "tz/tzi.h"
 
 #include <algorithm>
 #include <cctype>
@@ -145,6 +146,37 @@ private:
     std::map<RegKey, std::string> handles_;
     RegKey next_ = 0x1000;
 };
+
+inline constexpr const char* kCatalogueKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
+
+// A small catalogue in the registry's own order, which is not the order of
+// its display texts. Sorted, the list reads: UTC, Algiers, Berlin, Kolkata,
+// Kathmandu, New York.
+inline void seedCatalogue(FakeRegistry& registry)
+{
+    const struct {
+        const char* key;
+        const char* display;
+        std::int32_t bias;
+    } zones[] = {
+        {"Europe/Berlin", "(UTC+01:00) Berlin, Germany", -60},
+        {"Asia/Kolkata", "(UTC+05:30) Kolkata, India", -330},
+        {"UTC", "(UTC) Coordinated Universal Time", 0},
+        {"Africa/Algiers", "(UTC+01:00) Algiers, Algeria", -60},
+        {"America/New_York", "(UTC-05:00) New York, United States", 300},
+        {"Asia/Kathmandu", "(UTC+05:45) Kathmandu, Nepal", -345},
+    };
+    for (const auto& z : zones) {
+        const std::string path = std::string(kCatalogueKey) + "\\" + z.key;
+        Tzi tzi;
+        tzi.bias = z.bias;
+        const Tzi::Bytes bytes = tzi.toBytes();
+        registry.setBinary(reg::kHKeyLocalMachine, path, "TZI", {bytes.begin(), bytes.end()});
+        registry.setString(reg::kHKeyLocalMachine, path, "Display", z.display);
+        registry.setString(reg::kHKeyLocalMachine, path, "Std", std::string(z.key) + " Standard Time");
+        registry.setString(reg::kHKeyLocalMachine, path, "Dlt", std::string(z.key) + " Daylight Time");
+    }
+}
 
 // The operating system as a test sets it up: the NT family by default, on
 // a computer set to UTC+01:00 ("Europe/Berlin").

@@ -45,11 +45,6 @@ void QtEventPump::pumpEvents()
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-void QtLifetime::quit()
-{
-    QCoreApplication::quit();
-}
-
 void QtLifetime::endNow()
 {
     // Every option is stored the moment it changes: nothing is left to save.

@@ -21,7 +21,6 @@ public:
 
 class QtLifetime : public ProgramLifetime {
 public:
-    void quit() override;
     [[noreturn]] void endNow() override;
 };
 

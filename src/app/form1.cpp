@@ -1,0 +1,214 @@
+#include "app/form1.h"
+
+#include "app/program.h"
+#include "app/settings_keys.h"
+#include "app/shared_procedures.h"
+#include "platform/error_report.h"
+#include "platform/runtime.h"
+
+namespace hv {
+
+namespace {
+
+const FontDesign kWindowFont{"Arial", 9, true};
+const FontDesign kButtonFont{"Arial", 11.25, true};
+
+ControlDesign control(std::string name, std::string caption, TwipRect rect, int tabIndex, std::string parent = {},
+                      FontDesign font = kWindowFont)
+{
+    return {std::move(name), std::move(caption), rect, std::move(font), std::move(parent), tabIndex, kWhite};
+}
+
+ControlDesign button(std::string name, std::string caption, int top, int tabIndex)
+{
+    return control(std::move(name), std::move(caption), {120, top, 7800, 405}, tabIndex, {}, kButtonFont);
+}
+
+// The push buttons over which the pointer turns into the hand.
+bool isHandButton(std::string_view control)
+{
+    return control == "PushButton1" || control == "PushButton4" || control == "PushButton5";
+}
+
+bool isBackground(std::string_view control)
+{
+    return control.empty() || control == "Frame1" || control == "Frame2" || control == "Frame3";
+}
+
+} // namespace
+
+std::shared_ptr<Form1> Form1::create(Platform& platform, Program& program)
+{
+    auto form = std::make_shared<Form1>(platform, program);
+    form->build();
+    return form;
+}
+
+void Form1::build()
+{
+    WindowDesign design;
+    design.name = "Form1";
+    design.fixedSingle = true;
+    design.client = {8040, 4950};
+    design.minButton = true;
+    design.maxButton = false;
+    design.centred = true;
+    design.backColor = kWhite;
+    design.font = kWindowFont;
+    view_ = p_.windows.createWindow(design, weak_from_this());
+
+    view_->addPushButton(button("PushButton1", "Show Fullscreen Clock", 120, 3));
+    recoloured_.push_back(&view_->addFrame(control("Frame2", "Select Time Zone", {120, 560, 7800, 810}, 5)));
+    combo1_ = &view_->addComboBox(control("Combo1", "", {240, 300, 7455, 345}, 0, "Frame2"));
+    recoloured_.push_back(&view_->addFrame(control("Frame1", "Prevent Option", {120, 1440, 7800, 1050}, 4)));
+    check4_ = &view_->addCheckBox(control("Check4", "Prevent computer from sleeping or starting screensaver",
+                                          {240, 300, 5295, 255}, 1, "Frame1"));
+    check1_ = &view_->addCheckBox(control("Check1", "Hide 'Press ESC To Exit'", {240, 650, 5295, 255}, 2, "Frame1"));
+    recoloured_.push_back(check4_);
+    recoloured_.push_back(check1_);
+    recoloured_.push_back(&view_->addFrame(control("Frame3", "Startup Options", {120, 2550, 7800, 735}, 6)));
+    check3_ = &view_->addCheckBox(
+        control("Check3", "Load this software on Windows startup", {240, 300, 3930, 285}, 7, "Frame3"));
+    recoloured_.push_back(check3_);
+    view_->addPushButton(button("PushButton4", "Change Color", 3400, 8));
+    view_->addPushButton(button("PushButton5", "Reset Color To Defaults", 3910, 9));
+    view_->addPushButton(button("PushButton2", "Help", 4420, 10));
+    skin_ = &view_->addSkinFramework("SkinFramework1");
+}
+
+void Form1::Form_Load()
+{
+    const auto& store = p_.settings;
+    ErrorTrap trap(p_.messageBoxes, "Form1.Form_Load");
+    openedClockOnLoad_ = false;
+    trap(100, [&] { ApplySkin(p_.files, *view_, *skin_, recoloured_); });
+    trap(102, [&] { mLoading = true; });
+    trap(104, [&] {
+        const std::string cursor = p_.files.programFile(kCursorFile);
+        if (FileExists(p_.files, cursor))
+            view_->setMouseIcon(cursor);
+    });
+    trap(106, [&] { view_->setCaption(std::string(kProductName)); });
+    trap(108, [&] { view_->setApplicationIcon(); });
+    trap(110, [&] { program_.setAppTitle(SetAppTitle(kProductName)); });
+    trap(112, [&] {
+        check1_->setValue(checkedCheckState(toInt16(store.get(settings::kHideHint, settings::kHideHintDefault))));
+    });
+    trap(114, [&] {
+        check4_->setValue(checkedCheckState(toInt16(store.get(settings::kKeepAwake, settings::kKeepAwakeDefault))));
+    });
+    trap(116, [&] { mDontUnload = false; });
+    trap(118, [&] { ListTimeZones(); });
+    trap(120, [&] { check3_->setValue(store.get(settings::kWindowsStartup, settings::kOff) == settings::kOn ? 1 : 0); });
+    trap(122, [&] {
+        if (check3_->value() == 1) {
+            openedClockOnLoad_ = true;
+            PushButton1_Click();
+        }
+    });
+    trap(124, [&] { mLoading = false; });
+}
+
+void Form1::Form_QueryUnload()
+{
+    ErrorTrap trap(p_.messageBoxes, "Form1.Form_QueryUnload");
+    trap(100, [&] {
+        if (!mDontUnload)
+            p_.lifetime.endNow();
+    });
+}
+
+void Form1::Check1_Click()
+{
+    p_.settings.write(settings::kHideHint, decimalText(check1_->value()));
+}
+
+void Form1::Check4_Click()
+{
+    p_.settings.write(settings::kKeepAwake, decimalText(check4_->value()));
+}
+
+void Form1::Check3_Click()
+{
+    // The load restores the box from the stored switch; nothing to store.
+    if (mLoading)
+        return;
+    p_.settings.write(settings::kWindowsStartup, check3_->value() == 1 ? settings::kOn : settings::kOff);
+}
+
+void Form1::Combo1_Click()
+{
+    p_.settings.write(settings::kTimeZone, decimalText(combo1_->listIndex()));
+}
+
+void Form1::PushButton1_Click()
+{
+    ErrorTrap trap(p_.messageBoxes, "Form1.PushButton1_Click");
+    trap(100, [&] { mDontUnload = true; });
+    trap(102, [&] {
+        const std::string& zone = program_.catalogue().keyName(combo1_->itemData(combo1_->listIndex()));
+        program_.clockWindow()->mTimeZone = zone;
+    });
+    trap(104, [&] { program_.clockWindow()->Form_Load(); });
+    trap(106, [&] { program_.clockWindow()->show(); });
+    trap(108, [&] {
+        if (mLoading)
+            view_->hide();
+        else
+            program_.unloadOptionsWindow();
+    });
+}
+
+void Form1::PushButton2_Click()
+{
+    ErrorTrap trap(p_.messageBoxes, "Form1.PushButton2_Click");
+    trap(100, [&] {
+        p_.messageBoxes.show(std::string(kHelpText) + std::string(kSupportAddress) + ".", 0, program_.appTitle());
+    });
+}
+
+void Form1::PushButton5_Click()
+{
+    ErrorTrap trap(p_.messageBoxes, "Form1.PushButton5_Click");
+    trap(100, [&] { p_.settings.write(settings::kClockColour, settings::kClockColourDefault); });
+    trap(102, [&] { p_.settings.write(settings::kBackgroundColour, settings::kBackgroundColourDefault); });
+}
+
+void Form1::pointerRule(MousePointer pointer)
+{
+    if (view_->mousePointer() != MousePointer::Hourglass)
+        view_->setMousePointer(pointer);
+}
+
+void Form1::onMouseMove(std::string_view control)
+{
+    if (isHandButton(control))
+        pointerRule(MousePointer::Custom);
+    else if (isBackground(control))
+        pointerRule(MousePointer::Default);
+}
+
+void Form1::onClick(std::string_view control)
+{
+    if (control == "Check1")
+        Check1_Click();
+    else if (control == "Check3")
+        Check3_Click();
+    else if (control == "Check4")
+        Check4_Click();
+    else if (control == "Combo1")
+        Combo1_Click();
+    else if (control == "PushButton1")
+        PushButton1_Click();
+    else if (control == "PushButton2")
+        PushButton2_Click();
+    else if (control == "PushButton5")
+        PushButton5_Click();
+}
+
+void Form1::onCloseRequest()
+{
+    program_.unloadOptionsWindow();
+}
+
+} // namespace hv

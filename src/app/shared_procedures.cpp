@@ -1,0 +1,42 @@
+#include "app/shared_procedures.h"
+
+namespace hv {
+
+bool FileExists(FileSystem& files, const std::string& path)
+{
+    return files.modificationTime(path).has_value();
+}
+
+std::string SetAppTitle(std::string_view productName)
+{
+    std::string title(productName);
+    do {
+        const auto space = title.rfind(' ');
+        if (space == std::string::npos)
+            break;
+        title.resize(space);
+    } while (title.size() > 40);
+    return title;
+}
+
+void SetFormColors(WindowView& window, std::span<Control* const> recoloured)
+{
+    window.setBackColor(kButtonFace);
+    for (Control* control : recoloured)
+        control->setBackColor(kButtonFace);
+}
+
+void ApplySkin(FileSystem& files, WindowView& window, SkinFramework& skin, std::span<Control* const> recoloured)
+{
+    const std::string path = files.programFile(kSkinFile);
+    if (!files.findOrdinaryFile(path))
+        return;
+    SetFormColors(window, recoloured);
+    skin.loadSkin(path, "");
+    skin.setApplyOptions(skin.applyOptions() | 1);
+    skin.setAutoApplyNewWindows(true);
+    skin.setAutoApplyNewThreads(true);
+    skin.applyWindow(window);
+}
+
+} // namespace hv

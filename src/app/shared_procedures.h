@@ -1,0 +1,36 @@
+#pragma once
+// Procedures the program's windows share: whether a file is there, the
+// application title, and the recolouring and skinning of a window.
+#include "platform/file_system.h"
+#include "platform/window.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace hv {
+
+inline constexpr std::string_view kProductName = "Horavista";
+
+// Files looked up in the program's folder.
+inline constexpr std::string_view kCursorFile = "HAND-M.CUR";
+inline constexpr std::string_view kSkinFile = "x/o.cjs";
+
+// True exactly when the file's modification time can be read.
+bool FileExists(FileSystem& files, const std::string& path);
+
+// The application title for a product name: its last word dropped, and
+// more while it is longer than 40 characters. A name without a blank is
+// kept whole.
+std::string SetAppTitle(std::string_view productName);
+
+// Turns the window and the given frames, check boxes and labels to the
+// button-face colour.
+void SetFormColors(WindowView& window, std::span<Control* const> recoloured);
+
+// When the skin file is beside the program: recolours as SetFormColors
+// does, loads the skin and applies it to this and every later window.
+// Errors pass to the caller.
+void ApplySkin(FileSystem& files, WindowView& window, SkinFramework& skin, std::span<Control* const> recoloured);
+
+} // namespace hv

@@ -1,0 +1,354 @@
+// The options window and the flow between the windows, driven through the
+// program with every port faked: what a load restores and writes back,
+// the start-up option, opening and closing the clock, and the zone list.
+#include "app/program.h"
+#include "app/settings_keys.h"
+#include "app/shared_procedures.h"
+#include "fakes/fake_platform.h"
+#include "platform/error_report.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace hv {
+namespace {
+
+using fakes::FakeWindowState;
+using fakes::Log;
+using Stored = std::map<std::string, std::string>;
+
+constexpr int kBerlin = 2; // list positions of the seeded catalogue
+constexpr int kKolkata = 3;
+
+struct OptionsWindowTest : testing::Test {
+    fakes::FakePlatform fake;
+    Program program{fake.platform};
+
+    FakeWindowState& options() { return fake.windows.last("Form1"); }
+    FakeWindowState& clock() { return fake.windows.last("Form2"); }
+    std::shared_ptr<Form1> form1() { return program.optionsWindow(); }
+
+    std::vector<std::string> reports() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& box : fake.boxes.shown)
+            texts.push_back(box.text);
+        return texts;
+    }
+};
+
+TEST_F(OptionsWindowTest, FirstStartShowsTheDefaultsAndStoresWhatTheRestoreWrote)
+{
+    program.start();
+
+    EXPECT_EQ(fake.log, (Log{"create Form1", "show Form1"}));
+    FakeWindowState& w = options();
+    EXPECT_EQ(w.caption, "Horavista");
+    EXPECT_TRUE(w.iconSet);
+    EXPECT_EQ(program.appTitle(), "Horavista");
+    EXPECT_EQ(w.checkBox("Check1").value(), 0);
+    EXPECT_EQ(w.checkBox("Check4").value(), 1);
+    EXPECT_EQ(w.checkBox("Check3").value(), 0);
+    EXPECT_EQ(w.comboBox("Combo1").listIndex(), kBerlin);
+    EXPECT_EQ(w.comboBox("Combo1").itemText(kBerlin), "(UTC+01:00) Berlin, Germany");
+    EXPECT_EQ(fake.settings.values(), (Stored{{"Check4", "1"}, {"Combo1", "2"}}));
+    EXPECT_FALSE(form1()->mDontUnload);
+    EXPECT_FALSE(program.clockWindowLoaded());
+    EXPECT_TRUE(fake.boxes.shown.empty());
+    // Unskinned: the window and its frames keep the designed white.
+    EXPECT_EQ(w.backColor, kWhite);
+    EXPECT_EQ(w.control("Frame1").backColor(), kWhite);
+}
+
+TEST_F(OptionsWindowTest, IsAFixedWindowLaidOutInTwips)
+{
+    program.start();
+    FakeWindowState& w = options();
+    EXPECT_TRUE(w.design.fixedSingle);
+    EXPECT_EQ(w.design.client.width, 8040);
+    EXPECT_EQ(w.design.client.height, 4950);
+    EXPECT_TRUE(w.design.minButton);
+    EXPECT_FALSE(w.design.maxButton);
+    EXPECT_TRUE(w.design.centred);
+
+    const struct {
+        const char* name;
+        const char* caption;
+        TwipRect rect;
+        const char* parent;
+        int tab;
+    } layout[] = {
+        {"PushButton1", "Show Fullscreen Clock", {120, 120, 7800, 405}, "", 3},
+        {"Frame2", "Select Time Zone", {120, 560, 7800, 810}, "", 5},
+        {"Combo1", "", {240, 300, 7455, 345}, "Frame2", 0},
+        {"Frame1", "Prevent Option", {120, 1440, 7800, 1050}, "", 4},
+        {"Check4", "Prevent computer from sleeping or starting screensaver", {240, 300, 5295, 255}, "Frame1", 1},
+        {"Check1", "Hide 'Press ESC To Exit'", {240, 650, 5295, 255}, "Frame1", 2},
+        {"Frame3", "Startup Options", {120, 2550, 7800, 735}, "", 6},
+        {"Check3", "Load this software on Windows startup", {240, 300, 3930, 285}, "Frame3", 7},
+        {"PushButton4", "Change Color", {120, 3400, 7800, 405}, "", 8},
+        {"PushButton5", "Reset Color To Defaults", {120, 3910, 7800, 405}, "", 9},
+        {"PushButton2", "Help", {120, 4420, 7800, 405}, "", 10},
+    };
+    ASSERT_EQ(w.controls.size(), std::size(layout));
+    for (std::size_t i = 0; i < std::size(layout); ++i) {
+        const ControlDesign& d = w.controls[i]->design;
+        const auto& e = layout[i];
+        SCOPED_TRACE(e.name);
+        EXPECT_EQ(d.name, e.name);
+        EXPECT_EQ(d.caption, e.caption);
+        EXPECT_EQ((std::vector<int>{d.rect.left, d.rect.top, d.rect.width, d.rect.height}),
+                  (std::vector<int>{e.rect.left, e.rect.top, e.rect.width, e.rect.height}));
+        EXPECT_EQ(d.parent, e.parent);
+        EXPECT_EQ(d.tabIndex, e.tab);
+        const bool isButton = d.name.rfind("PushButton", 0) == 0;
+        EXPECT_EQ(d.font.points, isButton ? 11.25 : 9);
+        EXPECT_TRUE(d.font.bold);
+    }
+}
+
+TEST_F(OptionsWindowTest, ShowFullscreenClockOpensTheChosenZoneAndUnloadsTheOptions)
+{
+    program.start();
+    options().comboBox("Combo1").setListIndex(kKolkata);
+    EXPECT_EQ(fake.settings.values().at("Combo1"), "3");
+    fake.log.clear();
+
+    options().click("PushButton1");
+
+    EXPECT_EQ(fake.log, (Log{"create Form2", "show Form2", "close Form1"}));
+    EXPECT_TRUE(options().destroyed);
+    EXPECT_FALSE(program.optionsWindowLoaded());
+    ASSERT_TRUE(program.clockWindowLoaded());
+    EXPECT_EQ(program.clockWindow()->mTimeZone, "Asia/Kolkata");
+
+    // Every frame asks for the time of day in that zone.
+    clock().resize(1920, 1080);
+    clock().tick("Timer1");
+    EXPECT_EQ(fake.timeOfDay.asked, std::vector<std::string>{"Asia/Kolkata"});
+
+    // Esc brings a freshly loaded options window with the same options.
+    clock().keyDown(vk::kEscape);
+    EXPECT_FALSE(program.clockWindowLoaded());
+    EXPECT_TRUE(options().shown);
+    EXPECT_FALSE(options().hidden);
+    EXPECT_EQ(options().comboBox("Combo1").listIndex(), kKolkata);
+    EXPECT_FALSE(form1()->mDontUnload);
+    EXPECT_EQ(fake.windows.created.size(), 3u);
+}
+
+TEST_F(OptionsWindowTest, ClosingTheOptionsWindowWithNoClockEndsTheProgram)
+{
+    program.start();
+    EXPECT_THROW(options().closeRequest(), fakes::EndedNow);
+    EXPECT_EQ(fake.log.back(), "endNow");
+}
+
+TEST_F(OptionsWindowTest, StartupOptionStartsStraightIntoTheClock)
+{
+    fake.settings.write(settings::kWindowsStartup, "On");
+    const int writesBefore = fake.settings.writeCount();
+
+    program.start();
+
+    EXPECT_EQ(fake.log, (Log{"create Form1", "create Form2", "show Form2", "hide Form1"}));
+    EXPECT_TRUE(program.optionsWindowLoaded());
+    EXPECT_TRUE(form1()->mDontUnload);
+    EXPECT_EQ(options().checkBox("Check3").value(), 1);
+    // The restore wrote Check4 and Combo1 back, and not the switch.
+    EXPECT_EQ(fake.settings.writeCount() - writesBefore, 2);
+
+    // Closing the clock shows the same options window again, not a new one.
+    clock().keyDown(vk::kEscape);
+    EXPECT_EQ(fake.windows.created.size(), 2u);
+    EXPECT_FALSE(options().hidden);
+    EXPECT_FALSE(form1()->mDontUnload);
+}
+
+TEST_F(OptionsWindowTest, HiddenOptionsClosedBySystemLeaveTheClockRunning)
+{
+    fake.settings.write(settings::kWindowsStartup, "On");
+    program.start();
+
+    options().closeRequest();
+
+    EXPECT_FALSE(program.optionsWindowLoaded());
+    EXPECT_TRUE(program.clockWindowLoaded());
+    // Esc reloads the options window; its load opens the clock again while
+    // the clock is still closing, which has no lasting effect.
+    clock().keyDown(vk::kEscape);
+    EXPECT_FALSE(program.clockWindowLoaded());
+    EXPECT_TRUE(options().shown);
+    EXPECT_FALSE(options().closed);
+    EXPECT_FALSE(form1()->mDontUnload);
+    EXPECT_EQ(fake.windows.created.size(), 3u);
+}
+
+TEST_F(OptionsWindowTest, BoxesStoreTheirStateWhenTheUserChangesThem)
+{
+    program.start();
+    FakeWindowState& w = options();
+    w.checkBox("Check1").click();
+    w.checkBox("Check4").click();
+    EXPECT_EQ(fake.settings.values().at("Check1"), "1");
+    EXPECT_EQ(fake.settings.values().at("Check4"), "0");
+
+    w.checkBox("Check3").click();
+    EXPECT_EQ(fake.settings.values().at("Windows Startup"), "On");
+    w.checkBox("Check3").click();
+    EXPECT_EQ(fake.settings.values().at("Windows Startup"), "Off");
+}
+
+TEST_F(OptionsWindowTest, StartupSwitchCountsOnlyInItsExactSpelling)
+{
+    fake.settings.write(settings::kWindowsStartup, "on");
+    program.start();
+    EXPECT_EQ(options().checkBox("Check3").value(), 0);
+    EXPECT_FALSE(program.clockWindowLoaded());
+}
+
+TEST_F(OptionsWindowTest, UnusableStoredBoxIsReportedAndKeepsItsState)
+{
+    fake.settings.write(settings::kHideHint, "abc");
+    fake.settings.write(settings::kKeepAwake, "7");
+    program.start();
+    EXPECT_EQ(reports(), (std::vector<std::string>{
+                             errorReportText("Type mismatch", "Form1.Form_Load", 112),
+                             errorReportText("Invalid property value", "Form1.Form_Load", 114),
+                         }));
+    EXPECT_EQ(options().checkBox("Check1").value(), 0);
+    EXPECT_EQ(options().checkBox("Check4").value(), 0);
+    EXPECT_TRUE(options().shown);
+}
+
+TEST_F(OptionsWindowTest, HelpAndColourReset)
+{
+    program.start();
+    options().click("PushButton2");
+    ASSERT_EQ(fake.boxes.shown.size(), 1u);
+    EXPECT_EQ(fake.boxes.shown[0].text,
+              "If you need help or features added to the software, please email support@quellmark.example.");
+    EXPECT_EQ(fake.boxes.shown[0].style, 0);
+    EXPECT_EQ(fake.boxes.shown[0].title, "Horavista");
+
+    fake.settings.write(settings::kClockColour, "255");
+    fake.settings.write(settings::kBackgroundColour, "65280");
+    options().click("PushButton5");
+    EXPECT_EQ(fake.settings.values().at("Clock Color"), "16777215");
+    EXPECT_EQ(fake.settings.values().at("Background Color"), "0");
+}
+
+TEST_F(OptionsWindowTest, PointerTurnsToTheHandOverTheClickableButtonsOnly)
+{
+    program.start();
+    FakeWindowState& w = options();
+    const struct {
+        const char* over;
+        MousePointer before, after;
+    } cases[] = {
+        {"PushButton1", MousePointer::Default, MousePointer::Custom},
+        {"PushButton4", MousePointer::Default, MousePointer::Custom},
+        {"PushButton5", MousePointer::Default, MousePointer::Custom},
+        {"PushButton2", MousePointer::Default, MousePointer::Default},
+        {"PushButton2", MousePointer::Custom, MousePointer::Custom},
+        {"Combo1", MousePointer::Custom, MousePointer::Custom},
+        {"Check1", MousePointer::Custom, MousePointer::Custom},
+        {"", MousePointer::Custom, MousePointer::Default},
+        {"Frame1", MousePointer::Custom, MousePointer::Default},
+        {"Frame3", MousePointer::Custom, MousePointer::Default},
+        {"PushButton1", MousePointer::Hourglass, MousePointer::Hourglass},
+        {"Frame2", MousePointer::Hourglass, MousePointer::Hourglass},
+    };
+    for (const auto& c : cases) {
+        w.pointer = c.before;
+        w.mouseMove(c.over);
+        EXPECT_EQ(w.pointer, c.after) << '"' << c.over << "\" from " << static_cast<int>(c.before);
+    }
+}
+
+TEST_F(OptionsWindowTest, CursorFileBesideTheProgramBecomesTheHandsImage)
+{
+    const std::string cursor = "/opt/horavista/HAND-M.CUR";
+    const struct {
+        bool present, isPicture;
+        std::string icon;
+        std::vector<std::string> reports;
+    } cases[] = {
+        {false, true, "", {}},
+        {true, true, cursor, {}},
+        {true, false, "", {errorReportText("Invalid picture", "Form1.Form_Load", 104)}},
+    };
+    for (const auto& c : cases) {
+        fakes::FakePlatform f;
+        if (c.present)
+            f.files.files.insert(cursor);
+        if (!c.isPicture)
+            f.windows.notPictures.insert(cursor);
+        Program p(f.platform);
+        p.start();
+        FakeWindowState& w = f.windows.last("Form1");
+        SCOPED_TRACE(testing::Message() << "present " << c.present << ", picture " << c.isPicture);
+        EXPECT_EQ(w.mouseIcon, c.icon);
+        EXPECT_EQ(w.pointer, MousePointer::Default);
+        std::vector<std::string> texts;
+        for (const auto& box : f.boxes.shown)
+            texts.push_back(box.text);
+        EXPECT_EQ(texts, c.reports);
+        EXPECT_TRUE(w.shown);
+    }
+}
+
+TEST_F(OptionsWindowTest, SkinFileRecoloursAndSkinsInItsOrder)
+{
+    fake.files.files.insert("/opt/horavista/x/o.cjs");
+    program.start();
+    FakeWindowState& w = options();
+
+    EXPECT_EQ(w.backColor, kButtonFace);
+    for (const char* name : {"Frame1", "Frame2", "Frame3", "Check1", "Check3", "Check4"})
+        EXPECT_EQ(w.control(name).backColor(), kButtonFace) << name;
+    for (const char* name : {"PushButton1", "Combo1"})
+        EXPECT_EQ(w.control(name).backColor(), kWhite) << name;
+    EXPECT_EQ(fake.log, (Log{
+                            "create Form1",
+                            "LoadSkin /opt/horavista/x/o.cjs \"\"",
+                            "ApplyOptions 5",
+                            "AutoApplyNewWindows 1",
+                            "AutoApplyNewThreads 1",
+                            "ApplyWindow",
+                            "show Form1",
+                        }));
+}
+
+TEST_F(OptionsWindowTest, HiddenSkinFileCountsAsAbsentAndARefusedOneIsReported)
+{
+    fake.files.files.insert("/opt/horavista/x/o.cjs");
+    fake.files.hidden.insert("/opt/horavista/x/o.cjs");
+    program.start();
+    EXPECT_EQ(options().backColor, kWhite);
+    EXPECT_EQ(fake.log, (Log{"create Form1", "show Form1"}));
+
+    fakes::FakePlatform other;
+    other.files.files.insert("/opt/horavista/x/o.cjs");
+    other.windows.refuseSkins = true;
+    Program refused(other.platform);
+    refused.start();
+    // The calls after the refused one are skipped; the window still opens.
+    EXPECT_EQ(other.log, (Log{"create Form1", "LoadSkin /opt/horavista/x/o.cjs \"\"", "box", "show Form1"}));
+    ASSERT_EQ(other.boxes.shown.size(), 1u);
+    EXPECT_EQ(other.boxes.shown[0].text, errorReportText("The skin file is no skin", "Form1.Form_Load", 100));
+}
+
+TEST(SetAppTitle, DropsTheLastWordsOfTheName)
+{
+    EXPECT_EQ(SetAppTitle("Horavista"), "Horavista");
+    EXPECT_EQ(SetAppTitle("Horavista Clock"), "Horavista");
+    EXPECT_EQ(SetAppTitle("Horavista Full Screen Analog Clock For Every Desktop"), "Horavista Full Screen Analog Clock For");
+    EXPECT_EQ(SetAppTitle("A bb"), "A");
+}
+
+} // namespace
+} // namespace hv

@@ -1,0 +1,150 @@
+// The options window's zone list: filled from the catalogue in sorted
+// order, the computer's own zone selected by default, the stored position
+// restored with every way it can be wrong, and the choice handed to the
+// clock.
+#include "app/program.h"
+#include "app/settings_keys.h"
+#include "fakes/fake_platform.h"
+#include "platform/error_report.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace hv {
+namespace {
+
+struct ZoneListTest : testing::Test {
+    fakes::FakePlatform fake;
+    Program program{fake.platform};
+
+    fakes::FakeComboBox& list() { return fake.windows.last("Form1").comboBox("Combo1"); }
+    std::vector<std::string> reports() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& box : fake.boxes.shown)
+            texts.push_back(box.text);
+        return texts;
+    }
+};
+
+TEST_F(ZoneListTest, EntriesAreSortedAndPointBackAtTheirCatalogueEntry)
+{
+    program.start();
+    const std::vector<std::string> keys = {"UTC",          "Africa/Algiers", "Europe/Berlin",
+                                           "Asia/Kolkata", "Asia/Kathmandu", "America/New_York"};
+    ASSERT_EQ(list().listCount(), 6);
+    for (int p = 0; p < 6; ++p)
+        EXPECT_EQ(program.catalogue().keyName(list().itemData(p)), keys[static_cast<std::size_t>(p)]) << p;
+    EXPECT_EQ(list().itemText(0), "(UTC) Coordinated Universal Time");
+}
+
+TEST_F(ZoneListTest, DefaultIsTheComputersZoneByNameThenTheFirstWithItsBias)
+{
+    const struct {
+        const char* keyName;
+        std::int32_t bias;
+        int selected;
+    } cases[] = {
+        {"Europe/Berlin", -60, 2},   // by name, though Algiers shares the bias and sorts first
+        {"Europe/Paris", -60, 1},    // not in the catalogue: the first with the bias
+        {"", -330, 3},               // no name known
+        {"Pacific/Chatham", -765, 0}, // neither: the first entry
+    };
+    for (const auto& c : cases) {
+        fakes::FakePlatform f;
+        f.system.zoneKeyName = c.keyName;
+        f.system.zone.bias = c.bias;
+        Program p(f.platform);
+        p.start();
+        EXPECT_EQ(f.windows.last("Form1").comboBox("Combo1").listIndex(), c.selected) << c.keyName;
+        EXPECT_EQ(f.settings.values().at("Combo1"), std::to_string(c.selected)) << c.keyName;
+        EXPECT_TRUE(f.boxes.shown.empty());
+    }
+}
+
+TEST_F(ZoneListTest, StoredPositionIsRestoredOrReported)
+{
+    const struct {
+        const char* stored;
+        int selected;
+        std::string error; // reported by the list, empty when none
+    } cases[] = {
+        {"4", 4, ""},
+        {"0", 0, ""},
+        {"5.5", -1, "Invalid property value"}, // rounds to 6, past the last entry
+        {"4.5", 4, ""},                        // rounds half to even
+        {"6", -1, "Invalid property value"},
+        {"-2", -1, "Invalid property value"},
+        {"abc", -1, "Type mismatch"},
+        {"40000", -1, "Overflow"},
+        {"-1", -1, ""},
+    };
+    for (const auto& c : cases) {
+        fakes::FakePlatform f;
+        f.settings.write(settings::kTimeZone, c.stored);
+        Program p(f.platform);
+        p.start();
+        SCOPED_TRACE(c.stored);
+        auto& combo = f.windows.last("Form1").comboBox("Combo1");
+        EXPECT_EQ(combo.listIndex(), c.selected);
+        std::vector<std::string> expected;
+        if (!c.error.empty())
+            expected.push_back(errorReportText(c.error, "Form1.ListTimeZones", 114));
+        std::vector<std::string> texts;
+        for (const auto& box : f.boxes.shown)
+            texts.push_back(box.text);
+        EXPECT_EQ(texts, expected);
+        // Only a selection writes its position back.
+        EXPECT_EQ(f.settings.values().at("Combo1"), c.selected >= 0 ? std::to_string(c.selected) : c.stored);
+    }
+}
+
+TEST_F(ZoneListTest, NoSelectionOpensTheClockOnTheComputersOwnTime)
+{
+    fake.settings.write(settings::kTimeZone, "-1");
+    program.start();
+    fake.windows.last("Form1").click("PushButton1");
+
+    EXPECT_EQ(reports(), std::vector<std::string>{
+                             errorReportText("Invalid property array index", "Form1.PushButton1_Click", 102)});
+    ASSERT_TRUE(program.clockWindowLoaded());
+    EXPECT_EQ(program.clockWindow()->mTimeZone, "");
+    EXPECT_FALSE(program.optionsWindowLoaded());
+}
+
+TEST_F(ZoneListTest, ChoosingTheComputersOwnZoneShowsItsTime)
+{
+    program.start();
+    fake.windows.last("Form1").click("PushButton1");
+    EXPECT_EQ(program.clockWindow()->mTimeZone, "Europe/Berlin");
+}
+
+TEST_F(ZoneListTest, MissingCatalogueSaysWhereItLookedAndEndsBeforeAnyWindowShows)
+{
+    fake.registry = fakes::FakeRegistry{};
+    EXPECT_THROW(program.start(), fakes::EndedNow);
+    ASSERT_EQ(fake.boxes.shown.size(), 1u);
+    EXPECT_EQ(fake.boxes.shown[0].text, " [HKey_Local_Machine] SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones");
+    EXPECT_EQ(fake.boxes.shown[0].style, 80);
+    EXPECT_EQ(fake.boxes.shown[0].title, "");
+    EXPECT_EQ(fake.log, (fakes::Log{"create Form1", "box", "endNow"}));
+}
+
+TEST_F(ZoneListTest, EmptyCatalogueLeavesAnEmptyListAndReportsTheFailingSteps)
+{
+    fake.registry = fakes::FakeRegistry{};
+    fake.registry.key(reg::kHKeyLocalMachine, fakes::kCatalogueKey);
+    program.start();
+    EXPECT_EQ(list().listCount(), 0);
+    EXPECT_EQ(list().listIndex(), -1);
+    EXPECT_EQ(reports(), (std::vector<std::string>{
+                             errorReportText("Subscript out of range", "Form1.ListTimeZones", 106),
+                             errorReportText("Invalid property value", "Form1.ListTimeZones", 114),
+                         }));
+    EXPECT_TRUE(fake.windows.last("Form1").shown);
+}
+
+} // namespace
+} // namespace hv
