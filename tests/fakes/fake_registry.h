@@ -191,13 +191,18 @@ public:
     std::uint32_t getTimeZoneInformation(TimeZoneInformation& info) override
     {
         info = zone;
-        return kTimeZoneIdStandard;
+        return zoneId;
     }
     std::string currentZoneKeyName() override { return zoneKeyName; }
 
     std::uint32_t platformId = kPlatformWin32Nt;
     std::uint32_t major = 10;
-    TimeZoneInformation zone{.bias = -60};
+    TimeZoneInformation zone = [] {
+        TimeZoneInformation z;
+        z.bias = -60;
+        return z;
+    }();
+    std::uint32_t zoneId = kTimeZoneIdStandard; // whether daylight time is in force
     std::string zoneKeyName = "Europe/Berlin";
 };
 
