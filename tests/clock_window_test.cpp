@@ -17,7 +17,6 @@ namespace {
 
 using fakes::FakeWindowState;
 using fakes::Log;
-using Box = ClockHost::Box;
 
 constexpr std::int16_t kEsc = vk::kEscape;
 constexpr double kHour = 3600;
@@ -68,7 +67,8 @@ TEST_F(ClockWindowTest, OpensAsDesigned)
     EXPECT_EQ(w.backColor, kBlack);
     EXPECT_TRUE(w.shown);
     EXPECT_TRUE(w.iconSet);
-    EXPECT_TRUE(dontUnload(program));
+    EXPECT_FALSE(program.optionsWindowLoaded());
+    EXPECT_TRUE(fake.windows.last("Form1").destroyed);
 
     const LabelDesign& d = hint().design;
     EXPECT_EQ(d.caption, "Press ESC To Exit. Type 'hide' to hide this text.");
@@ -153,9 +153,10 @@ TEST(ClockWindowSetUp, UnusableKeepAwakeKeepsTheBoxAsItWas)
         // Ticked, as the options window restored it before the store changed.
         program.start();
         fake.settings.write(settings::kKeepAwake, c.stored);
-        fake.windows.last("Form1").click("PushButton1");
+        FakeWindowState& options = fake.windows.last("Form1");
+        options.click("PushButton1");
 
-        EXPECT_EQ(program.optionBox(Box::KeepAwake), 1) << c.stored;
+        EXPECT_EQ(options.checkBox("Check4").value(), 1) << c.stored;
         EXPECT_TRUE(fake.windows.last("Form2").timer("Timer2").enabled()) << c.stored;
         ASSERT_EQ(fake.boxes.shown.size(), 2u) << c.stored;
         EXPECT_EQ(fake.boxes.shown[0].text, errorReportText(c.error, "Form2.Form_Load", 106));

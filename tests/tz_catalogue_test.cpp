@@ -221,10 +221,18 @@ TEST_F(Catalogue, AReloadRebuildsTheTablesFromTheFirstSlot)
     ASSERT_EQ(catalogue.TimeZoneList().size(), 1u);
     EXPECT_EQ(catalogue.entry(0).Display, "(UTC) C");
 
-    // Not one zone opens: what the last load read stays.
+    // The first slot of a reload starts empty: a zone there without "TZI"
+    // does not keep the bias of the zone that had the slot before.
+    add({"D", std::string("(UTC) D")});
     refuse("C");
+    catalogue.LoadTimeZones();
+    EXPECT_EQ(keyNames(), std::vector<std::string>{"D"});
+    EXPECT_EQ(catalogue.entry(0).bias(), 0);
+
+    // Not one zone opens: what the last load read stays.
+    refuse("D");
     EXPECT_TRUE(catalogue.EnumTimeZones(kNtPath));
-    EXPECT_EQ(keyNames(), std::vector<std::string>{"C"});
+    EXPECT_EQ(keyNames(), std::vector<std::string>{"D"});
 }
 
 // The count of zones found is 16-bit: the 32768th zone is read in full, then

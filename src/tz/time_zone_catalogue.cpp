@@ -164,7 +164,8 @@ bool TimeZoneCatalogue::EnumTimeZones(const std::string& path)
     const KeyCloser root(registry_, rootKey);
 
     // Each load rebuilds the tables from slot 0; a zone whose key will not
-    // open gets no slot, so the indices have no gaps.
+    // open gets no slot, so the indices have no gaps. A load that opens no
+    // zone at all leaves the tables as they were.
     std::int16_t found = 0;
     std::string nameBuffer;
     for (std::uint32_t index = 0;; ++index) {
@@ -181,7 +182,9 @@ bool TimeZoneCatalogue::EnumTimeZones(const std::string& path)
             list_.resize(slot + 1);
             keyNames_.resize(slot + 1);
             keyNames_[slot] = name;
-            TimeZoneEntry& entry = list_[slot];
+            // A slot left from an earlier load starts empty like a grown
+            // one, so a zone without "TZI" never takes another zone's bias.
+            TimeZoneEntry& entry = list_[slot] = TimeZoneEntry{};
             readTzi(registry_, zone.get(), entry.TZI);
             entry.Display = FormatZoneName(ReadRegString(zone.get(), "Display"));
             entry.Std = ReadRegString(zone.get(), "Std");
