@@ -118,7 +118,7 @@ int main(int argc, char** argv)
         RecordingCanvas recorder(image);
         Surface surface(options.ops ? static_cast<Canvas&>(recorder) : image, kButtonText);
         const ClockGeometry geometry = geometryFor(options.width, options.height);
-        const double t = options.time ? *options.time : qt::LocalTimeOfDay().secondsSinceMidnight("");
+        const double t = options.time ? *options.time : qt::ZoneTimeOfDay().secondsSinceMidnight("");
         ClockPainter(surface, geometry, store).Draw_Clock(t, background);
 
         if (options.ops) {

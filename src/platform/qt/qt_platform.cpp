@@ -3,10 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
 namespace hv::qt {
 
@@ -50,18 +48,6 @@ void QtLifetime::endNow()
     // Every option is stored the moment it changes: nothing is left to save.
     std::fflush(nullptr);
     std::_Exit(0);
-}
-
-double LocalTimeOfDay::secondsSinceMidnight(std::string_view)
-{
-    using namespace std::chrono;
-    const auto now = system_clock::now();
-    const auto whole = floor<std::chrono::seconds>(now);
-    const std::time_t seconds = system_clock::to_time_t(whole);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    const double fraction = duration<double>(now - whole).count();
-    return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
 }
 
 } // namespace hv::qt

@@ -1,11 +1,14 @@
 #pragma once
 // The Linux front-end's platform: every port of the core, built on Qt,
-// the INI settings file, the local clock and X11.
+// the INI settings file, the tz database and X11.
 #include "platform/platform.h"
 #include "platform/qt/qt_file_system.h"
 #include "platform/qt/qt_settings_store.h"
+#include "platform/qt/qt_system_info.h"
 #include "platform/qt/qt_window.h"
+#include "platform/qt/tz_database_registry.h"
 #include "platform/qt/x11_system_input.h"
+#include "platform/qt/zone_time_of_day.h"
 
 namespace hv::qt {
 
@@ -24,26 +27,6 @@ public:
     [[noreturn]] void endNow() override;
 };
 
-class LocalTimeOfDay : public TimeOfDay {
-public:
-    double secondsSinceMidnight(std::string_view zoneKey) override;
-};
-
-// Placeholders until the catalogue is backed by the tz database.
-class PendingRegistry : public Registry {
-public:
-    long openKey(RegKey, std::string_view, std::uint32_t, std::uint32_t, RegKey& r) override { r = 0; return reg::kFileNotFound; }
-    long enumKey(RegKey, std::uint32_t, std::span<char>) override { return reg::kNoMoreItems; }
-    long queryValue(RegKey, std::string_view, std::uint32_t&, std::span<std::uint8_t>, std::uint32_t&) override { return reg::kFileNotFound; }
-    long closeKey(RegKey) override { return reg::kSuccess; }
-};
-class PendingSystemInfo : public SystemInfo {
-public:
-    int getVersionEx(OsVersionInfo&) override { return 0; }
-    std::uint32_t getTimeZoneInformation(TimeZoneInformation&) override { return 0; }
-    std::string currentZoneKeyName() override { return {}; }
-};
-
 // Owns one of each; platform() hands them to the core.
 class QtPlatform {
 public:
@@ -57,10 +40,10 @@ public:
     QtMessageBoxes messageBoxes;
     QtEventPump events;
     QtLifetime lifetime;
-    LocalTimeOfDay timeOfDay;
+    ZoneTimeOfDay timeOfDay;
     X11SystemInput input;
-    PendingRegistry registry;
-    PendingSystemInfo system;
+    TzDatabaseRegistry registry;
+    QtSystemInfo system;
     QtFileSystem files;
 };
 

@@ -1,0 +1,48 @@
+#include "platform/qt/qt_system_info.h"
+
+#include "platform/qt/zoneinfo.h"
+
+#include <QTimeZone>
+
+namespace hv::qt {
+
+QtSystemInfo::QtSystemInfo(QString zoneinfoDir, EpochClock now)
+    : dir_(qt::zoneinfoDir(zoneinfoDir)), now_(std::move(now))
+{
+}
+
+int QtSystemInfo::getVersionEx(OsVersionInfo& info)
+{
+    info.majorVersion = 10;
+    info.minorVersion = 0;
+    info.buildNumber = 0;
+    info.platformId = kPlatformWin32Nt;
+    return 1;
+}
+
+std::uint32_t QtSystemInfo::getTimeZoneInformation(TimeZoneInformation& info)
+{
+    const ZoneRules rules = zoneRules(QTimeZone::systemTimeZone(), now_());
+    info.bias = rules.tzi.bias;
+    info.standardName = rules.standardName;
+    info.standardDate = rules.tzi.standardDate;
+    info.standardBias = rules.tzi.standardBias;
+    info.daylightName = rules.daylightName;
+    info.daylightDate = rules.tzi.daylightDate;
+    info.daylightBias = rules.tzi.daylightBias;
+    if (rules.tzi.daylightBias == 0)
+        return kTimeZoneIdUnknown;
+    return rules.daylightNow ? kTimeZoneIdDaylight : kTimeZoneIdStandard;
+}
+
+std::string QtSystemInfo::currentZoneKeyName()
+{
+    const QString id = QString::fromUtf8(QTimeZone::systemTimeZoneId());
+    if (const auto table = ZoneTable::read(dir_)) {
+        if (const auto key = catalogueKeyFor(*table, dir_, id))
+            return *key;
+    }
+    return id.toStdString();
+}
+
+} // namespace hv::qt

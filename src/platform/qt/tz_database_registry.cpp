@@ -1,0 +1,178 @@
+#include "platform/qt/tz_database_registry.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+#include <cstring>
+
+namespace hv::qt {
+
+namespace {
+
+constexpr std::string_view kCataloguePath = "software\\microsoft\\windows nt\\currentversion\\time zones";
+constexpr long kInvalidHandle = 6; // ERROR_INVALID_HANDLE
+constexpr RegKey kFirstPredefinedKey = 0x80000000; // HKEY_CLASSES_ROOT
+
+std::string lowerAscii(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
+    return lower;
+}
+
+std::vector<std::uint8_t> textBytes(const std::string& text)
+{
+    std::vector<std::uint8_t> bytes(text.begin(), text.end());
+    bytes.push_back(0);
+    return bytes;
+}
+
+} // namespace
+
+TzDatabaseRegistry::TzDatabaseRegistry(QString zoneinfoDir, EpochClock now)
+    : dir_(qt::zoneinfoDir(zoneinfoDir)), now_(std::move(now))
+{
+}
+
+long TzDatabaseRegistry::openKey(RegKey root, std::string_view subKey, std::uint32_t, std::uint32_t, RegKey& result)
+{
+    result = 0;
+    if (root == reg::kHKeyLocalMachine) {
+        const std::string path = lowerAscii(subKey);
+        if (path == kCataloguePath) {
+            if (!readTable())
+                return reg::kFileNotFound;
+            result = addHandle({table_, nullptr});
+            return reg::kSuccess;
+        }
+        const bool belowCatalogue = path.size() > kCataloguePath.size() + 1 && path.starts_with(kCataloguePath) &&
+                                    path[kCataloguePath.size()] == '\\';
+        if (!belowCatalogue || (!table_ && !readTable()))
+            return reg::kFileNotFound;
+        return openZone(table_, subKey.substr(kCataloguePath.size() + 1), result);
+    }
+    const auto open = handles_.find(root);
+    if (open == handles_.end())
+        return root >= kFirstPredefinedKey ? reg::kFileNotFound : kInvalidHandle;
+    if (subKey.empty()) {
+        result = addHandle(open->second);
+        return reg::kSuccess;
+    }
+    if (open->second.zone)
+        return reg::kFileNotFound;
+    return openZone(open->second.table, subKey, result);
+}
+
+bool TzDatabaseRegistry::readTable()
+{
+    auto table = ZoneTable::read(dir_);
+    if (!table)
+        return false;
+    table_ = std::make_shared<const ZoneTable>(std::move(*table));
+    return true;
+}
+
+long TzDatabaseRegistry::openZone(const std::shared_ptr<const ZoneTable>& table, std::string_view id, RegKey& result)
+{
+    const int index = table->find(id);
+    if (index < 0)
+        return reg::kFileNotFound;
+    const ZoneRow& row = table->rows()[index];
+    const ZoneRules* rules = rulesOf(row.id);
+    if (!rules)
+        return reg::kFileNotFound;
+
+    auto values = std::make_shared<ZoneValues>();
+    const std::string offset = row.id == kUtcKey ? std::string() : offsetText(-rules->tzi.bias);
+    values->display = "(UTC" + offset + ") " + table->placeName(row);
+    values->std = rules->standardName;
+    values->dlt = rules->daylightName;
+    values->mapId = row.codes;
+    values->tzi = rules->tzi.toBytes();
+    result = addHandle({table, std::move(values)});
+    return reg::kSuccess;
+}
+
+RegKey TzDatabaseRegistry::addHandle(OpenKey key)
+{
+    // The lowest free number, so handles stay small however long the
+    // program runs.
+    RegKey handle = 1;
+    for (const auto& [used, open] : handles_) {
+        if (used != handle)
+            break;
+        ++handle;
+    }
+    handles_.emplace(handle, std::move(key));
+    return handle;
+}
+
+const ZoneRules* TzDatabaseRegistry::rulesOf(const std::string& id)
+{
+    const std::int64_t now = now_();
+    const int year = QDateTime::fromMSecsSinceEpoch(now, Qt::UTC).date().year();
+    if (const auto cached = rules_.find(id); cached != rules_.end() && cached->second.year == year)
+        return &cached->second.rules;
+    const QTimeZone zone(QByteArray::fromStdString(id));
+    if (!zone.isValid())
+        return nullptr;
+    auto& slot = rules_[id];
+    slot = {year, zoneRules(zone, now)};
+    return &slot.rules;
+}
+
+long TzDatabaseRegistry::enumKey(RegKey key, std::uint32_t index, std::span<char> name)
+{
+    const auto open = handles_.find(key);
+    if (open == handles_.end())
+        return kInvalidHandle;
+    const auto& rows = open->second.table->rows();
+    if (open->second.zone || index >= rows.size())
+        return reg::kNoMoreItems;
+    const std::string& id = rows[index].id;
+    if (id.size() + 1 > name.size())
+        return reg::kMoreData;
+    std::memcpy(name.data(), id.c_str(), id.size() + 1);
+    return reg::kSuccess;
+}
+
+long TzDatabaseRegistry::queryValue(RegKey key, std::string_view valueName, std::uint32_t& type,
+                                    std::span<std::uint8_t> data, std::uint32_t& size)
+{
+    const auto open = handles_.find(key);
+    if (open == handles_.end())
+        return kInvalidHandle;
+    const ZoneValues* zone = open->second.zone.get();
+    if (!zone)
+        return reg::kFileNotFound;
+
+    const std::string name = lowerAscii(valueName);
+    std::vector<std::uint8_t> bytes;
+    if (name == "tzi")
+        bytes.assign(zone->tzi.begin(), zone->tzi.end());
+    else if (name == "display")
+        bytes = textBytes(zone->display);
+    else if (name == "std")
+        bytes = textBytes(zone->std);
+    else if (name == "dlt")
+        bytes = textBytes(zone->dlt);
+    else if (name == "mapid")
+        bytes = textBytes(zone->mapId);
+    else
+        return reg::kFileNotFound;
+
+    type = name == "tzi" ? reg::kBinary : reg::kString;
+    size = static_cast<std::uint32_t>(bytes.size());
+    if (bytes.size() > data.size())
+        return reg::kMoreData;
+    std::copy(bytes.begin(), bytes.end(), data.begin());
+    return reg::kSuccess;
+}
+
+long TzDatabaseRegistry::closeKey(RegKey key)
+{
+    return handles_.erase(key) ? reg::kSuccess : kInvalidHandle;
+}
+
+} // namespace hv::qt

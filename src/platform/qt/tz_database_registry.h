@@ -1,0 +1,66 @@
+#pragma once
+// The registry's time-zone catalogue, answered from the system's tz
+// database: the key "Time Zones" under HKEY_LOCAL_MACHINE's
+// SOFTWARE\Microsoft\Windows NT\CurrentVersion, with one sub-key per zone
+// ("Europe/Berlin", in the order of zone1970.tab, then "UTC"), each with
+// the values Display, Std, Dlt, MapID and TZI. Read-only; every other key
+// is missing, the path of the non-NT family too, since the system reports
+// itself as NT.
+#include "platform/qt/zone_rules.h"
+#include "platform/qt/zoneinfo.h"
+#include "platform/registry.h"
+
+#include <QString>
+
+#include <map>
+#include <memory>
+#include <unordered_map>
+
+namespace hv::qt {
+
+class TzDatabaseRegistry : public Registry {
+public:
+    // The tz database in zoneinfoDir (by default as zoneinfoDir() finds
+    // it); now gives "this year" for the change-over dates.
+    explicit TzDatabaseRegistry(QString zoneinfoDir = {}, EpochClock now = systemNowMs);
+
+    // Key paths compare without regard to case, as on Windows. Opening the
+    // catalogue key reads the tab file afresh; it fails (kFileNotFound)
+    // when the folder has none.
+    long openKey(RegKey root, std::string_view subKey, std::uint32_t options, std::uint32_t access,
+                 RegKey& result) override;
+    long enumKey(RegKey key, std::uint32_t index, std::span<char> name) override;
+    long queryValue(RegKey key, std::string_view valueName, std::uint32_t& type, std::span<std::uint8_t> data,
+                    std::uint32_t& size) override;
+    long closeKey(RegKey key) override;
+
+private:
+    struct ZoneValues {
+        std::string display, std, dlt, mapId;
+        Tzi::Bytes tzi{};
+    };
+    struct OpenKey {
+        std::shared_ptr<const ZoneTable> table;
+        std::shared_ptr<const ZoneValues> zone; // none for the catalogue key
+    };
+    struct CachedRules {
+        int year = 0;
+        ZoneRules rules;
+    };
+
+    // False, keeping the last table, when the folder has no tab file.
+    bool readTable();
+    long openZone(const std::shared_ptr<const ZoneTable>& table, std::string_view id, RegKey& result);
+    RegKey addHandle(OpenKey key);
+    // Asking Qt for a zone's offsets, transitions and names is what costs;
+    // the answers hold for the year.
+    const ZoneRules* rulesOf(const std::string& id);
+
+    QString dir_;
+    EpochClock now_;
+    std::shared_ptr<const ZoneTable> table_; // of the last catalogue open
+    std::map<RegKey, OpenKey> handles_;
+    std::unordered_map<std::string, CachedRules> rules_;
+};
+
+} // namespace hv::qt

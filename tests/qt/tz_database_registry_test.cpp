@@ -1,0 +1,302 @@
+// The time-zone catalogue as the registry port hands it out, answered
+// from the tz database in /usr/share/zoneinfo and from folders made here.
+#include "platform/qt/tz_database_registry.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace hv;
+using qt::TzDatabaseRegistry;
+
+constexpr char kCatalogue[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
+
+std::int64_t utcMs(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
+{
+    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC).toMSecsSinceEpoch();
+}
+
+qt::EpochClock fixedAt(std::int64_t ms)
+{
+    return [ms] { return ms; };
+}
+
+RegKey openOrZero(Registry& registry, RegKey root, const std::string& path)
+{
+    RegKey key = 0;
+    registry.openKey(root, path, 0, 0x3F, key);
+    return key;
+}
+
+std::vector<std::string> subKeys(Registry& registry, RegKey key)
+{
+    std::vector<std::string> names;
+    std::array<char, 2048> name{};
+    for (std::uint32_t i = 0; registry.enumKey(key, i, name) == reg::kSuccess; ++i)
+        names.emplace_back(name.data());
+    return names;
+}
+
+std::string text(Registry& registry, RegKey key, const std::string& value)
+{
+    std::array<std::uint8_t, 2048> data{};
+    std::uint32_t type = 0, size = 0;
+    if (registry.queryValue(key, value, type, data, size) != reg::kSuccess || type != reg::kString)
+        return "<missing>";
+    EXPECT_EQ(data[size - 1], 0) << value << ": texts end in NUL";
+    return std::string(reinterpret_cast<const char*>(data.data()));
+}
+
+Tzi tzi(Registry& registry, RegKey key)
+{
+    Tzi::Bytes bytes{};
+    std::uint32_t type = 0, size = 0;
+    EXPECT_EQ(registry.queryValue(key, "TZI", type, bytes, size), reg::kSuccess);
+    EXPECT_EQ(type, reg::kBinary);
+    EXPECT_EQ(size, Tzi::kSize);
+    return Tzi::fromBytes(bytes);
+}
+
+class TzSystemCatalogue : public ::testing::Test {
+protected:
+    void SetUp() override { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void TearDown() override { QLocale::setDefault(QLocale::system()); }
+
+    TzDatabaseRegistry registry{"/usr/share/zoneinfo", fixedAt(utcMs(2026, 7, 1, 12))};
+};
+
+TEST_F(TzSystemCatalogue, ListsTheZonesOfTheTabFileThenUtcAndEndsWithNoMoreItems)
+{
+    const RegKey root = openOrZero(registry, reg::kHKeyLocalMachine, "software\\MICROSOFT\\windows nt\\currentversion\\TIME ZONES");
+    ASSERT_NE(root, 0u);
+    EXPECT_LT(root, 16u) << "handles are small numbers";
+    const std::vector<std::string> names = subKeys(registry, root);
+    ASSERT_GT(names.size(), 300u);
+    EXPECT_EQ(names.back(), "UTC");
+    EXPECT_EQ(std::count(names.begin(), names.end(), "UTC"), 1);
+    EXPECT_NE(std::find(names.begin(), names.end(), "Asia/Kolkata"), names.end());
+    std::array<char, 2048> name{};
+    EXPECT_EQ(registry.enumKey(root, static_cast<std::uint32_t>(names.size()), name), reg::kNoMoreItems);
+    EXPECT_EQ(registry.closeKey(root), reg::kSuccess);
+}
+
+TEST_F(TzSystemCatalogue, EveryZoneOpensWithADisplayTextAndATziBlock)
+{
+    const RegKey root = openOrZero(registry, reg::kHKeyLocalMachine, kCatalogue);
+    for (const std::string& name : subKeys(registry, root)) {
+        const RegKey zone = openOrZero(registry, root, name);
+        ASSERT_NE(zone, 0u) << name;
+        EXPECT_EQ(text(registry, zone, "Display").rfind("(UTC", 0), 0u) << name;
+        EXPECT_NE(text(registry, zone, "Std"), "") << name;
+        tzi(registry, zone);
+        registry.closeKey(zone);
+    }
+}
+
+TEST_F(TzSystemCatalogue, ZonesCarryTheirStandardBiasDaylightSavingAndThisYearsChangeOvers)
+{
+    const struct {
+        const char* id;
+        const char* display; // its start
+        std::int32_t bias, daylightBias;
+        std::uint16_t daylightMonth, standardMonth;
+    } cases[] = {
+        {"Asia/Kolkata", "(UTC+05:30) Kolkata, India", -330, 0, 0, 0},
+        {"Asia/Kathmandu", "(UTC+05:45) Kathmandu, Nepal", -345, 0, 0, 0},
+        {"Europe/Berlin", "(UTC+01:00) Berlin, Germany", -60, -60, 3, 10},
+        {"America/St_Johns", "(UTC-03:30) St Johns, Canada - ", 210, -60, 3, 11},
+        {"America/Argentina/Buenos_Aires", "(UTC-03:00) Buenos Aires, Argentina", 180, 0, 0, 0},
+        {"Australia/Sydney", "(UTC+10:00) Sydney, Australia - New South Wales", -600, -60, 10, 4},
+        {"Australia/Lord_Howe", "(UTC+10:30) Lord Howe, Australia", -630, -30, 10, 4},
+        // The tz database calls Irish winter time the exception; the
+        // catalogue keeps Dublin at the bias people know it by.
+        {"Europe/Dublin", "(UTC+00:00) Dublin, Ireland", 0, -60, 3, 10},
+        {"UTC", "(UTC) Coordinated Universal Time", 0, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const RegKey zone = openOrZero(registry, reg::kHKeyLocalMachine, std::string(kCatalogue) + "\\" + c.id);
+        ASSERT_NE(zone, 0u) << c.id;
+        EXPECT_EQ(text(registry, zone, "Display").rfind(c.display, 0), 0u) << text(registry, zone, "Display");
+        const Tzi t = tzi(registry, zone);
+        EXPECT_EQ(t.bias, c.bias) << c.id;
+        EXPECT_EQ(t.standardBias, 0) << c.id;
+        EXPECT_EQ(t.daylightBias, c.daylightBias) << c.id;
+        EXPECT_EQ(t.daylightDate.month, c.daylightMonth) << c.id;
+        EXPECT_EQ(t.standardDate.month, c.standardMonth) << c.id;
+        if (c.daylightMonth == 0) {
+            EXPECT_EQ(t.daylightDate, SystemTime{}) << c.id;
+            EXPECT_EQ(t.standardDate, SystemTime{}) << c.id;
+            EXPECT_EQ(text(registry, zone, "Dlt"), text(registry, zone, "Std")) << c.id;
+        }
+        registry.closeKey(zone);
+    }
+}
+
+TEST_F(TzSystemCatalogue, ChangeOversAreLocalTimesBeforeTheChangeAndNamesComeFromTheDatabase)
+{
+    const RegKey root = openOrZero(registry, reg::kHKeyLocalMachine, kCatalogue);
+    const RegKey berlin = openOrZero(registry, root, "europe/BERLIN");
+    ASSERT_NE(berlin, 0u) << "zone names compare without regard to case";
+    const Tzi t = tzi(registry, berlin);
+    EXPECT_EQ(t.daylightDate, (SystemTime{2026, 3, 0, 29, 2, 0, 0, 0})); // Sunday 02:00 CET
+    EXPECT_EQ(t.standardDate, (SystemTime{2026, 10, 0, 25, 3, 0, 0, 0})); // Sunday 03:00 CEST
+    EXPECT_EQ(text(registry, berlin, "Std"), "CET");
+    EXPECT_EQ(text(registry, berlin, "Dlt"), "CEST");
+
+    const RegKey kolkata = openOrZero(registry, root, "Asia/Kolkata");
+    EXPECT_EQ(text(registry, kolkata, "Std"), "IST");
+    EXPECT_EQ(text(registry, kolkata, "Dlt"), "IST");
+    EXPECT_EQ(text(registry, kolkata, "mapid"), "IN");
+    EXPECT_EQ(text(registry, openOrZero(registry, root, "UTC"), "Std"), "Coordinated Universal Time");
+}
+
+TEST_F(TzSystemCatalogue, ANewYearBringsThatYearsChangeOvers)
+{
+    std::int64_t now = utcMs(2026, 12, 31, 23, 59, 59);
+    TzDatabaseRegistry clockRegistry("/usr/share/zoneinfo", [&now] { return now; });
+    const std::string berlin = std::string(kCatalogue) + "\\Europe/Berlin";
+    RegKey zone = openOrZero(clockRegistry, reg::kHKeyLocalMachine, berlin);
+    EXPECT_EQ(tzi(clockRegistry, zone).daylightDate.day, 29);
+    clockRegistry.closeKey(zone);
+    now = utcMs(2027, 1, 1);
+    zone = openOrZero(clockRegistry, reg::kHKeyLocalMachine, berlin);
+    EXPECT_EQ(tzi(clockRegistry, zone).daylightDate, (SystemTime{2027, 3, 0, 28, 2, 0, 0, 0}));
+}
+
+TEST_F(TzSystemCatalogue, ABufferTooSmallGetsMoreDataAndIsLeftAlone)
+{
+    const RegKey root = openOrZero(registry, reg::kHKeyLocalMachine, kCatalogue);
+    const RegKey zone = openOrZero(registry, root, "Asia/Kolkata");
+
+    std::array<std::uint8_t, 8> data;
+    data.fill(0xAA);
+    std::uint32_t type = 0, size = 0;
+    EXPECT_EQ(registry.queryValue(zone, "Display", type, data, size), reg::kMoreData);
+    EXPECT_EQ(size, text(registry, zone, "Display").size() + 1) << "the size needed";
+    EXPECT_EQ(type, reg::kString);
+    for (std::uint8_t b : data)
+        EXPECT_EQ(b, 0xAA);
+
+    std::array<std::uint8_t, Tzi::kSize - 1> shortTzi{};
+    EXPECT_EQ(registry.queryValue(zone, "TZI", type, shortTzi, size), reg::kMoreData);
+    EXPECT_EQ(size, Tzi::kSize);
+
+    const std::vector<std::string> names = subKeys(registry, root);
+    const auto index = static_cast<std::uint32_t>(std::find(names.begin(), names.end(), "Asia/Kolkata") - names.begin());
+    std::array<char, 12> name{}; // "Asia/Kolkata" and its NUL need 13
+    std::array<char, 13> fits{};
+    EXPECT_EQ(registry.enumKey(root, index, name), reg::kMoreData);
+    EXPECT_EQ(registry.enumKey(root, index, fits), reg::kSuccess);
+}
+
+TEST_F(TzSystemCatalogue, UnknownKeysAndValuesAreNotFound)
+{
+    RegKey key = 99;
+    for (const std::string& path : {std::string(kCatalogue) + "\\Mars/Olympus_Mons",
+                                   std::string("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Time Zones"),
+                                   std::string("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion"), std::string(kCatalogue) + "\\"}) {
+        EXPECT_EQ(registry.openKey(reg::kHKeyLocalMachine, path, 0, 0x3F, key), reg::kFileNotFound) << path;
+        EXPECT_EQ(key, 0u) << path;
+    }
+    EXPECT_EQ(registry.openKey(reg::kHKeyCurrentUser, kCatalogue, 0, 0x3F, key), reg::kFileNotFound);
+
+    const RegKey root = openOrZero(registry, reg::kHKeyLocalMachine, kCatalogue);
+    const RegKey zone = openOrZero(registry, root, "Europe/Berlin");
+    EXPECT_EQ(registry.openKey(zone, "Europe/Berlin", 0, 0x3F, key), reg::kFileNotFound) << "zones have no sub-keys";
+    EXPECT_EQ(text(registry, zone, "TzVersion"), "<missing>");
+    EXPECT_EQ(text(registry, root, "Display"), "<missing>") << "the catalogue key holds no values";
+    std::array<char, 64> name{};
+    EXPECT_EQ(registry.enumKey(zone, 0, name), reg::kNoMoreItems);
+}
+
+TEST_F(TzSystemCatalogue, ClosedHandlesAreGoneAndTheirNumbersComeBack)
+{
+    const RegKey root = openOrZero(registry, reg::kHKeyLocalMachine, kCatalogue);
+    const RegKey zone = openOrZero(registry, root, "Europe/Berlin");
+    EXPECT_EQ(registry.closeKey(zone), reg::kSuccess);
+    EXPECT_NE(registry.closeKey(zone), reg::kSuccess);
+    EXPECT_EQ(text(registry, zone, "Display"), "<missing>");
+    std::array<char, 64> name{};
+    EXPECT_NE(registry.enumKey(zone, 0, name), reg::kSuccess);
+    EXPECT_EQ(openOrZero(registry, root, "Asia/Kolkata"), zone);
+}
+
+// A zoneinfo folder written by the test: which tab file the catalogue
+// reads, and what it makes of the rows.
+class TzMadeFolder : public ::testing::Test {
+protected:
+    void write(const QString& name, const QByteArray& contents)
+    {
+        QFile file(QDir(dir_.path()).filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+    std::vector<std::string> catalogue()
+    {
+        TzDatabaseRegistry registry(dir_.path(), fixedAt(utcMs(2026, 7, 1)));
+        const RegKey root = openOrZero(registry, reg::kHKeyLocalMachine, kCatalogue);
+        return root ? subKeys(registry, root) : std::vector<std::string>{"<does not open>"};
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(TzMadeFolder, WithoutTabFilesTheCatalogueDoesNotOpen)
+{
+    EXPECT_EQ(catalogue(), std::vector<std::string>{"<does not open>"});
+    TzDatabaseRegistry missing(QDir(dir_.path()).filePath("nowhere"));
+    RegKey key = 99;
+    EXPECT_EQ(missing.openKey(reg::kHKeyLocalMachine, kCatalogue, 0, 0x3F, key), reg::kFileNotFound);
+    EXPECT_EQ(key, 0u);
+}
+
+TEST_F(TzMadeFolder, ZoneTabServesWhereZone1970TabIsMissing)
+{
+    write("zone.tab", "# comment\n\nNL\t+5222+00454\tEurope/Amsterdam\nIN\t+2232+08822\tAsia/Kolkata\n");
+    EXPECT_EQ(catalogue(), (std::vector<std::string>{"Europe/Amsterdam", "Asia/Kolkata", "UTC"}));
+    write("zone1970.tab", "BE,LU,NL\t+5050+00420\tEurope/Brussels\n");
+    EXPECT_EQ(catalogue(), (std::vector<std::string>{"Europe/Brussels", "UTC"}));
+}
+
+TEST_F(TzMadeFolder, PlaceNamesTakeTheCountryAndTheCommentWhereTheCountryHasSeveralZones)
+{
+    write("iso3166.tab", "AQ\tAntarctica\nAR\tArgentina\nCH\tSwitzerland\nDE\tGermany\nJM\tJamaica\n");
+    write("zone1970.tab", "AR\t-3436-05827\tAmerica/Argentina/Buenos_Aires\tBuenos Aires (BA, CF)\n"
+                          "AR\t-3124-06411\tAmerica/Argentina/Cordoba\tmost areas\n"
+                          "CH,DE,LI\t+4723+00832\tEurope/Zurich\tBüsingen\n"
+                          "JM\t+175805-0764736\tAmerica/Jamaica\n"
+                          "AQ\t-720041+0023206\tAntarctica/Troll\tTroll\n"
+                          "AQ\t-6617+11031\tAntarctica/Casey\tCasey\n"
+                          "XX\t+0000+00000\tMars/Olympus_Mons\n");
+    TzDatabaseRegistry registry(dir_.path(), fixedAt(utcMs(2026, 7, 1)));
+    const RegKey root = openOrZero(registry, reg::kHKeyLocalMachine, kCatalogue);
+    const struct {
+        const char* id;
+        const char* display;
+        const char* mapId;
+    } cases[] = {
+        {"America/Argentina/Buenos_Aires", "(UTC-03:00) Buenos Aires, Argentina - Buenos Aires (BA, CF)", "AR"},
+        {"Europe/Zurich", "(UTC+01:00) Zurich, Switzerland", "CH,DE,LI"},
+        {"America/Jamaica", "(UTC-05:00) Jamaica", "JM"},
+        {"Antarctica/Troll", "(UTC+00:00) Troll, Antarctica", "AQ"},
+    };
+    for (const auto& c : cases) {
+        const RegKey zone = openOrZero(registry, root, c.id);
+        EXPECT_EQ(text(registry, zone, "Display"), c.display);
+        EXPECT_EQ(text(registry, zone, "MapID"), c.mapId);
+    }
+    EXPECT_EQ(openOrZero(registry, root, "Mars/Olympus_Mons"), 0u) << "listed, but no zone the database knows";
+}
+
+} // namespace
