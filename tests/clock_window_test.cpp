@@ -47,13 +47,6 @@ struct ClockWindowTest : testing::Test {
         return window();
     }
 
-    std::vector<std::string> boxTexts() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& box : fake.boxes.shown)
-            texts.push_back(box.text);
-        return texts;
-    }
 };
 
 TEST_F(ClockWindowTest, OpensAsDesigned)
@@ -312,7 +305,7 @@ TEST_F(ClockWindowTest, UnreadableClockColourIsReportedByTheTickOncePerTick)
 
     w.tick("Timer1");
 
-    EXPECT_EQ(boxTexts(), std::vector<std::string>{errorReportText("Type mismatch", "Form2.Timer1_Timer", 102)});
+    EXPECT_EQ(fake.boxes.texts(), std::vector<std::string>{errorReportText("Type mismatch", "Form2.Timer1_Timer", 102)});
     EXPECT_EQ(fake.log, (Log{"pump", "box", "pump", "pump"}));
     EXPECT_EQ(w.canvas.ops(), std::vector<std::string>{"cls color=0"});
 

@@ -31,13 +31,6 @@ struct OptionsWindowTest : testing::Test {
     FakeWindowState& clock() { return fake.windows.last("Form2"); }
     std::shared_ptr<Form1> form1() { return program.optionsWindow(); }
 
-    std::vector<std::string> reports() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& box : fake.boxes.shown)
-            texts.push_back(box.text);
-        return texts;
-    }
 };
 
 TEST_F(OptionsWindowTest, FirstStartShowsTheDefaultsAndStoresWhatTheRestoreWrote)
@@ -215,7 +208,7 @@ TEST_F(OptionsWindowTest, UnusableStoredBoxIsReportedAndKeepsItsState)
     fake.settings.write(settings::kHideHint, "abc");
     fake.settings.write(settings::kKeepAwake, "7");
     program.start();
-    EXPECT_EQ(reports(), (std::vector<std::string>{
+    EXPECT_EQ(fake.boxes.texts(), (std::vector<std::string>{
                              errorReportText("Type mismatch", "Form1.Form_Load", 112),
                              errorReportText("Invalid property value", "Form1.Form_Load", 114),
                          }));
@@ -293,10 +286,7 @@ TEST_F(OptionsWindowTest, CursorFileBesideTheProgramBecomesTheHandsImage)
         SCOPED_TRACE(testing::Message() << "present " << c.present << ", picture " << c.isPicture);
         EXPECT_EQ(w.mouseIcon, c.icon);
         EXPECT_EQ(w.pointer, MousePointer::Default);
-        std::vector<std::string> texts;
-        for (const auto& box : f.boxes.shown)
-            texts.push_back(box.text);
-        EXPECT_EQ(texts, c.reports);
+        EXPECT_EQ(f.boxes.texts(), c.reports);
         EXPECT_TRUE(w.shown);
     }
 }

@@ -20,13 +20,6 @@ struct ZoneListTest : testing::Test {
     Program program{fake.platform};
 
     fakes::FakeComboBox& list() { return fake.windows.last("Form1").comboBox("Combo1"); }
-    std::vector<std::string> reports() const
-    {
-        std::vector<std::string> texts;
-        for (const auto& box : fake.boxes.shown)
-            texts.push_back(box.text);
-        return texts;
-    }
 };
 
 TEST_F(ZoneListTest, EntriesAreSortedAndPointBackAtTheirCatalogueEntry)
@@ -92,10 +85,7 @@ TEST_F(ZoneListTest, StoredPositionIsRestoredOrReported)
         std::vector<std::string> expected;
         if (!c.error.empty())
             expected.push_back(errorReportText(c.error, "Form1.ListTimeZones", 114));
-        std::vector<std::string> texts;
-        for (const auto& box : f.boxes.shown)
-            texts.push_back(box.text);
-        EXPECT_EQ(texts, expected);
+        EXPECT_EQ(f.boxes.texts(), expected);
         // Only a selection writes its position back.
         EXPECT_EQ(f.settings.values().at("Combo1"), c.selected >= 0 ? std::to_string(c.selected) : c.stored);
     }
@@ -107,7 +97,7 @@ TEST_F(ZoneListTest, NoSelectionOpensTheClockOnTheComputersOwnTime)
     program.start();
     fake.windows.last("Form1").click("PushButton1");
 
-    EXPECT_EQ(reports(), std::vector<std::string>{
+    EXPECT_EQ(fake.boxes.texts(), std::vector<std::string>{
                              errorReportText("Invalid property array index", "Form1.PushButton1_Click", 102)});
     ASSERT_TRUE(program.clockWindowLoaded());
     EXPECT_EQ(program.clockWindow()->mTimeZone, "");
@@ -139,7 +129,7 @@ TEST_F(ZoneListTest, EmptyCatalogueLeavesAnEmptyListAndReportsTheFailingSteps)
     program.start();
     EXPECT_EQ(list().listCount(), 0);
     EXPECT_EQ(list().listIndex(), -1);
-    EXPECT_EQ(reports(), (std::vector<std::string>{
+    EXPECT_EQ(fake.boxes.texts(), (std::vector<std::string>{
                              errorReportText("Subscript out of range", "Form1.ListTimeZones", 106),
                              errorReportText("Invalid property value", "Form1.ListTimeZones", 114),
                          }));

@@ -30,10 +30,11 @@ using Log = std::vector<std::string>;
 // are written down (9 by 19 pixels a character).
 using FakeCanvas = RecordingCanvas;
 
-class FakeLabel : public Control {
+// What every control keeps: visibility, size in twips and back colour.
+class FakeControlState : public virtual Control {
 public:
-    explicit FakeLabel(const LabelDesign& d)
-        : design(d), width_(d.rect.width), height_(d.rect.height), backColor_(d.backColor) {}
+    FakeControlState(const TwipRect& rect, Colour backColor)
+        : width_(rect.width), height_(rect.height), backColor_(backColor) {}
 
     void setVisible(bool visible) override { visible_ = visible; }
     bool visible() const override { return visible_; }
@@ -43,8 +44,6 @@ public:
     int height() const override { return height_; }
     void setBackColor(Colour colour) override { backColor_ = colour; }
     Colour backColor() const override { return backColor_; }
-
-    const LabelDesign design;
 
 private:
     bool visible_ = true;
@@ -53,21 +52,17 @@ private:
     Colour backColor_;
 };
 
+class FakeLabel : public FakeControlState {
+public:
+    explicit FakeLabel(const LabelDesign& d) : FakeControlState(d.rect, d.backColor), design(d) {}
+    const LabelDesign design;
+};
+
 // A frame or push button, and the base of the other controls. A change
 // that the real control reports as a click is reported through onClick.
-class FakeControl : public virtual Control {
+class FakeControl : public FakeControlState {
 public:
-    explicit FakeControl(const ControlDesign& d)
-        : design(d), width_(d.rect.width), height_(d.rect.height), backColor_(d.backColor) {}
-
-    void setVisible(bool visible) override { visible_ = visible; }
-    bool visible() const override { return visible_; }
-    void setWidth(int twips) override { width_ = twips; }
-    int width() const override { return width_; }
-    void setHeight(int twips) override { height_ = twips; }
-    int height() const override { return height_; }
-    void setBackColor(Colour colour) override { backColor_ = colour; }
-    Colour backColor() const override { return backColor_; }
+    explicit FakeControl(const ControlDesign& d) : FakeControlState(d.rect, d.backColor), design(d) {}
 
     const ControlDesign design;
     std::function<void(const std::string&)> onClick;
@@ -78,12 +73,6 @@ protected:
         if (onClick)
             onClick(design.name);
     }
-
-private:
-    bool visible_ = true;
-    int width_;
-    int height_;
-    Colour backColor_;
 };
 
 class FakeCheckBox : public FakeControl, public CheckBox {
@@ -419,6 +408,14 @@ public:
         if (whileOpen)
             whileOpen();
         return 1;
+    }
+
+    std::vector<std::string> texts() const
+    {
+        std::vector<std::string> all;
+        for (const auto& box : shown)
+            all.push_back(box.text);
+        return all;
     }
 
     std::vector<Box> shown;
