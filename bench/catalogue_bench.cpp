@@ -1,5 +1,6 @@
 // catalogue_bench: what a full read of the time-zone catalogue costs, the
 // read the options window makes every time it loads.
+#include "platform/console_messages.h"
 #include "platform/qt/qt_system_info.h"
 #include "platform/qt/tz_database_registry.h"
 #include "tz/time_zone_catalogue.h"
@@ -8,30 +9,16 @@
 
 #include <QCoreApplication>
 
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-
 namespace {
 
 using namespace hv;
-
-// Ends the benchmark with its message, where the program would end.
-struct Fatal : MessageBoxes, ProgramLifetime {
-    int show(const std::string& text, int, const std::string&) override
-    {
-        std::fprintf(stderr, "catalogue_bench:%s\n", text.c_str());
-        return 1;
-    }
-    [[noreturn]] void endNow() override { std::exit(1); }
-};
 
 // The read the options window makes: every value of every zone.
 int readCatalogue(Registry& registry)
 {
     qt::QtSystemInfo system;
-    Fatal fatal;
-    TimeZoneCatalogue catalogue(registry, system, fatal, fatal);
+    ConsoleMessages console("catalogue_bench");
+    TimeZoneCatalogue catalogue(registry, system, console, console);
     catalogue.LoadTimeZones();
     return catalogue.upperBound() + 1;
 }
