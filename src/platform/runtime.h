@@ -22,6 +22,7 @@ public:
     static RuntimeError invalidPropertyArrayIndex() { return {381, "Invalid property array index"}; }
     static RuntimeError invalidPicture() { return {481, "Invalid picture"}; }
     static RuntimeError subscriptOutOfRange() { return {9, "Subscript out of range"}; }
+    static RuntimeError pathFileAccessError() { return {75, "Path/File access error"}; }
 
 private:
     int number_;

@@ -56,4 +56,21 @@ TEST(QtMessageText, CarriageReturnsBreakLinesAsTheReportMeansThem)
               "Overflow\nin here at line 102\n\nPlease email");
 }
 
+TEST(QtMessageBox, StylesPickTheirIconsAndAnEmptyTitleStaysBlank)
+{
+    const struct {
+        int style;
+        QMessageBox::Icon icon;
+    } cases[] = {
+        {0, QMessageBox::NoIcon}, {16, QMessageBox::Critical}, {32, QMessageBox::Question},
+        {48, QMessageBox::Warning}, {64, QMessageBox::Information}, {16 | 64, QMessageBox::Critical},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(qt::messageIcon(c.style), c.icon) << c.style;
+    // Qt would put the application's name in an empty title.
+    EXPECT_FALSE(qt::messageTitle("").isEmpty());
+    EXPECT_TRUE(qt::messageTitle("").trimmed().remove(QChar(0x200B)).isEmpty());
+    EXPECT_EQ(qt::messageTitle("Application Error"), "Application Error");
+}
+
 } // namespace

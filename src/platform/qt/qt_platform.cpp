@@ -8,21 +8,6 @@
 
 namespace hv::qt {
 
-namespace {
-
-QMessageBox::Icon iconOf(int style)
-{
-    switch (style & 0x70) {
-    case 16: return QMessageBox::Critical;
-    case 32: return QMessageBox::Question;
-    case 48: return QMessageBox::Warning;
-    case 64: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
-    }
-}
-
-} // namespace
-
 QString messageText(const std::string& text)
 {
     QString qtext = QString::fromStdString(text);
@@ -31,9 +16,28 @@ QString messageText(const std::string& text)
     return qtext;
 }
 
+QMessageBox::Icon messageIcon(int style)
+{
+    switch (style & 0x70) {
+    // Stop and information together, as a fatal report asks: the stop sign.
+    case 16: case 16 | 64: return QMessageBox::Critical;
+    case 32: return QMessageBox::Question;
+    case 48: return QMessageBox::Warning;
+    case 64: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+QString messageTitle(const std::string& title)
+{
+    // An empty title would show the application's name instead; a box the
+    // program gives no title shows none.
+    return title.empty() ? QString(QChar(0x200B)) : QString::fromStdString(title);
+}
+
 int QtMessageBoxes::show(const std::string& text, int style, const std::string& title)
 {
-    QMessageBox box(iconOf(style), QString::fromStdString(title), messageText(text), QMessageBox::Ok);
+    QMessageBox box(messageIcon(style), messageTitle(title), messageText(text), QMessageBox::Ok);
     box.exec();
     return 1;
 }

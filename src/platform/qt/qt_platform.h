@@ -10,6 +10,8 @@
 #include "platform/qt/x11_system_input.h"
 #include "platform/qt/zone_time_of_day.h"
 
+#include <QMessageBox>
+
 namespace hv::qt {
 
 class QtMessageBoxes : public MessageBoxes {
@@ -49,5 +51,9 @@ public:
 
 // Message-box text as Qt shows it: carriage returns become line breaks.
 QString messageText(const std::string& text);
+// The icon of a message-box style (16 stop, 32 question, 48 exclamation,
+// 64 information).
+QMessageBox::Icon messageIcon(int style);
+QString messageTitle(const std::string& title);
 
 } // namespace hv::qt

@@ -1,24 +1,27 @@
 #include "platform/qt/qt_window.h"
 
-#include "clock/tick_phase.h"
 #include "platform/qt/qt_colour.h"
+#include "platform/qt/qt_controls.h"
+#include "platform/qt/qt_cursor.h"
 #include "platform/qt/qt_keys.h"
+#include "platform/qt/qt_skin.h"
+#include "platform/qt/qt_timer.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <stdexcept>
 
 namespace hv::qt {
 
 namespace {
-
-int pixels(int twips) { return twips / kTwipsPerPixel; }
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
@@ -40,87 +43,17 @@ QScreen* screenForNewWindow(const QWidget* self)
     return QGuiApplication::primaryScreen();
 }
 
-class QtLabel : public Control {
-public:
-    QtLabel(QWidget* parent, const LabelDesign& design) : label_(new QLabel(qs(design.caption), parent)), rect_(design.rect)
-    {
-        label_->setFont(toQFont(design.font));
-        label_->setWordWrap(design.wordWrap);
-        label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        QPalette palette = label_->palette();
-        palette.setColor(QPalette::WindowText, toQColor(design.foreColor));
-        label_->setPalette(palette);
-        setBackColor(design.backColor);
-        place();
-    }
-    void setVisible(bool visible) override { visible_ = visible; label_->setVisible(visible); }
-    bool visible() const override { return visible_; }
-    void setWidth(int twips) override { rect_.width = twips; place(); }
-    int width() const override { return rect_.width; }
-    void setHeight(int twips) override { rect_.height = twips; place(); }
-    int height() const override { return rect_.height; }
-    void setBackColor(Colour colour) override
-    {
-        backColor_ = colour;
-        fillBackground(*label_, colour);
-    }
-    Colour backColor() const override { return backColor_; }
-
-private:
-    void place() { label_->setGeometry(pixels(rect_.left), pixels(rect_.top), pixels(rect_.width), pixels(rect_.height)); }
-
-    QPointer<QLabel> label_;
-    TwipRect rect_;
-    bool visible_ = true;
-    Colour backColor_ = kWhite;
-};
-
-class QtTimer : public hv::Timer {
-public:
-    QtTimer(FormWidget* owner, const TimerDesign& design) : timer_(new QTimer(owner)), design_(design)
-    {
-        timer_->setTimerType(Qt::PreciseTimer);
-        timer_->setSingleShot(design.onWholeSeconds);
-        QObject::connect(timer_, &QTimer::timeout, owner, [this, owner, name = design.name] {
-            if (design_.onWholeSeconds)
-                arm(kNextTickGapMs);
-            // The tick may unload the window and this timer with it: after
-            // the call nothing of this object is touched.
-            owner->dispatch([&name](WindowEvents& events) { events.onTimer(name); });
-        });
-        setEnabled(design.enabled);
-    }
-    ~QtTimer() override
-    {
-        if (timer_) {
-            timer_->stop();
-            timer_->disconnect();
-        }
-    }
-    void setEnabled(bool enabled) override
-    {
-        if (enabled == enabled_)
-            return;
-        enabled_ = enabled;
-        if (!enabled)
-            timer_->stop();
-        else if (design_.onWholeSeconds)
-            arm(kFirstTickGapMs);
-        else
-            timer_->start(design_.intervalMs);
-    }
-    bool enabled() const override { return enabled_; }
-
-private:
-    void arm(int minGapMs)
-    {
-        timer_->start(static_cast<int>(msToNextWholeSecond(QDateTime::currentMSecsSinceEpoch(), minGapMs)));
-    }
-
-    QPointer<QTimer> timer_;
-    TimerDesign design_;
-    bool enabled_ = false;
-};
+Qt::WindowFlags windowFlagsOf(const WindowDesign& design)
+{
+    if (design.borderless)
+        return Qt::Window | Qt::FramelessWindowHint;
+    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (design.minButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (design.maxButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    return flags;
+}
 
 } // namespace
 
@@ -140,8 +73,9 @@ FormWidget::FormWidget(const WindowDesign& design, std::weak_ptr<WindowEvents> e
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    if (design.borderless)
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setWindowFlags(windowFlagsOf(design));
+    if (design.fixedSingle)
+        setFixedSize(toPixels(design.client.width), toPixels(design.client.height));
     fillBackground(*this, backColor_);
     canvas_.setOnDrawn([this] { schedulePresent(); });
 }
@@ -213,6 +147,32 @@ void FormWidget::mouseMoveEvent(QMouseEvent*)
     dispatch([](WindowEvents& events) { events.onMouseMove(""); });
 }
 
+void FormWidget::reportMouseMoves(QWidget* control)
+{
+    control->setMouseTracking(true);
+    control->installEventFilter(this);
+}
+
+bool FormWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        const std::string control = watched->objectName().toStdString();
+        dispatch([&control](WindowEvents& events) { events.onMouseMove(control); });
+    }
+    return false;
+}
+
+void FormWidget::setTabOrder(const std::vector<QWidget*>& controls)
+{
+    tabNavigation_ = !controls.empty();
+    if (!tabNavigation_)
+        return;
+    // The focus rests on the controls, as on any window that has some.
+    setFocusPolicy(Qt::NoFocus);
+    for (std::size_t i = 1; i < controls.size(); ++i)
+        QWidget::setTabOrder(controls[i - 1], controls[i]);
+}
+
 void FormWidget::closeEvent(QCloseEvent* event)
 {
     // The presenter decides; it unloads the window itself.
@@ -243,6 +203,39 @@ Control& QtWindowView::addLabel(const LabelDesign& design)
     return *controls_.back();
 }
 
+QWidget* QtWindowView::parentOf(const ControlDesign& design) const
+{
+    if (design.parent.empty())
+        return widget_;
+    // A frame's children are placed from its outer corner, where the
+    // group box's own coordinates start too.
+    if (auto* frame = widget_->findChild<QGroupBox*>(qs(design.parent)))
+        return frame;
+    throw std::logic_error("no frame " + design.parent + " for " + design.name);
+}
+
+template <typename T>
+T& QtWindowView::add(const ControlDesign& design)
+{
+    auto control = std::make_unique<T>(parentOf(design), design, *widget_);
+    T& added = *control;
+    if (added.widget()->focusPolicy() & Qt::TabFocus)
+        tabStops_.push_back({design.tabIndex, added.widget()});
+    controls_.push_back(std::move(control));
+    return added;
+}
+
+Control& QtWindowView::addFrame(const ControlDesign& design) { return add<QtFrame>(design); }
+CheckBox& QtWindowView::addCheckBox(const ControlDesign& design) { return add<QtCheckBox>(design); }
+ComboBox& QtWindowView::addComboBox(const ControlDesign& design) { return add<QtComboBox>(design); }
+Control& QtWindowView::addPushButton(const ControlDesign& design) { return add<QtPushButton>(design); }
+
+SkinFramework& QtWindowView::addSkinFramework(const std::string&)
+{
+    skins_.push_back(std::make_unique<QtSkinFramework>());
+    return *skins_.back();
+}
+
 hv::Timer& QtWindowView::addTimer(const TimerDesign& design)
 {
     timers_.push_back(std::make_unique<QtTimer>(widget_, design));
@@ -254,18 +247,51 @@ void QtWindowView::setApplicationIcon()
     widget_->setWindowIcon(QApplication::windowIcon());
 }
 
+void QtWindowView::setMouseIcon(const std::string& path)
+{
+    mouseIcon_ = readCursorFile(path);
+    if (pointer_ == MousePointer::Custom)
+        setMousePointer(pointer_);
+}
+
 void QtWindowView::setMousePointer(MousePointer pointer)
 {
     pointer_ = pointer;
+    // Set on the window, the pointer holds over its controls too: none of
+    // them sets one of its own.
     switch (pointer) {
     case MousePointer::Hourglass: widget_->setCursor(Qt::WaitCursor); break;
-    case MousePointer::Custom: widget_->setCursor(Qt::PointingHandCursor); break;
+    case MousePointer::Custom: widget_->setCursor(mouseIcon_.value_or(QCursor(Qt::PointingHandCursor))); break;
     default: widget_->unsetCursor(); break;
+    }
+}
+
+void QtWindowView::prepareFirstShow()
+{
+    std::ranges::stable_sort(tabStops_, {}, &TabStop::tabIndex);
+    std::vector<QWidget*> order;
+    for (const TabStop& stop : tabStops_)
+        order.push_back(stop.widget);
+    widget_->setTabOrder(order);
+    if (!order.empty())
+        order.front()->setFocus();
+
+    if (design_.centred) {
+        if (QScreen* screen = screenForNewWindow(widget_)) {
+            widget_->setScreen(screen);
+            QRect frame(QPoint(), widget_->size());
+            frame.moveCenter(screen->availableGeometry().center());
+            widget_->move(frame.topLeft());
+        }
     }
 }
 
 void QtWindowView::show()
 {
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        prepareFirstShow();
+    }
     if (design_.maximized) {
         // Without a window manager a full-screen request alone leaves the
         // window at its default size: place it on its screen first.
@@ -279,7 +305,9 @@ void QtWindowView::show()
     }
     widget_->raise();
     widget_->activateWindow();
-    widget_->setFocus();
+    // A window with controls keeps the focus where the user left it.
+    if (tabStops_.empty())
+        widget_->setFocus();
 }
 
 void QtWindowView::close()

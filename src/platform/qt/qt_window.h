@@ -1,23 +1,23 @@
 #pragma once
 // Windows of the Qt front-end: a top-level widget per presenter window,
-// its labels and timers, and an off-screen image of the client area that
+// its controls and timers, and an off-screen image of the client area that
 // the presenter draws into and the widget shows.
 #include "platform/qt/image_canvas.h"
 #include "platform/window.h"
 
-#include <QLabel>
+#include <QCursor>
 #include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
-#include <stdexcept>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace hv::qt {
 
 QFont toQFont(const FontDesign& font);
+inline int toPixels(int twips) { return twips / kTwipsPerPixel; }
 
 class FormWidget : public QWidget {
 public:
@@ -30,6 +30,12 @@ public:
     // closing. Errors that a handler lets through are told on stderr.
     void dispatch(const std::function<void(WindowEvents&)>& fn);
     void detach() { events_.reset(); }
+    // The control reports the mouse moving over it as onMouseMove with its
+    // object name.
+    void reportMouseMoves(QWidget* control);
+    // Tab moves the focus along these controls; without any, Tab is a key
+    // like the others for the window's own key handler.
+    void setTabOrder(const std::vector<QWidget*>& controls);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,7 +43,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool focusNextPrevChild(bool) override { return false; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override { return tabNavigation_ && QWidget::focusNextPrevChild(next); }
 
 private:
     void schedulePresent();
@@ -47,6 +54,7 @@ private:
     Colour backColor_;
     ImageCanvas canvas_;
     bool presentPending_ = false;
+    bool tabNavigation_ = false;
 };
 
 class QtWindowView : public WindowView {
@@ -56,14 +64,13 @@ public:
 
     Control& addLabel(const LabelDesign& design) override;
     hv::Timer& addTimer(const TimerDesign& design) override;
-    // Placeholders until the options window's controls are built.
-    Control& addFrame(const ControlDesign&) override { throw std::logic_error("frame"); }
-    CheckBox& addCheckBox(const ControlDesign&) override { throw std::logic_error("check box"); }
-    ComboBox& addComboBox(const ControlDesign&) override { throw std::logic_error("list"); }
-    Control& addPushButton(const ControlDesign&) override { throw std::logic_error("button"); }
-    SkinFramework& addSkinFramework(const std::string&) override { throw std::logic_error("skin"); }
+    Control& addFrame(const ControlDesign& design) override;
+    CheckBox& addCheckBox(const ControlDesign& design) override;
+    ComboBox& addComboBox(const ControlDesign& design) override;
+    Control& addPushButton(const ControlDesign& design) override;
+    SkinFramework& addSkinFramework(const std::string& name) override;
     void setCaption(const std::string& caption) override { widget_->setWindowTitle(QString::fromStdString(caption)); }
-    void setMouseIcon(const std::string&) override { throw std::logic_error("mouse icon"); }
+    void setMouseIcon(const std::string& path) override;
     bool visible() const override { return widget_ && widget_->isVisible(); }
     Canvas& canvas() override { return widget_->canvas(); }
     void setApplicationIcon() override;
@@ -79,11 +86,26 @@ public:
     FormWidget* widget() { return widget_; }
 
 private:
+    struct TabStop {
+        int tabIndex;
+        QWidget* widget;
+    };
+
+    template <typename T>
+    T& add(const ControlDesign& design);
+    // The frame a control names as its parent, else the window.
+    QWidget* parentOf(const ControlDesign& design) const;
+    void prepareFirstShow();
+
     WindowDesign design_;
     QPointer<FormWidget> widget_;
     MousePointer pointer_ = MousePointer::Default;
+    std::optional<QCursor> mouseIcon_;
     std::vector<std::unique_ptr<Control>> controls_;
+    std::vector<TabStop> tabStops_;
     std::vector<std::unique_ptr<hv::Timer>> timers_;
+    std::vector<std::unique_ptr<SkinFramework>> skins_;
+    bool shownBefore_ = false;
 };
 
 class QtWindowFactory : public WindowFactory {

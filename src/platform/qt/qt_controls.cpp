@@ -1,0 +1,216 @@
+#include "platform/qt/qt_controls.h"
+
+#include "platform/qt/list_order.h"
+#include "platform/qt/qt_colour.h"
+#include "platform/runtime.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <ranges>
+
+namespace hv::qt {
+
+namespace {
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+// A click turns a cleared or greyed box ticked and a ticked one cleared;
+// greyed is a state only the program sets.
+class TwoWayCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
+};
+
+void reportClick(FormWidget& form, const std::string& name)
+{
+    form.dispatch([&name](WindowEvents& events) { events.onClick(name); });
+}
+
+} // namespace
+
+QtControl::QtControl(QWidget* widget, const TwipRect& rect, const FontDesign& font, Colour backColor, Back back)
+    : widget_(widget), rect_(rect), backColor_(backColor), back_(back)
+{
+    widget_->setFont(toQFont(font));
+    // The mouse moving over a control is the control's, never that of the
+    // frame or window beneath it.
+    widget_->setAttribute(Qt::WA_NoMousePropagation);
+    place();
+    setBackColor(backColor);
+}
+
+QtControl::~QtControl()
+{
+    for (const auto& connection : connections_)
+        QObject::disconnect(connection);
+}
+
+void QtControl::setVisible(bool visible)
+{
+    visible_ = visible;
+    widget_->setVisible(visible);
+}
+
+void QtControl::setWidth(int twips)
+{
+    rect_.width = twips;
+    place();
+}
+
+void QtControl::setHeight(int twips)
+{
+    rect_.height = twips;
+    place();
+}
+
+void QtControl::setBackColor(Colour colour)
+{
+    backColor_ = colour;
+    QPalette palette = widget_->palette();
+    palette.setColor(back_ == Back::Fill ? widget_->backgroundRole() : QPalette::Button, toQColor(colour));
+    widget_->setPalette(palette);
+    widget_->setAutoFillBackground(back_ == Back::Fill);
+}
+
+void QtControl::place()
+{
+    widget_->setGeometry(toPixels(rect_.left), toPixels(rect_.top), toPixels(rect_.width), toPixels(rect_.height));
+}
+
+QtLabel::QtLabel(QWidget* parent, const LabelDesign& design)
+    : QtControl(new QLabel(qs(design.caption), parent), design.rect, design.font, design.backColor, Back::Fill)
+{
+    auto* label = static_cast<QLabel*>(widget());
+    label->setObjectName(qs(design.name));
+    label->setWordWrap(design.wordWrap);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, toQColor(design.foreColor));
+    label->setPalette(palette);
+}
+
+QtFrame::QtFrame(QWidget* parent, const ControlDesign& design, FormWidget& form)
+    : QtControl(new QGroupBox(qs(design.caption), parent), design.rect, design.font, design.backColor, Back::Fill)
+{
+    widget()->setObjectName(qs(design.name));
+    form.reportMouseMoves(widget());
+}
+
+QtPushButton::QtPushButton(QWidget* parent, const ControlDesign& design, FormWidget& form)
+    : QtControl(new QPushButton(qs(design.caption), parent), design.rect, design.font, design.backColor,
+                Back::Face)
+{
+    auto* button = static_cast<QPushButton*>(widget());
+    button->setObjectName(qs(design.name));
+    form.reportMouseMoves(button);
+    keep(QObject::connect(button, &QPushButton::clicked, button,
+                          [&form, name = design.name] { reportClick(form, name); }));
+}
+
+QtCheckBox::QtCheckBox(QWidget* parent, const ControlDesign& design, FormWidget& form)
+    : QtControl(new TwoWayCheckBox(qs(design.caption), parent), design.rect, design.font, design.backColor,
+                Back::Fill)
+{
+    box()->setObjectName(qs(design.name));
+    keep(QObject::connect(box(), &QCheckBox::stateChanged, box(),
+                          [&form, name = design.name] { reportClick(form, name); }));
+}
+
+QCheckBox* QtCheckBox::box() const { return static_cast<QCheckBox*>(widget()); }
+
+std::int16_t QtCheckBox::value() const
+{
+    switch (box()->checkState()) {
+    case Qt::Checked: return 1;
+    case Qt::PartiallyChecked: return 2;
+    default: return 0;
+    }
+}
+
+void QtCheckBox::setValue(std::int16_t value)
+{
+    static constexpr Qt::CheckState states[] = {Qt::Unchecked, Qt::Checked, Qt::PartiallyChecked};
+    // Qt reports only real changes, as the presenter expects.
+    box()->setCheckState(states[checkedCheckState(value)]);
+}
+
+QtComboBox::QtComboBox(QWidget* parent, const ControlDesign& design, FormWidget& form)
+    : QtControl(new QComboBox(parent), design.rect, design.font, design.backColor, Back::Face)
+{
+    box()->setObjectName(qs(design.name));
+    keep(QObject::connect(box(), &QComboBox::currentIndexChanged, box(),
+                          [&form, name = design.name] { reportClick(form, name); }));
+}
+
+QComboBox* QtComboBox::box() const { return static_cast<QComboBox*>(widget()); }
+
+void QtComboBox::checkPosition(int position) const
+{
+    if (position < 0 || position >= listCount())
+        throw RuntimeError::invalidPropertyArrayIndex();
+}
+
+void QtComboBox::clear()
+{
+    // Emptying the list moves the selection, but the user picked nothing.
+    const QSignalBlocker quiet(box());
+    box()->clear();
+}
+
+int QtComboBox::addItem(const std::string& text)
+{
+    const QString entry = qs(text);
+    const auto positions = std::views::iota(0, listCount());
+    const auto at = std::ranges::upper_bound(positions, entry, listOrderLess,
+                                             [this](int i) { return box()->itemText(i); });
+    const int position = static_cast<int>(at - positions.begin());
+
+    // An entry inserted before the selected one moves it on a place, and a
+    // first entry selects itself: neither is the user's choice.
+    const QSignalBlocker quiet(box());
+    const bool noneSelected = box()->currentIndex() < 0;
+    box()->insertItem(position, entry, QVariant::fromValue<std::int32_t>(0));
+    if (noneSelected)
+        box()->setCurrentIndex(-1);
+    return position;
+}
+
+int QtComboBox::listCount() const { return box()->count(); }
+
+std::string QtComboBox::itemText(int position) const
+{
+    checkPosition(position);
+    return box()->itemText(position).toStdString();
+}
+
+std::int32_t QtComboBox::itemData(int position) const
+{
+    checkPosition(position);
+    return box()->itemData(position).value<std::int32_t>();
+}
+
+void QtComboBox::setItemData(int position, std::int32_t data)
+{
+    checkPosition(position);
+    box()->setItemData(position, QVariant::fromValue(data));
+}
+
+int QtComboBox::listIndex() const { return box()->currentIndex(); }
+
+void QtComboBox::setListIndex(int position)
+{
+    if (position < -1 || position >= listCount())
+        throw RuntimeError::invalidPropertyValue();
+    box()->setCurrentIndex(position);
+}
+
+} // namespace hv::qt

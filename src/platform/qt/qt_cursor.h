@@ -1,0 +1,15 @@
+#pragma once
+// Windows cursor (.cur) and icon (.ico) files as mouse pointers.
+#include <QCursor>
+
+#include <string>
+
+namespace hv::qt {
+
+// The pointer the file's first image makes. A cursor takes its hotspot
+// from the file; an icon points with its centre, as icons have none.
+// Raises "Invalid picture" for a file that is neither, and "Path/File
+// access error" for one that cannot be read.
+QCursor readCursorFile(const std::string& path);
+
+} // namespace hv::qt

@@ -1,0 +1,42 @@
+#include "platform/qt/qt_skin.h"
+
+#include "platform/qt/qt_window.h"
+#include "platform/runtime.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace hv::qt {
+
+void QtSkinFramework::loadSkin(const std::string& path, const std::string&)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        throw RuntimeError::pathFileAccessError();
+    const QString sheet = QString::fromUtf8(file.readAll());
+    if (sheet.trimmed().isEmpty())
+        throw RuntimeError::pathFileAccessError();
+    sheet_ = sheet;
+    // A skin brings its images along in its own folder.
+    QDir::setSearchPaths("skin", {QFileInfo(file).absolutePath()});
+    if (newWindows_)
+        qApp->setStyleSheet(sheet_);
+}
+
+void QtSkinFramework::setAutoApplyNewWindows(bool on)
+{
+    newWindows_ = on;
+    // The application's sheet reaches the windows already open as well;
+    // they are the program's and wear the same skin.
+    if (on)
+        qApp->setStyleSheet(sheet_);
+}
+
+void QtSkinFramework::applyWindow(WindowView& window)
+{
+    dynamic_cast<QtWindowView&>(window).widget()->setStyleSheet(sheet_);
+}
+
+} // namespace hv::qt
