@@ -1,33 +1,51 @@
 // horavista-render: draws one frame of the clock through the program's own
-// drawing code, into a PNG file or as a list of drawing calls.
+// drawing code, into a PNG file or as a list of drawing calls, for the
+// computer's own time or a zone's; and lists the zones the options window
+// offers, in its order.
 #include "app/settings_keys.h"
 #include "clock/frame.h"
 #include "clock/geometry.h"
+#include "platform/console_messages.h"
 #include "platform/qt/image_canvas.h"
-#include "platform/qt/qt_platform.h"
+#include "platform/qt/list_order.h"
 #include "platform/qt/qt_settings_store.h"
+#include "platform/qt/qt_system_info.h"
 #include "platform/qt/qt_window.h"
+#include "platform/qt/tz_database_registry.h"
+#include "platform/qt/zone_time_of_day.h"
 #include "platform/recording_canvas.h"
 #include "platform/runtime.h"
+#include "tz/time_zone_catalogue.h"
 
+#include <QDateTime>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <numeric>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: horavista-render --size WxH [--time HH:MM:SS[.fff]] [--clock-color N] [--background N]\n"
-    "                        (--png FILE | --ops)\n"
-    "Colours are decimal values as the options store them (red + 256*green + 65536*blue);\n"
-    "without them, the stored options' colours are used.\n";
+    "usage: horavista-render --size WxH [--time HH:MM:SS[.fff] | [--zone KEY] [--at YYYY-MM-DDTHH:MM:SSZ]]\n"
+    "                        [--clock-color N] [--background N] (--png FILE | --ops)\n"
+    "       horavista-render --list-zones\n"
+    "Without --time the frame shows the time at the instant --at gives (UTC), or now, in the zone\n"
+    "KEY of the time-zone list, or the computer's own. Colours are decimal values as the options\n"
+    "store them (red + 256*green + 65536*blue); without them, the stored options' colours are used.\n"
+    "--list-zones prints the time-zone list in the options window's order, one zone a line:\n"
+    "position, key, display text and bias in minutes, separated by tabs.\n";
 
 struct Options {
     int width = 0, height = 0;
     std::optional<double> time;
+    std::optional<std::string> zone;
+    std::optional<std::int64_t> atMs;
+    bool listZones = false;
     std::optional<std::string> clockColour, background;
     std::optional<std::string> png;
     bool ops = false;
@@ -48,6 +66,20 @@ std::optional<double> parseTime(const std::string& text)
         || h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s >= 60)
         return std::nullopt;
     return h * 3600.0 + m * 60.0 + s;
+}
+
+// "2026-07-01T12:00:00Z" as milliseconds since the epoch.
+std::optional<std::int64_t> parseInstant(const std::string& text)
+{
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0, used = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2dZ%n", &y, &mo, &d, &h, &mi, &s, &used) != 6
+        || used != static_cast<int>(text.size()))
+        return std::nullopt;
+    const QDate date(y, mo, d);
+    const QTime time(h, mi, s);
+    if (!date.isValid() || !time.isValid())
+        return std::nullopt;
+    return QDateTime(date, time, Qt::UTC).toMSecsSinceEpoch();
 }
 
 Options parse(int argc, char** argv)
@@ -72,6 +104,14 @@ Options parse(int argc, char** argv)
             o.time = parseTime(value());
             if (!o.time)
                 fail("--time takes HH:MM:SS or HH:MM:SS.fff");
+        } else if (arg == "--zone") {
+            o.zone = value();
+        } else if (arg == "--at") {
+            o.atMs = parseInstant(value());
+            if (!o.atMs)
+                fail("--at takes an instant in UTC as YYYY-MM-DDTHH:MM:SSZ");
+        } else if (arg == "--list-zones") {
+            o.listZones = true;
         } else if (arg == "--clock-color") {
             o.clockColour = value();
         } else if (arg == "--background") {
@@ -87,11 +127,72 @@ Options parse(int argc, char** argv)
             fail("unknown argument " + arg);
         }
     }
+    if (o.listZones)
+        return o;
     if (o.width == 0)
         fail("--size is required");
+    if (o.time && (o.zone || o.atMs))
+        fail("--time is the time shown; it takes no --zone or --at");
     if (o.ops == o.png.has_value())
         fail("give either --png FILE or --ops");
     return o;
+}
+
+using namespace hv;
+
+// The catalogue as the options window reads it; a missing tz database ends
+// the tool with the window's message.
+struct Catalogue {
+    qt::TzDatabaseRegistry registry;
+    qt::QtSystemInfo system;
+    ConsoleMessages console{"horavista-render"};
+    TimeZoneCatalogue zones{registry, system, console, console};
+
+    Catalogue() { zones.LoadTimeZones(); }
+
+    // Catalogue indices in list order: an entry goes after those whose
+    // text it equals, as the list inserts it.
+    std::vector<int> listOrder() const
+    {
+        std::vector<int> order(zones.TimeZoneList().size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return qt::listOrderLess(QString::fromStdString(zones.entry(a).Display),
+                                     QString::fromStdString(zones.entry(b).Display));
+        });
+        return order;
+    }
+
+    bool has(const std::string& key) const
+    {
+        const auto& keys = zones.TimeZoneKeyNames();
+        return std::find(keys.begin(), keys.end(), key) != keys.end();
+    }
+};
+
+void listZones()
+{
+    const Catalogue catalogue;
+    const std::vector<int> order = catalogue.listOrder();
+    for (std::size_t position = 0; position < order.size(); ++position) {
+        const int i = order[position];
+        std::printf("%zu\t%s\t%s\t%d\n", position, catalogue.zones.keyName(i).c_str(),
+                    catalogue.zones.entry(i).Display.c_str(), catalogue.zones.entry(i).bias());
+    }
+}
+
+// Seconds since midnight to draw: the one given, or the zone's (or the
+// computer's) time of day at the instant given or now.
+double timeToDraw(const Options& options)
+{
+    if (options.time)
+        return *options.time;
+    const std::string zone = options.zone.value_or("");
+    if (!zone.empty() && !Catalogue().has(zone))
+        fail("no zone " + zone + " in the time-zone list (see --list-zones)");
+    qt::ZoneTimeOfDay timeOfDay(options.atMs ? qt::EpochClock([at = *options.atMs] { return at; })
+                                             : qt::EpochClock(qt::systemNowMs));
+    return timeOfDay.secondsSinceMidnight(zone);
 }
 
 } // namespace
@@ -102,8 +203,11 @@ int main(int argc, char** argv)
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
+    if (options.listZones) {
+        listZones();
+        return 0;
+    }
 
-    using namespace hv;
     namespace keys = settings;
     qt::QtSettingsStore stored;
     MemorySettingsStore store;
@@ -118,7 +222,7 @@ int main(int argc, char** argv)
         RecordingCanvas recorder(image);
         Surface surface(options.ops ? static_cast<Canvas&>(recorder) : image, kButtonText);
         const ClockGeometry geometry = geometryFor(options.width, options.height);
-        const double t = options.time ? *options.time : qt::ZoneTimeOfDay().secondsSinceMidnight("");
+        const double t = timeToDraw(options);
         ClockPainter(surface, geometry, store).Draw_Clock(t, background);
 
         if (options.ops) {
