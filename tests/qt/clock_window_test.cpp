@@ -1,10 +1,11 @@
-// The clock window as the user meets it: the real Qt window, keys typed
-// into it, its frames drawn by its own timer.
+// The clock window as the user meets it: opened from the real options
+// window, keys typed into it, its frames drawn by its own timer.
 #include "app/program.h"
 #include "fakes/fake_platform.h"
 #include "platform/qt/qt_platform.h"
 
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 
@@ -19,6 +20,11 @@ protected:
     void SetUp() override
     {
         program_.start();
+        auto* options = dynamic_cast<qt::QtWindowView&>(program_.optionsWindow()->view()).widget();
+        auto* show = options->findChild<QPushButton*>("PushButton1");
+        ASSERT_TRUE(show);
+        QTest::mouseClick(show, Qt::LeftButton);
+        ASSERT_TRUE(program_.clockWindowLoaded());
         widget_ = dynamic_cast<qt::QtWindowView&>(program_.clockWindow()->view()).widget();
         ASSERT_TRUE(widget_);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(widget_));
@@ -61,6 +67,8 @@ TEST_F(ClockWindowQt, TypingHideCollapsesTheHintAndEscClosesTheClock)
     press(Qt::Key_Escape);
     EXPECT_FALSE(program_.clockWindowLoaded());
     EXPECT_FALSE(widget_->isVisible());
+    ASSERT_TRUE(program_.optionsWindowLoaded());
+    EXPECT_TRUE(program_.optionsWindow()->view().visible());
     EXPECT_TRUE(fake_.boxes.shown.empty());
 }
 

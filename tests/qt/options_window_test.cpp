@@ -1,0 +1,146 @@
+// The options window as the user meets it: the real Qt window over the
+// system's tz database, driven by mouse and keyboard, opening the clock on
+// the chosen zone and coming back when the clock closes.
+#include "app/program.h"
+#include "fakes/fake_platform.h"
+#include "platform/qt/qt_platform.h"
+#include "platform/qt/zone_time_of_day.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace hv;
+
+class OptionsWindowQt : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        program_.start();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
+    }
+    void TearDown() override
+    {
+        // The program would end here; the test only lets the windows go.
+        if (program_.clockWindowLoaded())
+            program_.unloadClockWindow();
+    }
+
+    QWidget* window() { return dynamic_cast<qt::QtWindowView&>(program_.optionsWindow()->view()).widget(); }
+    template <typename T>
+    T* child(const char* name)
+    {
+        T* found = window()->findChild<T*>(name);
+        EXPECT_TRUE(found) << name;
+        return found;
+    }
+    std::string stored(std::string_view key) { return settings_.get(key, "(absent)"); }
+    std::string selectedZone()
+    {
+        ComboBox& list = program_.optionsWindow()->zoneList();
+        return program_.catalogue().keyName(list.itemData(list.listIndex()));
+    }
+
+    fakes::FakePlatform fake_;
+    MemorySettingsStore settings_;
+    qt::QtWindowFactory windows_;
+    qt::QtEventPump events_;
+    qt::ZoneTimeOfDay timeOfDay_;
+    qt::TzDatabaseRegistry registry_;
+    qt::QtSystemInfo system_;
+    qt::QtFileSystem files_;
+    Platform platform_{settings_, windows_, fake_.boxes, events_, fake_.lifetime, timeOfDay_,
+                       fake_.input, registry_, system_, files_};
+    Program program_{platform_};
+};
+
+TEST_F(OptionsWindowQt, OpensCentredWithEveryZoneAndTheComputersOwnSelected)
+{
+    QWidget* w = window();
+    EXPECT_EQ(w->windowTitle(), "Horavista");
+    EXPECT_EQ(w->size(), QSize(536, 330));
+    EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_NEAR(w->geometry().center().x(), w->screen()->geometry().center().x(), 3);
+    EXPECT_NEAR(w->geometry().center().y(), w->screen()->geometry().center().y(), 3);
+
+    auto* list = child<QComboBox>("Combo1");
+    EXPECT_EQ(static_cast<std::size_t>(list->count()), program_.catalogue().TimeZoneList().size());
+    EXPECT_GT(list->count(), 300);
+    EXPECT_EQ(selectedZone(), system_.currentZoneKeyName());
+    EXPECT_EQ(QApplication::focusWidget(), list);
+    EXPECT_EQ(stored("Combo1"), std::to_string(list->currentIndex()));
+    EXPECT_EQ(stored("Check4"), "1");
+    EXPECT_EQ(stored("Check1"), "(absent)");
+    EXPECT_TRUE(child<QCheckBox>("Check4")->isChecked());
+    EXPECT_TRUE(fake_.boxes.shown.empty());
+}
+
+TEST_F(OptionsWindowQt, EveryOptionIsStoredByMouseAndKeyboard)
+{
+    auto* list = child<QComboBox>("Combo1");
+    const int before = list->currentIndex();
+    QTest::keyClick(list, before + 1 < list->count() ? Qt::Key_Down : Qt::Key_Up);
+    EXPECT_EQ(stored("Combo1"), std::to_string(list->currentIndex()));
+    EXPECT_NE(list->currentIndex(), before);
+
+    // On its box: a check box takes clicks on its box and text only.
+    const QPoint onTheBox(8, 8);
+    QTest::mouseClick(child<QCheckBox>("Check1"), Qt::LeftButton, {}, onTheBox);
+    EXPECT_EQ(stored("Check1"), "1");
+    child<QCheckBox>("Check4")->setFocus();
+    QTest::keyClick(child<QCheckBox>("Check4"), Qt::Key_Space);
+    EXPECT_EQ(stored("Check4"), "0");
+    QTest::mouseClick(child<QCheckBox>("Check3"), Qt::LeftButton, {}, onTheBox);
+    EXPECT_EQ(stored("Windows Startup"), "On");
+    QTest::mouseClick(child<QCheckBox>("Check3"), Qt::LeftButton, {}, onTheBox);
+    EXPECT_EQ(stored("Windows Startup"), "Off");
+
+    settings_.write("Clock Color", "255");
+    QTest::mouseClick(child<QPushButton>("PushButton5"), Qt::LeftButton);
+    EXPECT_EQ(stored("Clock Color"), "16777215");
+    EXPECT_EQ(stored("Background Color"), "0");
+}
+
+TEST_F(OptionsWindowQt, ShowFullscreenClockOpensTheChosenZoneAndEscComesBack)
+{
+    auto* list = child<QComboBox>("Combo1");
+    const int kolkata = list->findText("(UTC+05:30) Kolkata, India");
+    ASSERT_GE(kolkata, 0);
+    list->setCurrentIndex(kolkata);
+    EXPECT_EQ(stored("Combo1"), std::to_string(kolkata));
+
+    QPointer<QWidget> options = window();
+    QTest::mouseClick(child<QPushButton>("PushButton1"), Qt::LeftButton);
+
+    ASSERT_TRUE(program_.clockWindowLoaded());
+    EXPECT_FALSE(program_.optionsWindowLoaded());
+    EXPECT_EQ(program_.clockWindow()->mTimeZone, "Asia/Kolkata");
+    QWidget* clock = dynamic_cast<qt::QtWindowView&>(program_.clockWindow()->view()).widget();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(clock));
+    EXPECT_TRUE(!options || !options->isVisible());
+
+    QTest::keyClick(clock, Qt::Key_Escape);
+    EXPECT_FALSE(program_.clockWindowLoaded());
+    ASSERT_TRUE(program_.optionsWindowLoaded());
+    EXPECT_TRUE(window()->isVisible());
+    EXPECT_EQ(child<QComboBox>("Combo1")->currentIndex(), kolkata);
+}
+
+TEST_F(OptionsWindowQt, PointerTurnsToTheHandOverShowFullscreenClock)
+{
+    QWindow* handle = window()->windowHandle();
+    const QPoint overButton = child<QPushButton>("PushButton1")->geometry().center();
+    QTest::mouseMove(handle, overButton);
+    EXPECT_EQ(window()->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseMove(handle, QPoint(530, 325));
+    EXPECT_EQ(window()->cursor().shape(), Qt::ArrowCursor);
+}
+
+} // namespace
