@@ -205,7 +205,7 @@ TEST_F(Catalogue, AMissingCatalogueKeySaysSoOnceAndEndsTheProgram)
     EXPECT_EQ(boxes.shown[0].text, " [HKey_Local_Machine] " + kNtPath);
     EXPECT_EQ(boxes.shown[0].style, 80);
     EXPECT_EQ(boxes.shown[0].title, "");
-    EXPECT_EQ(log, (fakes::Log{"box", "endNow"}));
+    EXPECT_EQ(log, (fakes::Log{"box", "endNow 1"}));
     EXPECT_EQ(keyNames(), std::vector<std::string>{"A"});
 }
 

@@ -119,7 +119,7 @@ TEST_F(ZoneListTest, MissingCatalogueSaysWhereItLookedAndEndsBeforeAnyWindowShow
     EXPECT_EQ(fake.boxes.shown[0].text, " [HKey_Local_Machine] SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones");
     EXPECT_EQ(fake.boxes.shown[0].style, 80);
     EXPECT_EQ(fake.boxes.shown[0].title, "");
-    EXPECT_EQ(fake.log, (fakes::Log{"create Form1", "box", "endNow"}));
+    EXPECT_EQ(fake.log, (fakes::Log{"create Form1", "box", "endNow 1"}));
 }
 
 TEST_F(ZoneListTest, EmptyCatalogueLeavesAnEmptyListAndReportsTheFailingSteps)

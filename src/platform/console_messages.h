@@ -17,7 +17,7 @@ public:
         std::fprintf(stderr, "%s: %s\n", tool_.c_str(), text.c_str());
         return 1;
     }
-    [[noreturn]] void endNow() override { std::exit(1); }
+    [[noreturn]] void endNow(int) override { std::exit(1); }
 
 private:
     std::string tool_;

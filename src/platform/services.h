@@ -25,8 +25,9 @@ public:
 class ProgramLifetime {
 public:
     virtual ~ProgramLifetime() = default;
-    // Ends the program here and now: no further handler runs.
-    [[noreturn]] virtual void endNow() = 0;
+    // Ends the program here and now: no further handler runs. The exit
+    // status is 0 for the user's own end and non-zero after a failure.
+    [[noreturn]] virtual void endNow(int exitStatus = 0) = 0;
 };
 
 class TimeOfDay {

@@ -142,7 +142,7 @@ void TimeZoneCatalogue::LoadTimeZones()
     const std::string path = WindowsKeyPath() + "Time Zones";
     if (!EnumTimeZones(path)) {
         boxes_.show(" [HKey_Local_Machine] " + path, 80, "");
-        lifetime_.endNow();
+        lifetime_.endNow(1);
     }
 }
 

@@ -451,9 +451,9 @@ struct EndedNow {};
 class FakeLifetime : public ProgramLifetime {
 public:
     explicit FakeLifetime(Log& log) : log_(log) {}
-    [[noreturn]] void endNow() override
+    [[noreturn]] void endNow(int exitStatus) override
     {
-        log_.push_back("endNow");
+        log_.push_back(exitStatus == 0 ? "endNow" : "endNow " + std::to_string(exitStatus));
         throw EndedNow{};
     }
 

@@ -47,11 +47,11 @@ void QtEventPump::pumpEvents()
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-void QtLifetime::endNow()
+void QtLifetime::endNow(int exitStatus)
 {
     // Every option is stored the moment it changes: nothing is left to save.
     std::fflush(nullptr);
-    std::_Exit(0);
+    std::_Exit(exitStatus);
 }
 
 } // namespace hv::qt

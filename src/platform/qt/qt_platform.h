@@ -26,7 +26,7 @@ public:
 
 class QtLifetime : public ProgramLifetime {
 public:
-    [[noreturn]] void endNow() override;
+    [[noreturn]] void endNow(int exitStatus) override;
 };
 
 // Owns one of each; platform() hands them to the core.

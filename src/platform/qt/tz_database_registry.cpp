@@ -3,6 +3,7 @@
 #include <QDateTime>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace hv::qt {
@@ -67,8 +68,13 @@ long TzDatabaseRegistry::openKey(RegKey root, std::string_view subKey, std::uint
 bool TzDatabaseRegistry::readTable()
 {
     auto table = ZoneTable::read(dir_);
-    if (!table)
+    if (!table) {
+        // The catalogue's own message names a registry key; say here what
+        // is missing on this system.
+        std::fprintf(stderr, "horavista: no time-zone list: neither zone1970.tab nor zone.tab in %s (package tzdata)\n",
+                     qPrintable(zoneinfoDir(dir_)));
         return false;
+    }
     table_ = std::make_shared<const ZoneTable>(std::move(*table));
     return true;
 }
