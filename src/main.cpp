@@ -26,6 +26,11 @@ int main(int argc, char** argv)
         std::fputs("horavista: no display to show the clock on (DISPLAY is not set)\n", stderr);
         return 1;
     }
+    // The zone list is worked out while Qt sets itself up: the options
+    // window shows it the moment it opens.
+    hv::qt::QtPlatform qtPlatform;
+    qtPlatform.registry.prefetch();
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Horavista");
     QApplication::setOrganizationName("Quellmark");
@@ -33,7 +38,6 @@ int main(int argc, char** argv)
     // Windows come and go with the program's own flow; it decides when to end.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    hv::qt::QtPlatform qtPlatform;
     hv::Platform platform = qtPlatform.platform();
     hv::Program program(platform);
     program.start();

@@ -70,4 +70,16 @@ TEST_F(SettingsFile, GarbageIsReadAsTextAndLeftAsItWas)
     EXPECT_EQ(contents(), garbage); // reading alone never rewrites the file
 }
 
+TEST_F(SettingsFile, WritingBackWhatIsStoredLeavesTheFileAlone)
+{
+    const QByteArray stored = "; kept as it is\n[Horavista]\nCheck4=1\nCombo1=3.0\n";
+    setContents(stored);
+    QtSettingsStore store;
+    store.write(hv::settings::kKeepAwake, "1");
+    EXPECT_EQ(contents(), stored);
+    // The same number in another form is a change.
+    store.write(hv::settings::kTimeZone, "3");
+    EXPECT_TRUE(contents().contains("Combo1=3\n"));
+}
+
 } // namespace

@@ -143,6 +143,22 @@ TEST_F(TzSystemCatalogue, ZonesCarryTheirStandardBiasDaylightSavingAndThisYearsC
     }
 }
 
+TEST_F(TzSystemCatalogue, RulesWorkedOutAheadAreThoseReadOnDemand)
+{
+    TzDatabaseRegistry ahead{"/usr/share/zoneinfo", fixedAt(utcMs(2026, 7, 1, 12))};
+    ahead.prefetch();
+    const RegKey root = openOrZero(registry, reg::kHKeyLocalMachine, kCatalogue);
+    const RegKey aheadRoot = openOrZero(ahead, reg::kHKeyLocalMachine, kCatalogue);
+    for (const std::string& name : subKeys(registry, root)) {
+        const RegKey zone = openOrZero(registry, root, name);
+        const RegKey aheadZone = openOrZero(ahead, aheadRoot, name);
+        EXPECT_EQ(tzi(ahead, aheadZone), tzi(registry, zone)) << name;
+        EXPECT_EQ(text(ahead, aheadZone, "Dlt"), text(registry, zone, "Dlt")) << name;
+        registry.closeKey(zone);
+        ahead.closeKey(aheadZone);
+    }
+}
+
 TEST_F(TzSystemCatalogue, ChangeOversAreLocalTimesBeforeTheChangeAndNamesComeFromTheDatabase)
 {
     const RegKey root = openOrZero(registry, reg::kHKeyLocalMachine, kCatalogue);

@@ -32,6 +32,11 @@ std::optional<std::string> QtSettingsStore::read(std::string_view key) const
 
 void QtSettingsStore::write(std::string_view key, std::string_view text)
 {
+    // A window's load writes back every value it restores; a value that is
+    // already stored as it stands costs no trip to the disk.
+    const QVariant stored = settings_.value(keyPath(key));
+    if (stored.typeId() == QMetaType::QString && stored.toString() == qs(text))
+        return;
     settings_.setValue(keyPath(key), qs(text));
     settings_.sync();
     if (settings_.status() != QSettings::NoError)

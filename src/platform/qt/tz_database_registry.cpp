@@ -10,6 +10,8 @@ namespace hv::qt {
 
 namespace {
 
+int yearOf(std::int64_t msSinceEpoch) { return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, Qt::UTC).date().year(); }
+
 constexpr std::string_view kCataloguePath = "software\\microsoft\\windows nt\\currentversion\\time zones";
 constexpr long kInvalidHandle = 6; // ERROR_INVALID_HANDLE
 constexpr RegKey kFirstPredefinedKey = 0x80000000; // HKEY_CLASSES_ROOT
@@ -114,10 +116,28 @@ RegKey TzDatabaseRegistry::addHandle(OpenKey key)
     return handle;
 }
 
+void TzDatabaseRegistry::prefetch()
+{
+    prefetched_ = std::async(std::launch::async, [dir = dir_, now = now_] {
+        RulesCache rules;
+        const auto table = ZoneTable::read(dir);
+        if (!table)
+            return rules;
+        const std::int64_t at = now();
+        const int year = yearOf(at);
+        for (const ZoneRow& row : table->rows())
+            if (const QTimeZone zone(QByteArray::fromStdString(row.id)); zone.isValid())
+                rules.emplace(row.id, CachedRules{year, zoneRules(zone, at)});
+        return rules;
+    });
+}
+
 const ZoneRules* TzDatabaseRegistry::rulesOf(const std::string& id)
 {
+    if (prefetched_.valid())
+        rules_.merge(prefetched_.get());
     const std::int64_t now = now_();
-    const int year = QDateTime::fromMSecsSinceEpoch(now, Qt::UTC).date().year();
+    const int year = yearOf(now);
     if (const auto cached = rules_.find(id); cached != rules_.end() && cached->second.year == year)
         return &cached->second.rules;
     const QTimeZone zone(QByteArray::fromStdString(id));

@@ -12,6 +12,7 @@
 
 #include <QString>
 
+#include <future>
 #include <map>
 #include <memory>
 #include <unordered_map>
@@ -34,6 +35,11 @@ public:
                     std::uint32_t& size) override;
     long closeKey(RegKey key) override;
 
+    // Starts working out every zone's rules on a thread of its own, so the
+    // first read of the catalogue finds them ready; the program calls it
+    // before Qt sets itself up.
+    void prefetch();
+
 private:
     struct ZoneValues {
         std::string display, std, dlt, mapId;
@@ -47,6 +53,7 @@ private:
         int year = 0;
         ZoneRules rules;
     };
+    using RulesCache = std::unordered_map<std::string, CachedRules>;
 
     // False, keeping the last table, when the folder has no tab file.
     bool readTable();
@@ -60,7 +67,8 @@ private:
     EpochClock now_;
     std::shared_ptr<const ZoneTable> table_; // of the last catalogue open
     std::map<RegKey, OpenKey> handles_;
-    std::unordered_map<std::string, CachedRules> rules_;
+    RulesCache rules_;
+    std::future<RulesCache> prefetched_;
 };
 
 } // namespace hv::qt

@@ -36,12 +36,23 @@ void tellSessionScreenSaver()
 
 } // namespace
 
-X11SystemInput::X11SystemInput() : display_(XOpenDisplay(nullptr))
+X11SystemInput::X11SystemInput() = default;
+
+_XDisplay* X11SystemInput::display()
 {
-    if (display_) {
+    if (!opened_) {
+        opened_ = true;
+        display_ = XOpenDisplay(nullptr);
         int event, error, major, minor;
-        xtest_ = XTestQueryExtension(display_, &event, &error, &major, &minor);
+        xtest_ = display_ && XTestQueryExtension(display_, &event, &error, &major, &minor);
     }
+    return display_;
+}
+
+bool X11SystemInput::hasXTest()
+{
+    display();
+    return xtest_;
 }
 
 X11SystemInput::~X11SystemInput()
@@ -50,10 +61,10 @@ X11SystemInput::~X11SystemInput()
         XCloseDisplay(display_);
 }
 
-unsigned X11SystemInput::keycodeOf(std::uint32_t virtualKey) const
+unsigned X11SystemInput::keycodeOf(std::uint32_t virtualKey)
 {
     const KeySym sym = keysymOf(virtualKey);
-    return display_ && sym != NoSymbol ? XKeysymToKeycode(display_, sym) : 0;
+    return display() && sym != NoSymbol ? XKeysymToKeycode(display_, sym) : 0;
 }
 
 std::uint32_t X11SystemInput::mapVirtualKey(std::uint32_t code, std::uint32_t mapType)
@@ -66,7 +77,7 @@ std::uint32_t X11SystemInput::mapVirtualKey(std::uint32_t code, std::uint32_t ma
 
 void X11SystemInput::keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags)
 {
-    if (!xtest_)
+    if (!hasXTest())
         return;
     unsigned keycode = keycodeOf(virtualKey);
     if (keycode == 0 && scanCode != 0)
@@ -81,7 +92,7 @@ void X11SystemInput::setExecutionState(std::uint32_t flags)
 {
     if (!(flags & kEsSystemRequired))
         return;
-    if (display_) {
+    if (display()) {
         XForceScreenSaver(display_, ScreenSaverReset);
         XFlush(display_);
     }

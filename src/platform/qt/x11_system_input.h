@@ -19,12 +19,16 @@ public:
     void keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
     void setExecutionState(std::uint32_t flags) override;
 
-    bool hasXTest() const { return xtest_; }
+    bool hasXTest();
 
 private:
-    unsigned keycodeOf(std::uint32_t virtualKey) const;
+    // The connection is opened at the first use: the keep-awake tick comes
+    // a minute after the clock opens, and the program's start need not wait.
+    _XDisplay* display();
+    unsigned keycodeOf(std::uint32_t virtualKey);
 
     _XDisplay* display_ = nullptr;
+    bool opened_ = false;
     bool xtest_ = false;
 };
 
