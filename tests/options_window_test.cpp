@@ -56,53 +56,6 @@ TEST_F(OptionsWindowTest, FirstStartShowsTheDefaultsAndStoresWhatTheRestoreWrote
     EXPECT_EQ(w.control("Frame1").backColor(), kWhite);
 }
 
-TEST_F(OptionsWindowTest, IsAFixedWindowLaidOutInTwips)
-{
-    program.start();
-    FakeWindowState& w = options();
-    EXPECT_TRUE(w.design.fixedSingle);
-    EXPECT_EQ(w.design.client.width, 8040);
-    EXPECT_EQ(w.design.client.height, 4950);
-    EXPECT_TRUE(w.design.minButton);
-    EXPECT_FALSE(w.design.maxButton);
-    EXPECT_TRUE(w.design.centred);
-
-    const struct {
-        const char* name;
-        const char* caption;
-        TwipRect rect;
-        const char* parent;
-        int tab;
-    } layout[] = {
-        {"PushButton1", "Show Fullscreen Clock", {120, 120, 7800, 405}, "", 3},
-        {"Frame2", "Select Time Zone", {120, 560, 7800, 810}, "", 5},
-        {"Combo1", "", {240, 300, 7455, 345}, "Frame2", 0},
-        {"Frame1", "Prevent Option", {120, 1440, 7800, 1050}, "", 4},
-        {"Check4", "Prevent computer from sleeping or starting screensaver", {240, 300, 5295, 255}, "Frame1", 1},
-        {"Check1", "Hide 'Press ESC To Exit'", {240, 650, 5295, 255}, "Frame1", 2},
-        {"Frame3", "Startup Options", {120, 2550, 7800, 735}, "", 6},
-        {"Check3", "Load this software on Windows startup", {240, 300, 3930, 285}, "Frame3", 7},
-        {"PushButton4", "Change Color", {120, 3400, 7800, 405}, "", 8},
-        {"PushButton5", "Reset Color To Defaults", {120, 3910, 7800, 405}, "", 9},
-        {"PushButton2", "Help", {120, 4420, 7800, 405}, "", 10},
-    };
-    ASSERT_EQ(w.controls.size(), std::size(layout));
-    for (std::size_t i = 0; i < std::size(layout); ++i) {
-        const ControlDesign& d = w.controls[i]->design;
-        const auto& e = layout[i];
-        SCOPED_TRACE(e.name);
-        EXPECT_EQ(d.name, e.name);
-        EXPECT_EQ(d.caption, e.caption);
-        EXPECT_EQ((std::vector<int>{d.rect.left, d.rect.top, d.rect.width, d.rect.height}),
-                  (std::vector<int>{e.rect.left, e.rect.top, e.rect.width, e.rect.height}));
-        EXPECT_EQ(d.parent, e.parent);
-        EXPECT_EQ(d.tabIndex, e.tab);
-        const bool isButton = d.name.rfind("PushButton", 0) == 0;
-        EXPECT_EQ(d.font.points, isButton ? 11.25 : 9);
-        EXPECT_TRUE(d.font.bold);
-    }
-}
-
 TEST_F(OptionsWindowTest, ShowFullscreenClockOpensTheChosenZoneAndUnloadsTheOptions)
 {
     program.start();
