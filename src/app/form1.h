@@ -45,7 +45,6 @@ public:
 
     CheckBox& hideHintBox() { return *check1_; }
     CheckBox& keepAwakeBox() { return *check4_; }
-    CheckBox& startupBox() { return *check3_; }
     ComboBox& zoneList() { return *combo1_; }
     WindowView& view() { return *view_; }
 
