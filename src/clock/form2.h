@@ -48,7 +48,6 @@ public:
     void beginClosing() { closing_ = true; }
 
     const ClockGeometry& geometry() const { return geometry_; }
-    const HideWord& hideWord() const { return hideWord_; }
     Control& hint() { return *hint_; }
     WindowView& view() { return *view_; }
 
