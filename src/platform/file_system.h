@@ -14,6 +14,8 @@ public:
     // Full path of a file in the program's folder (the executable's);
     // relativePath separates its parts with '/'.
     virtual std::string programFile(std::string_view relativePath) = 0;
+    // Full path of the running program's own executable.
+    virtual std::string executablePath() = 0;
     // The file's modification time (seconds since the epoch), or nothing
     // when it cannot be read.
     virtual std::optional<std::int64_t> modificationTime(const std::string& path) = 0;

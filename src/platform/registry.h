@@ -20,12 +20,17 @@ inline constexpr RegKey kHKeyLocalMachine = 0x80000002;
 inline constexpr long kSuccess = 0;
 inline constexpr long kFileNotFound = 2;
 inline constexpr long kAccessDenied = 5;
+inline constexpr long kInvalidParameter = 87;
 inline constexpr long kMoreData = 234;
 inline constexpr long kNoMoreItems = 259;
 
 // Value types.
 inline constexpr std::uint32_t kString = 1; // REG_SZ
 inline constexpr std::uint32_t kBinary = 3; // REG_BINARY
+
+// Query value, set value, create sub-key, enumerate sub-keys, notify and
+// create link: every right the program asks for when it opens a key.
+inline constexpr std::uint32_t kKeyAccess = 0x3F;
 
 } // namespace reg
 
@@ -43,6 +48,12 @@ public:
     // A value longer than data gives kMoreData and leaves data untouched.
     virtual long queryValue(RegKey key, std::string_view valueName, std::uint32_t& type, std::span<std::uint8_t> data,
                             std::uint32_t& size) = 0;
+    // RegSetValueExA: the value gets this type and these bytes (a text with
+    // its terminating NUL).
+    virtual long setValue(RegKey key, std::string_view valueName, std::uint32_t type,
+                          std::span<const std::uint8_t> data) = 0;
+    // RegDeleteValueA: kFileNotFound when there is no such value.
+    virtual long deleteValue(RegKey key, std::string_view valueName) = 0;
     virtual long closeKey(RegKey key) = 0;
 };
 

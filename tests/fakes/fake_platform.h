@@ -482,6 +482,7 @@ public:
     {
         return "/opt/horavista/" + std::string(relativePath);
     }
+    std::string executablePath() override { return executable; }
     std::optional<std::int64_t> modificationTime(const std::string& path) override
     {
         if (!files.count(path))
@@ -492,6 +493,7 @@ public:
 
     std::set<std::string> files;
     std::set<std::string> hidden;
+    std::string executable = "/opt/horavista/horavista";
 };
 
 class FakeSystemInput : public SystemInput {

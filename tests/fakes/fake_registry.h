@@ -11,6 +11,7 @@
 #include <cctype>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -60,6 +61,7 @@ public:
     }
 
     std::set<std::string> refuseOpen;            // "root:path", lower case
+    std::set<std::string> refuseWrite;           // the same, for values
     std::map<std::uint32_t, long> enumErrorAt;   // index -> result code
     std::set<RegKey> openHandles() const
     {
@@ -69,6 +71,18 @@ public:
         return open;
     }
     int opens = 0;
+
+    // A value's data, or nothing when there is no such value.
+    std::optional<Value> value(RegKey root, const std::string& path, const std::string& name) const
+    {
+        auto k = keys_.find(id(root, path));
+        if (k == keys_.end())
+            return std::nullopt;
+        auto v = k->second.values.find(lower(name));
+        if (v == k->second.values.end())
+            return std::nullopt;
+        return v->second;
+    }
 
     static std::string id(RegKey root, const std::string& path) { return std::to_string(root) + ':' + lower(path); }
 
@@ -123,6 +137,26 @@ public:
             return reg::kMoreData;
         std::copy(v->second.data.begin(), v->second.data.end(), data.begin());
         return reg::kSuccess;
+    }
+    long setValue(RegKey key, std::string_view valueName, std::uint32_t type,
+                  std::span<const std::uint8_t> data) override
+    {
+        auto h = handles_.find(key);
+        if (h == handles_.end())
+            return reg::kFileNotFound;
+        if (refuseWrite.count(h->second))
+            return reg::kAccessDenied;
+        keys_[h->second].values[lower(std::string(valueName))] = {type, {data.begin(), data.end()}};
+        return reg::kSuccess;
+    }
+    long deleteValue(RegKey key, std::string_view valueName) override
+    {
+        auto h = handles_.find(key);
+        if (h == handles_.end())
+            return reg::kFileNotFound;
+        if (refuseWrite.count(h->second))
+            return reg::kAccessDenied;
+        return keys_[h->second].values.erase(lower(std::string(valueName))) ? reg::kSuccess : reg::kFileNotFound;
     }
     long closeKey(RegKey key) override { return handles_.erase(key) ? reg::kSuccess : reg::kFileNotFound; }
 

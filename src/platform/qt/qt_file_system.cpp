@@ -13,6 +13,11 @@ std::string QtFileSystem::programFile(std::string_view relativePath)
     return QDir(QCoreApplication::applicationDirPath()).filePath(relative).toStdString();
 }
 
+std::string QtFileSystem::executablePath()
+{
+    return QCoreApplication::applicationFilePath().toStdString();
+}
+
 std::optional<std::int64_t> QtFileSystem::modificationTime(const std::string& path)
 {
     const QFileInfo info(QString::fromStdString(path));

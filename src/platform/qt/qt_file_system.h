@@ -7,6 +7,7 @@ namespace hv::qt {
 class QtFileSystem : public FileSystem {
 public:
     std::string programFile(std::string_view relativePath) override;
+    std::string executablePath() override;
     std::optional<std::int64_t> modificationTime(const std::string& path) override;
     // Hidden files are those whose name starts with a dot; a file the user
     // may not read counts as a system file.

@@ -33,6 +33,12 @@ public:
     long enumKey(RegKey key, std::uint32_t index, std::span<char> name) override;
     long queryValue(RegKey key, std::string_view valueName, std::uint32_t& type, std::span<std::uint8_t> data,
                     std::uint32_t& size) override;
+    // The catalogue is the system's: it takes no writes.
+    long setValue(RegKey, std::string_view, std::uint32_t, std::span<const std::uint8_t>) override
+    {
+        return reg::kAccessDenied;
+    }
+    long deleteValue(RegKey, std::string_view) override { return reg::kAccessDenied; }
     long closeKey(RegKey key) override;
 
     // Starts working out every zone's rules on a thread of its own, so the
