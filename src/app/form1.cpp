@@ -10,8 +10,6 @@ namespace hv {
 
 namespace {
 
-const FontDesign kWindowFont{"Arial", 9, true};
-const FontDesign kButtonFont{"Arial", 11.25, true};
 
 ControlDesign control(std::string name, std::string caption, TwipRect rect, int tabIndex, std::string parent = {},
                       FontDesign font = kWindowFont)
@@ -167,6 +165,13 @@ void Form1::PushButton2_Click()
     });
 }
 
+void Form1::PushButton4_Click()
+{
+    ErrorTrap trap(p_.messageBoxes, "Form1.PushButton4_Click");
+    trap(100, [&] { program_.colourWindow()->show(); });
+    trap(102, [&] { view_->hide(); });
+}
+
 void Form1::PushButton5_Click()
 {
     ErrorTrap trap(p_.messageBoxes, "Form1.PushButton5_Click");
@@ -174,18 +179,12 @@ void Form1::PushButton5_Click()
     trap(102, [&] { p_.settings.write(settings::kBackgroundColour, settings::kBackgroundColourDefault); });
 }
 
-void Form1::pointerRule(MousePointer pointer)
-{
-    if (view_->mousePointer() != MousePointer::Hourglass)
-        view_->setMousePointer(pointer);
-}
-
 void Form1::onMouseMove(std::string_view control)
 {
     if (isHandButton(control))
-        pointerRule(MousePointer::Custom);
+        PointerRule(*view_, MousePointer::Custom);
     else if (isBackground(control))
-        pointerRule(MousePointer::Default);
+        PointerRule(*view_, MousePointer::Default);
 }
 
 void Form1::onClick(std::string_view control)
@@ -202,6 +201,8 @@ void Form1::onClick(std::string_view control)
         PushButton1_Click();
     else if (control == "PushButton2")
         PushButton2_Click();
+    else if (control == "PushButton4")
+        PushButton4_Click();
     else if (control == "PushButton5")
         PushButton5_Click();
 }

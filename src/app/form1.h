@@ -35,6 +35,7 @@ public:
     void Combo1_Click();
     void PushButton1_Click();
     void PushButton2_Click();
+    void PushButton4_Click();
     void PushButton5_Click();
 
     void show() { view_->show(); }
@@ -54,7 +55,6 @@ private:
     void onCloseRequest() override;
 
     void build();
-    void pointerRule(MousePointer pointer);
 
     Platform& p_;
     Program& program_;

@@ -2,6 +2,8 @@
 
 #include "platform/runtime.h"
 
+#include <utility>
+
 namespace hv {
 
 void Program::start()
@@ -28,6 +30,15 @@ std::shared_ptr<Form2> Program::clockWindow()
     if (!form2_)
         form2_ = Form2::load(p_, *this);
     return form2_;
+}
+
+std::shared_ptr<Form3> Program::colourWindow()
+{
+    if (!form3_) {
+        form3_ = Form3::create(p_, *this);
+        form3_->Form_Load();
+    }
+    return form3_;
 }
 
 void Program::unloadOptionsWindow()
@@ -76,6 +87,16 @@ void Program::unloadClockWindow()
     closing->markUnloaded();
     if (form2_ == closing)
         form2_.reset();
+}
+
+void Program::unloadColourWindow()
+{
+    if (!form3_)
+        return;
+    // Kept alive until the handler that unloads it has returned.
+    auto closing = std::exchange(form3_, nullptr);
+    closing->Form_Unload();
+    closing->markUnloaded();
 }
 
 } // namespace hv

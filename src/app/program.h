@@ -5,6 +5,7 @@
 #include "app/form1.h"
 #include "clock/clock_host.h"
 #include "clock/form2.h"
+#include "colour/form3.h"
 #include "platform/platform.h"
 #include "tz/time_zone_catalogue.h"
 
@@ -13,7 +14,7 @@
 
 namespace hv {
 
-class Program : public ClockHost {
+class Program : public ClockHost, public ColourHost {
 public:
     explicit Program(Platform& platform)
         : p_(platform), catalogue_(platform.registry, platform.system, platform.messageBoxes, platform.lifetime)
@@ -27,8 +28,10 @@ public:
     // The windows, each loaded first when it is not.
     std::shared_ptr<Form1> optionsWindow();
     std::shared_ptr<Form2> clockWindow();
+    std::shared_ptr<Form3> colourWindow();
     bool optionsWindowLoaded() const { return form1_ != nullptr; }
     bool clockWindowLoaded() const { return form2_ != nullptr; }
+    bool colourWindowLoaded() const { return form3_ != nullptr; }
     // Runs the options window's close handling, then unloads it.
     void unloadOptionsWindow();
 
@@ -42,6 +45,7 @@ public:
     void showOptionsWindow() override;
     void setDontUnload(bool dontUnload) override;
     void unloadClockWindow() override;
+    void unloadColourWindow() override;
 
 private:
     Platform& p_;
@@ -49,6 +53,7 @@ private:
     std::string appTitle_;
     std::shared_ptr<Form1> form1_;
     std::shared_ptr<Form2> form2_;
+    std::shared_ptr<Form3> form3_;
 };
 
 } // namespace hv

@@ -19,6 +19,12 @@ std::string SetAppTitle(std::string_view productName)
     return title;
 }
 
+void PointerRule(WindowView& window, MousePointer pointer)
+{
+    if (window.mousePointer() != MousePointer::Hourglass)
+        window.setMousePointer(pointer);
+}
+
 void SetFormColors(WindowView& window, std::span<Control* const> recoloured)
 {
     window.setBackColor(kButtonFace);

@@ -12,6 +12,10 @@ namespace hv {
 
 inline constexpr std::string_view kProductName = "Horavista";
 
+// The fonts of the options and colour windows and of their buttons.
+inline const FontDesign kWindowFont{"Arial", 9, true};
+inline const FontDesign kButtonFont{"Arial", 11.25, true};
+
 // Files looked up in the program's folder.
 inline constexpr std::string_view kCursorFile = "HAND-M.CUR";
 inline constexpr std::string_view kSkinFile = "x/o.cjs";
@@ -23,6 +27,10 @@ bool FileExists(FileSystem& files, const std::string& path);
 // more while it is longer than 40 characters. A name without a blank is
 // kept whole.
 std::string SetAppTitle(std::string_view productName);
+
+// The hover rule of the program's windows: the pointer becomes the given
+// one, unless the window shows the hourglass, which stays.
+void PointerRule(WindowView& window, MousePointer pointer);
 
 // Turns the window and the given frames, check boxes and labels to the
 // button-face colour.

@@ -1,6 +1,7 @@
 #include "clock/form2.h"
 
 #include "app/settings_keys.h"
+#include "app/shared_procedures.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
 
@@ -109,8 +110,7 @@ void Form2::collapseHint()
 
 void Form2::Form_MouseMove()
 {
-    if (view_->mousePointer() != MousePointer::Hourglass)
-        view_->setMousePointer(MousePointer::Default);
+    PointerRule(*view_, MousePointer::Default);
 }
 
 void Form2::Form_QueryUnload()

@@ -54,7 +54,11 @@ public:
 private:
     void onResize() override;
     void onKeyDown(std::int16_t& keyCode, std::int16_t shift) override { Form_KeyDown(keyCode, shift); }
-    void onMouseMove(std::string_view) override { Form_MouseMove(); }
+    void onMouseMove(std::string_view control) override
+    {
+        if (control.empty())
+            Form_MouseMove();
+    }
     void onCloseRequest() override { host_.unloadClockWindow(); }
     void onTimer(std::string_view timer) override;
 

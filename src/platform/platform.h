@@ -13,6 +13,7 @@ struct Platform {
     SettingsStore& settings;
     WindowFactory& windows;
     MessageBoxes& messageBoxes;
+    ColourDialog& colourDialog;
     EventPump& events;
     ProgramLifetime& lifetime;
     TimeOfDay& timeOfDay;

@@ -23,6 +23,7 @@ public:
     static RuntimeError invalidPicture() { return {481, "Invalid picture"}; }
     static RuntimeError subscriptOutOfRange() { return {9, "Subscript out of range"}; }
     static RuntimeError pathFileAccessError() { return {75, "Path/File access error"}; }
+    static RuntimeError permissionDenied() { return {70, "Permission denied"}; }
 
 private:
     int number_;

@@ -1,6 +1,8 @@
 #pragma once
 // Ports for what the program needs from its surroundings besides windows and
 // drawing. A front-end implements each; tests use fakes.
+#include "platform/colour.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -13,6 +15,15 @@ public:
     // Modal; returns the button pressed (1 for OK). Style as the classic
     // message box flags: 16 stop, 32 question, 48 exclamation, 64 information.
     virtual int show(const std::string& text, int style, const std::string& title) = 0;
+};
+
+class ColourDialog {
+public:
+    virtual ~ColourDialog() = default;
+    // The platform's colour dialog, modal, starting at colour. Returns the
+    // colour the user picked, or colour itself when the dialog was
+    // cancelled.
+    virtual Colour showColor(Colour colour) = 0;
 };
 
 class EventPump {

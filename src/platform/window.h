@@ -46,17 +46,20 @@ struct WindowDesign {
     FontDesign font;
 };
 
+// A label reports clicks and the mouse moving over it. Inside a frame it
+// names the frame as parent and is placed relative to it.
 struct LabelDesign {
     std::string name;
     std::string caption;
     TwipRect rect;
+    std::string parent;
     FontDesign font;
     Colour foreColor = kButtonText;
     Colour backColor = kWhite;
     bool wordWrap = false;
 };
 
-// A frame, check box, drop-down list or push button. A control inside a
+// A frame, check box, drop-down list, push button or text box. A control inside a
 // frame names it as parent and is placed relative to it. The control with
 // the lowest tab index has the focus when the window first shows.
 struct ControlDesign {
@@ -156,8 +159,8 @@ public:
     virtual void onKeyDown(std::int16_t& keyCode, std::int16_t shift) { (void)keyCode; (void)shift; }
     // control is empty for the window's own surface.
     virtual void onMouseMove(std::string_view control) { (void)control; }
-    // A push button pressed, a check box's value or a list's selection
-    // changed.
+    // A push button pressed or a label clicked, a check box's value or a
+    // list's selection changed.
     virtual void onClick(std::string_view control) { (void)control; }
     // Any request to close the window; the presenter decides what happens.
     virtual void onCloseRequest() {}
@@ -174,6 +177,8 @@ public:
     virtual CheckBox& addCheckBox(const ControlDesign& design) = 0;
     virtual ComboBox& addComboBox(const ControlDesign& design) = 0;
     virtual Control& addPushButton(const ControlDesign& design) = 0;
+    // A one-line text box holding the caption as its text.
+    virtual Control& addTextBox(const ControlDesign& design) = 0;
     virtual SkinFramework& addSkinFramework(const std::string& name) = 0;
 
     // The client area's drawing surface; its size is the client size.

@@ -17,6 +17,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -294,6 +295,7 @@ public:
     CheckBox& addCheckBox(const ControlDesign& design) override { return add<FakeCheckBox>(design); }
     ComboBox& addComboBox(const ControlDesign& design) override { return add<FakeComboBox>(design); }
     Control& addPushButton(const ControlDesign& design) override { return add<FakeControl>(design); }
+    Control& addTextBox(const ControlDesign& design) override { return add<FakeControl>(design); }
     SkinFramework& addSkinFramework(const std::string&) override
     {
         auto& skin = *s_->skins.emplace_back(std::make_unique<FakeSkinFramework>(*s_->log));
@@ -425,6 +427,24 @@ private:
     Log& log_;
 };
 
+// The user picks `pick`, or cancels while it is empty.
+class FakeColourDialog : public ColourDialog {
+public:
+    explicit FakeColourDialog(Log& log) : log_(log) {}
+    Colour showColor(Colour colour) override
+    {
+        offered.push_back(colour);
+        log_.push_back("colour dialog");
+        return pick.value_or(colour);
+    }
+
+    std::optional<Colour> pick;
+    std::vector<Colour> offered;
+
+private:
+    Log& log_;
+};
+
 class FakeEventPump : public EventPump {
 public:
     explicit FakeEventPump(Log& log) : log_(log) {}
@@ -532,6 +552,7 @@ struct FakePlatform {
     MemorySettingsStore settings;
     FakeWindowFactory windows{log};
     FakeMessageBoxes boxes{log};
+    FakeColourDialog colourDialog{log};
     FakeEventPump events{log};
     FakeLifetime lifetime{log};
     FakeTimeOfDay timeOfDay;
@@ -540,7 +561,8 @@ struct FakePlatform {
     FakeSystemInfo system;
     FakeFileSystem files;
     FakePlatform() { seedCatalogue(registry); }
-    Platform platform{settings, windows, boxes, events, lifetime, timeOfDay, input, registry, system, files};
+    Platform platform{settings, windows, boxes,  colourDialog, events, lifetime,
+                      timeOfDay, input,  registry, system,     files};
 };
 
 } // namespace hv::fakes

@@ -8,10 +8,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +35,8 @@ protected:
         // The program would end here; the test only lets the windows go.
         if (program_.clockWindowLoaded())
             program_.unloadClockWindow();
+        if (program_.colourWindowLoaded())
+            program_.unloadColourWindow();
     }
 
     QWidget* window() { return dynamic_cast<qt::QtWindowView&>(program_.optionsWindow()->view()).widget(); }
@@ -51,12 +57,13 @@ protected:
     fakes::FakePlatform fake_;
     MemorySettingsStore settings_;
     qt::QtWindowFactory windows_;
+    qt::QtColourDialog colourDialog_;
     qt::QtEventPump events_;
     qt::ZoneTimeOfDay timeOfDay_;
     qt::TzDatabaseRegistry registry_;
     qt::QtSystemInfo system_;
     qt::QtFileSystem files_;
-    Platform platform_{settings_, windows_, fake_.boxes, events_, fake_.lifetime, timeOfDay_,
+    Platform platform_{settings_, windows_, fake_.boxes, colourDialog_, events_, fake_.lifetime, timeOfDay_,
                        fake_.input, registry_, system_, files_};
     Program program_{platform_};
 };
@@ -131,6 +138,38 @@ TEST_F(OptionsWindowQt, ShowFullscreenClockOpensTheChosenZoneAndEscComesBack)
     ASSERT_TRUE(program_.optionsWindowLoaded());
     EXPECT_TRUE(window()->isVisible());
     EXPECT_EQ(child<QComboBox>("Combo1")->currentIndex(), kolkata);
+}
+
+TEST_F(OptionsWindowQt, ChangeColorPicksTheClockColourInTheColourDialog)
+{
+    QTest::mouseClick(child<QPushButton>("PushButton4"), Qt::LeftButton);
+    ASSERT_TRUE(program_.colourWindowLoaded());
+    QWidget* colours = dynamic_cast<qt::QtWindowView&>(program_.colourWindow()->view()).widget();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(colours));
+    EXPECT_FALSE(window()->isVisible());
+    EXPECT_EQ(colours->size(), QSize(536, 111));
+    // The focus rests on the box no one sees.
+    EXPECT_EQ(QApplication::focusWidget(), colours->findChild<QLineEdit*>("Text1"));
+
+    // The user picks pure red in the dialog the swatch opens.
+    QColor offered;
+    QTimer::singleShot(0, [&offered] {
+        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        offered = dialog->currentColor();
+        dialog->setCurrentColor(Qt::red);
+        dialog->accept();
+    });
+    auto* swatch = colours->findChild<QLabel*>("Label1");
+    ASSERT_TRUE(swatch);
+    QTest::mouseClick(swatch, Qt::LeftButton);
+    EXPECT_EQ(offered, QColor(Qt::white));
+    EXPECT_EQ(stored("Clock Color"), "255");
+    EXPECT_EQ(swatch->palette().color(swatch->backgroundRole()), QColor(Qt::red));
+
+    QTest::mouseClick(colours->findChild<QPushButton*>("PushButton1"), Qt::LeftButton);
+    EXPECT_FALSE(program_.colourWindowLoaded());
+    EXPECT_TRUE(window()->isVisible());
 }
 
 TEST_F(OptionsWindowQt, PointerTurnsToTheHandOverShowFullscreenClock)

@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -34,6 +36,28 @@ void reportClick(FormWidget& form, const std::string& name)
 {
     form.dispatch([&name](WindowEvents& events) { events.onClick(name); });
 }
+
+// A click is a press and a release of the left button over the label.
+class ClickableLabel : public QLabel {
+public:
+    ClickableLabel(const QString& text, QWidget* parent, FormWidget& form, std::string name)
+        : QLabel(text, parent), form_(form), name_(std::move(name)) {}
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override { pressed_ = event->button() == Qt::LeftButton; }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+        pressed_ = false;
+        if (click)
+            reportClick(form_, name_);
+    }
+
+private:
+    FormWidget& form_;
+    std::string name_;
+    bool pressed_ = false;
+};
 
 } // namespace
 
@@ -86,10 +110,12 @@ void QtControl::place()
     widget_->setGeometry(toPixels(rect_.left), toPixels(rect_.top), toPixels(rect_.width), toPixels(rect_.height));
 }
 
-QtLabel::QtLabel(QWidget* parent, const LabelDesign& design)
-    : QtControl(new QLabel(qs(design.caption), parent), design.rect, design.font, design.backColor, Back::Fill)
+QtLabel::QtLabel(QWidget* parent, const LabelDesign& design, FormWidget& form)
+    : QtControl(new ClickableLabel(qs(design.caption), parent, form, design.name), design.rect, design.font,
+                design.backColor, Back::Fill)
 {
     auto* label = static_cast<QLabel*>(widget());
+    form.reportMouseMoves(label);
     label->setObjectName(qs(design.name));
     label->setWordWrap(design.wordWrap);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -114,6 +140,13 @@ QtPushButton::QtPushButton(QWidget* parent, const ControlDesign& design, FormWid
     form.reportMouseMoves(button);
     keep(QObject::connect(button, &QPushButton::clicked, button,
                           [&form, name = design.name] { reportClick(form, name); }));
+}
+
+QtTextBox::QtTextBox(QWidget* parent, const ControlDesign& design, FormWidget& form)
+    : QtControl(new QLineEdit(qs(design.caption), parent), design.rect, design.font, design.backColor, Back::Fill)
+{
+    widget()->setObjectName(qs(design.name));
+    form.reportMouseMoves(widget());
 }
 
 QtCheckBox::QtCheckBox(QWidget* parent, const ControlDesign& design, FormWidget& form)

@@ -49,9 +49,10 @@ private:
     std::vector<QMetaObject::Connection> connections_;
 };
 
+// A label reports clicks and the mouse moving over it.
 class QtLabel final : public QtControl {
 public:
-    QtLabel(QWidget* parent, const LabelDesign& design);
+    QtLabel(QWidget* parent, const LabelDesign& design, FormWidget& form);
 };
 
 // A frame reports the mouse moving over its own surface.
@@ -63,6 +64,11 @@ public:
 class QtPushButton final : public QtControl {
 public:
     QtPushButton(QWidget* parent, const ControlDesign& design, FormWidget& form);
+};
+
+class QtTextBox final : public QtControl {
+public:
+    QtTextBox(QWidget* parent, const ControlDesign& design, FormWidget& form);
 };
 
 class QtCheckBox final : public QtControl, public CheckBox {

@@ -1,6 +1,9 @@
 #include "platform/qt/qt_platform.h"
 
+#include "platform/qt/qt_colour.h"
+
 #include <QApplication>
+#include <QColorDialog>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -40,6 +43,14 @@ int QtMessageBoxes::show(const std::string& text, int style, const std::string& 
     QMessageBox box(messageIcon(style), messageTitle(title), messageText(text), QMessageBox::Ok);
     box.exec();
     return 1;
+}
+
+Colour QtColourDialog::showColor(Colour colour)
+{
+    const QColor picked = QColorDialog::getColor(toQColor(colour), QApplication::activeWindow());
+    if (!picked.isValid())
+        return colour;
+    return picked.red() | picked.green() << 8 | picked.blue() << 16;
 }
 
 void QtEventPump::pumpEvents()

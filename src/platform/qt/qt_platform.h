@@ -19,6 +19,11 @@ public:
     int show(const std::string& text, int style, const std::string& title) override;
 };
 
+class QtColourDialog : public ColourDialog {
+public:
+    Colour showColor(Colour colour) override;
+};
+
 class QtEventPump : public EventPump {
 public:
     void pumpEvents() override;
@@ -34,12 +39,14 @@ class QtPlatform {
 public:
     Platform platform()
     {
-        return {settings, windows, messageBoxes, events, lifetime, timeOfDay, input, registry, system, files};
+        return {settings, windows,   messageBoxes, colourDialog, events, lifetime,
+                timeOfDay, input, registry,     system,       files};
     }
 
     QtSettingsStore settings;
     QtWindowFactory windows;
     QtMessageBoxes messageBoxes;
+    QtColourDialog colourDialog;
     QtEventPump events;
     QtLifetime lifetime;
     ZoneTimeOfDay timeOfDay;

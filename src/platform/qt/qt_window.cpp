@@ -199,25 +199,25 @@ QtWindowView::~QtWindowView()
 
 Control& QtWindowView::addLabel(const LabelDesign& design)
 {
-    controls_.push_back(std::make_unique<QtLabel>(widget_, design));
+    controls_.push_back(std::make_unique<QtLabel>(parentOf(design.parent, design.name), design, *widget_));
     return *controls_.back();
 }
 
-QWidget* QtWindowView::parentOf(const ControlDesign& design) const
+QWidget* QtWindowView::parentOf(const std::string& parent, const std::string& control) const
 {
-    if (design.parent.empty())
+    if (parent.empty())
         return widget_;
     // A frame's children are placed from its outer corner, where the
     // group box's own coordinates start too.
-    if (auto* frame = widget_->findChild<QGroupBox*>(qs(design.parent)))
+    if (auto* frame = widget_->findChild<QGroupBox*>(qs(parent)))
         return frame;
-    throw std::logic_error("no frame " + design.parent + " for " + design.name);
+    throw std::logic_error("no frame " + parent + " for " + control);
 }
 
 template <typename T>
 T& QtWindowView::add(const ControlDesign& design)
 {
-    auto control = std::make_unique<T>(parentOf(design), design, *widget_);
+    auto control = std::make_unique<T>(parentOf(design.parent, design.name), design, *widget_);
     T& added = *control;
     if (added.widget()->focusPolicy() & Qt::TabFocus)
         tabStops_.push_back({design.tabIndex, added.widget()});
@@ -229,6 +229,7 @@ Control& QtWindowView::addFrame(const ControlDesign& design) { return add<QtFram
 CheckBox& QtWindowView::addCheckBox(const ControlDesign& design) { return add<QtCheckBox>(design); }
 ComboBox& QtWindowView::addComboBox(const ControlDesign& design) { return add<QtComboBox>(design); }
 Control& QtWindowView::addPushButton(const ControlDesign& design) { return add<QtPushButton>(design); }
+Control& QtWindowView::addTextBox(const ControlDesign& design) { return add<QtTextBox>(design); }
 
 SkinFramework& QtWindowView::addSkinFramework(const std::string&)
 {

@@ -68,6 +68,7 @@ public:
     CheckBox& addCheckBox(const ControlDesign& design) override;
     ComboBox& addComboBox(const ControlDesign& design) override;
     Control& addPushButton(const ControlDesign& design) override;
+    Control& addTextBox(const ControlDesign& design) override;
     SkinFramework& addSkinFramework(const std::string& name) override;
     void setCaption(const std::string& caption) override { widget_->setWindowTitle(QString::fromStdString(caption)); }
     void setMouseIcon(const std::string& path) override;
@@ -94,7 +95,7 @@ private:
     template <typename T>
     T& add(const ControlDesign& design);
     // The frame a control names as its parent, else the window.
-    QWidget* parentOf(const ControlDesign& design) const;
+    QWidget* parentOf(const std::string& parent, const std::string& control) const;
     void prepareFirstShow();
 
     WindowDesign design_;

@@ -1,0 +1,111 @@
+#include "colour/form3.h"
+
+#include "app/settings_keys.h"
+#include "app/shared_procedures.h"
+#include "platform/error_report.h"
+#include "platform/runtime.h"
+
+namespace hv {
+
+namespace {
+
+
+} // namespace
+
+std::shared_ptr<Form3> Form3::create(Platform& platform, ColourHost& host)
+{
+    auto form = std::make_shared<Form3>(platform, host);
+    form->build();
+    return form;
+}
+
+void Form3::build()
+{
+    WindowDesign design;
+    design.name = "Form3";
+    design.fixedSingle = true;
+    design.client = {8040, 1665};
+    design.minButton = false;
+    design.maxButton = false;
+    design.centred = true;
+    design.backColor = kButtonFace;
+    design.font = kWindowFont;
+    view_ = p_.windows.createWindow(design, weak_from_this());
+
+    // Below the client area, so never seen: first in the tab order, it
+    // takes the focus, and no control the user sees shows a focus mark.
+    view_->addTextBox({"Text1", "Text1", {840, 2160, 2655, 420}, kWindowFont, {}, 0, kWhite});
+    frame1_ = &view_->addFrame({"Frame1", "Clock Color Option", {120, 30, 7800, 975}, kWindowFont, {}, 3, kButtonFace});
+    LabelDesign swatch;
+    swatch.name = "Label1";
+    swatch.rect = {240, 300, 7260, 495};
+    swatch.parent = "Frame1";
+    swatch.font = kWindowFont;
+    swatch.backColor = kButtonFace;
+    swatch_ = &view_->addLabel(swatch);
+    view_->addPushButton({"PushButton1", "Close", {120, 1140, 7800, 405}, kButtonFont, {}, 2, kButtonFace});
+}
+
+void Form3::Form_Load()
+{
+    ErrorTrap trap(p_.messageBoxes, "Form3.Form_Load");
+    Control* const recoloured[] = {frame1_, swatch_};
+    trap(100, [&] { SetFormColors(*view_, recoloured); });
+    trap(102, [&] { view_->setApplicationIcon(); });
+    trap(104, [&] { view_->setCaption(std::string(kProductName)); });
+    bool cursorThere = false;
+    const std::string cursor = p_.files.programFile(kCursorFile);
+    trap(106, [&] { cursorThere = FileExists(p_.files, cursor); });
+    trap(108, [&] {
+        if (cursorThere)
+            view_->setMouseIcon(cursor);
+    });
+    trap(110, [&] {
+        const std::int32_t colour =
+            toInt32(p_.settings.get(settings::kClockColour, settings::kClockColourDefault));
+        swatch_->setBackColor(checkedColour(colour));
+    });
+}
+
+void Form3::Label1_Click()
+{
+    // A cancelled dialog hands back the colour it was given, which is then
+    // stored again as it stands.
+    const Colour picked = p_.colourDialog.showColor(swatch_->backColor());
+    swatch_->setBackColor(checkedColour(picked));
+    p_.settings.write(settings::kClockColour, decimalText(picked));
+}
+
+void Form3::PushButton1_Click()
+{
+    ErrorTrap trap(p_.messageBoxes, "Form3.PushButton1_Click");
+    trap(100, [&] { host_.unloadColourWindow(); });
+}
+
+void Form3::Form_Unload()
+{
+    host_.showOptionsWindow();
+}
+
+void Form3::onMouseMove(std::string_view control)
+{
+    if (control == "Label1" || control == "PushButton1")
+        PointerRule(*view_, MousePointer::Custom);
+    else if (control.empty() || control == "Frame1")
+        PointerRule(*view_, MousePointer::Default);
+}
+
+void Form3::onClick(std::string_view control)
+{
+    if (control == "Label1")
+        Label1_Click();
+    else if (control == "PushButton1")
+        PushButton1_Click();
+}
+
+void Form3::onCloseRequest()
+{
+    host_.unloadColourWindow();
+}
+
+} // namespace hv
