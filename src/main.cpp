@@ -29,7 +29,7 @@ int main(int argc, char** argv)
     // The zone list is worked out while Qt sets itself up: the options
     // window shows it the moment it opens.
     hv::qt::QtPlatform qtPlatform;
-    qtPlatform.registry.prefetch();
+    qtPlatform.registry.timeZones.prefetch();
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Horavista");

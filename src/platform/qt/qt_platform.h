@@ -1,12 +1,12 @@
 #pragma once
 // The Linux front-end's platform: every port of the core, built on Qt,
-// the INI settings file, the tz database and X11.
+// the INI settings file, the tz database, the autostart folder and X11.
 #include "platform/platform.h"
 #include "platform/qt/qt_file_system.h"
+#include "platform/qt/qt_registry.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_system_info.h"
 #include "platform/qt/qt_window.h"
-#include "platform/qt/tz_database_registry.h"
 #include "platform/qt/x11_system_input.h"
 #include "platform/qt/zone_time_of_day.h"
 
@@ -51,7 +51,7 @@ public:
     QtLifetime lifetime;
     ZoneTimeOfDay timeOfDay;
     X11SystemInput input;
-    TzDatabaseRegistry registry;
+    QtRegistry registry;
     QtSystemInfo system;
     QtFileSystem files;
 };

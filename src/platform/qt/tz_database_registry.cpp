@@ -1,8 +1,9 @@
 #include "platform/qt/tz_database_registry.h"
 
+#include "platform/qt/registry_keys.h"
+
 #include <QDateTime>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -13,24 +14,6 @@ namespace {
 int yearOf(std::int64_t msSinceEpoch) { return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, Qt::UTC).date().year(); }
 
 constexpr std::string_view kCataloguePath = "software\\microsoft\\windows nt\\currentversion\\time zones";
-constexpr long kInvalidHandle = 6; // ERROR_INVALID_HANDLE
-constexpr RegKey kFirstPredefinedKey = 0x80000000; // HKEY_CLASSES_ROOT
-
-std::string lowerAscii(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; });
-    return lower;
-}
-
-std::vector<std::uint8_t> textBytes(const std::string& text)
-{
-    std::vector<std::uint8_t> bytes(text.begin(), text.end());
-    bytes.push_back(0);
-    return bytes;
-}
-
 } // namespace
 
 TzDatabaseRegistry::TzDatabaseRegistry(QString zoneinfoDir, EpochClock now)
@@ -46,7 +29,7 @@ long TzDatabaseRegistry::openKey(RegKey root, std::string_view subKey, std::uint
         if (path == kCataloguePath) {
             if (!readTable())
                 return reg::kFileNotFound;
-            result = addHandle({table_, nullptr});
+            result = handles_.add({table_, nullptr});
             return reg::kSuccess;
         }
         const bool belowCatalogue = path.size() > kCataloguePath.size() + 1 && path.starts_with(kCataloguePath) &&
@@ -55,16 +38,16 @@ long TzDatabaseRegistry::openKey(RegKey root, std::string_view subKey, std::uint
             return reg::kFileNotFound;
         return openZone(table_, subKey.substr(kCataloguePath.size() + 1), result);
     }
-    const auto open = handles_.find(root);
-    if (open == handles_.end())
+    const OpenKey* open = handles_.find(root);
+    if (!open)
         return root >= kFirstPredefinedKey ? reg::kFileNotFound : kInvalidHandle;
     if (subKey.empty()) {
-        result = addHandle(open->second);
+        result = handles_.add(*open);
         return reg::kSuccess;
     }
-    if (open->second.zone)
+    if (open->zone)
         return reg::kFileNotFound;
-    return openZone(open->second.table, subKey, result);
+    return openZone(open->table, subKey, result);
 }
 
 bool TzDatabaseRegistry::readTable()
@@ -98,22 +81,8 @@ long TzDatabaseRegistry::openZone(const std::shared_ptr<const ZoneTable>& table,
     values->dlt = rules->daylightName;
     values->mapId = row.codes;
     values->tzi = rules->tzi.toBytes();
-    result = addHandle({table, std::move(values)});
+    result = handles_.add({table, std::move(values)});
     return reg::kSuccess;
-}
-
-RegKey TzDatabaseRegistry::addHandle(OpenKey key)
-{
-    // The lowest free number, so handles stay small however long the
-    // program runs.
-    RegKey handle = 1;
-    for (const auto& [used, open] : handles_) {
-        if (used != handle)
-            break;
-        ++handle;
-    }
-    handles_.emplace(handle, std::move(key));
-    return handle;
 }
 
 void TzDatabaseRegistry::prefetch()
@@ -150,11 +119,11 @@ const ZoneRules* TzDatabaseRegistry::rulesOf(const std::string& id)
 
 long TzDatabaseRegistry::enumKey(RegKey key, std::uint32_t index, std::span<char> name)
 {
-    const auto open = handles_.find(key);
-    if (open == handles_.end())
+    const OpenKey* open = handles_.find(key);
+    if (!open)
         return kInvalidHandle;
-    const auto& rows = open->second.table->rows();
-    if (open->second.zone || index >= rows.size())
+    const auto& rows = open->table->rows();
+    if (open->zone || index >= rows.size())
         return reg::kNoMoreItems;
     const std::string& id = rows[index].id;
     if (id.size() + 1 > name.size())
@@ -166,10 +135,10 @@ long TzDatabaseRegistry::enumKey(RegKey key, std::uint32_t index, std::span<char
 long TzDatabaseRegistry::queryValue(RegKey key, std::string_view valueName, std::uint32_t& type,
                                     std::span<std::uint8_t> data, std::uint32_t& size)
 {
-    const auto open = handles_.find(key);
-    if (open == handles_.end())
+    const OpenKey* open = handles_.find(key);
+    if (!open)
         return kInvalidHandle;
-    const ZoneValues* zone = open->second.zone.get();
+    const ZoneValues* zone = open->zone.get();
     if (!zone)
         return reg::kFileNotFound;
 
@@ -188,17 +157,12 @@ long TzDatabaseRegistry::queryValue(RegKey key, std::string_view valueName, std:
     else
         return reg::kFileNotFound;
 
-    type = name == "tzi" ? reg::kBinary : reg::kString;
-    size = static_cast<std::uint32_t>(bytes.size());
-    if (bytes.size() > data.size())
-        return reg::kMoreData;
-    std::copy(bytes.begin(), bytes.end(), data.begin());
-    return reg::kSuccess;
+    return returnValue(name == "tzi" ? reg::kBinary : reg::kString, bytes, type, data, size);
 }
 
 long TzDatabaseRegistry::closeKey(RegKey key)
 {
-    return handles_.erase(key) ? reg::kSuccess : kInvalidHandle;
+    return handles_.remove(key) ? reg::kSuccess : kInvalidHandle;
 }
 
 } // namespace hv::qt

@@ -6,6 +6,7 @@
 // the values Display, Std, Dlt, MapID and TZI. Read-only; every other key
 // is missing, the path of the non-NT family too, since the system reports
 // itself as NT.
+#include "platform/qt/registry_keys.h"
 #include "platform/qt/zone_rules.h"
 #include "platform/qt/zoneinfo.h"
 #include "platform/registry.h"
@@ -13,7 +14,6 @@
 #include <QString>
 
 #include <future>
-#include <map>
 #include <memory>
 #include <unordered_map>
 
@@ -64,7 +64,6 @@ private:
     // False, keeping the last table, when the folder has no tab file.
     bool readTable();
     long openZone(const std::shared_ptr<const ZoneTable>& table, std::string_view id, RegKey& result);
-    RegKey addHandle(OpenKey key);
     // Asking Qt for a zone's offsets, transitions and names is what costs;
     // the answers hold for the year.
     const ZoneRules* rulesOf(const std::string& id);
@@ -72,7 +71,7 @@ private:
     QString dir_;
     EpochClock now_;
     std::shared_ptr<const ZoneTable> table_; // of the last catalogue open
-    std::map<RegKey, OpenKey> handles_;
+    HandleTable<OpenKey> handles_;
     RulesCache rules_;
     std::future<RulesCache> prefetched_;
 };

@@ -1,0 +1,239 @@
+#include "platform/qt/autostart_registry.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <optional>
+
+namespace hv::qt {
+
+namespace {
+
+constexpr std::string_view kRunPath = "software\\microsoft\\windows\\currentversion\\run";
+
+// A name that stays one file inside the folder.
+bool plainName(std::string_view name)
+{
+    return !name.empty() && name != "." && name != ".." && name.find_first_of(std::string_view("/\0", 2)) == name.npos;
+}
+
+QString entryPath(const QString& folder, std::string_view valueName)
+{
+    return folder + '/' + QString::fromUtf8(valueName.data(), static_cast<qsizetype>(valueName.size())) + ".desktop";
+}
+
+// A text as a key's value in the file: UTF-8, with the backslash and the
+// line breaks escaped. Nothing for other control characters, which a
+// value cannot hold at all.
+std::optional<QByteArray> keyValue(QByteArrayView text)
+{
+    if (!text.isValidUtf8())
+        return {};
+    QByteArray value;
+    for (const char c : text) {
+        switch (c) {
+        case '\\': value += "\\\\"; break;
+        case '\n': value += "\\n"; break;
+        case '\t': value += "\\t"; break;
+        case '\r': value += "\\r"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+                return {};
+            value += c;
+        }
+    }
+    return value;
+}
+
+// Undoes keyValue; nothing for an escape the format does not have.
+std::optional<QByteArray> unescaped(QByteArrayView value)
+{
+    QByteArray text;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] != '\\') {
+            text += value[i];
+            continue;
+        }
+        if (++i == value.size())
+            return {};
+        switch (value[i]) {
+        case 's': text += ' '; break;
+        case 'n': text += '\n'; break;
+        case 't': text += '\t'; break;
+        case 'r': text += '\r'; break;
+        case '\\': text += '\\'; break;
+        default: return {};
+        }
+    }
+    return text;
+}
+
+// The program as one argument in double quotes, whatever its path holds:
+// the four characters still special inside the quotes take a backslash,
+// and % is doubled so that no launcher reads a field code in it. Quoting
+// is undone after the file's own escapes, so a backslash in the path ends
+// up as four in the file.
+std::optional<QByteArray> execValue(QByteArrayView path)
+{
+    QByteArray command = "\"";
+    for (const char c : path) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\')
+            command += '\\';
+        command += c;
+        if (c == '%')
+            command += '%';
+    }
+    command += '"';
+    return keyValue(command);
+}
+
+// Undoes execValue once the file's escapes are undone: the one path a
+// command of a single quoted argument names, nothing for any other command.
+std::optional<QByteArray> quotedPath(QByteArrayView command)
+{
+    if (command.size() < 2 || !command.startsWith('"') || !command.endsWith('"'))
+        return {};
+    const qsizetype end = command.size() - 1;
+    QByteArray path;
+    for (qsizetype i = 1; i < end; ++i) {
+        char c = command[i];
+        if (c == '"')
+            return {};
+        if (c == '\\' || c == '%') {
+            if (++i == end)
+                return {};
+            const char escaped = command[i];
+            if (c == '%' ? escaped != '%' : QByteArrayView("\"`$\\").indexOf(escaped) < 0)
+                return {};
+            c = escaped;
+        }
+        path += c;
+    }
+    return path;
+}
+
+// The program path of an entry the desktop would start, from the file's
+// text.
+std::optional<QByteArray> startedPath(const QByteArray& file)
+{
+    bool inEntry = false;
+    std::optional<QByteArray> exec;
+    for (const QByteArray& raw : file.split('\n')) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith('[')) {
+            inEntry = line == "[Desktop Entry]";
+            continue;
+        }
+        const qsizetype equals = line.indexOf('=');
+        if (!inEntry || line.startsWith('#') || equals < 1)
+            continue;
+        const QByteArray key = line.left(equals).trimmed(), value = line.mid(equals + 1).trimmed();
+        if (key == "Hidden" && value == "true")
+            return {}; // the user switched it off
+        if (key == "Exec")
+            exec = unescaped(value);
+    }
+    return exec ? quotedPath(*exec) : std::nullopt;
+}
+
+} // namespace
+
+QString AutostartRegistry::folder()
+{
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty() || QDir::isRelativePath(config))
+        config = QDir::homePath() + "/.config";
+    return config + "/autostart";
+}
+
+long AutostartRegistry::openKey(RegKey root, std::string_view subKey, std::uint32_t, std::uint32_t, RegKey& result)
+{
+    result = 0;
+    std::string path = lowerAscii(subKey);
+    if (path.ends_with('\\'))
+        path.pop_back();
+    if ((root == reg::kHKeyCurrentUser && path == kRunPath) || (handles_.find(root) && subKey.empty())) {
+        result = handles_.add({});
+        return reg::kSuccess;
+    }
+    return root >= kFirstPredefinedKey || handles_.find(root) ? reg::kFileNotFound : kInvalidHandle;
+}
+
+long AutostartRegistry::enumKey(RegKey key, std::uint32_t, std::span<char>)
+{
+    return handles_.find(key) ? reg::kNoMoreItems : kInvalidHandle;
+}
+
+long AutostartRegistry::queryValue(RegKey key, std::string_view valueName, std::uint32_t& type,
+                                   std::span<std::uint8_t> data, std::uint32_t& size)
+{
+    if (!handles_.find(key))
+        return kInvalidHandle;
+    if (!plainName(valueName))
+        return reg::kFileNotFound;
+    QFile file(entryPath(folder(), valueName));
+    if (!file.open(QIODevice::ReadOnly))
+        return reg::kFileNotFound;
+    const std::optional<QByteArray> path = startedPath(file.readAll());
+    if (!path)
+        return reg::kFileNotFound;
+    return returnValue(reg::kString, textBytes('"' + path->toStdString() + '"'), type, data, size);
+}
+
+long AutostartRegistry::setValue(RegKey key, std::string_view valueName, std::uint32_t type,
+                                 std::span<const std::uint8_t> data)
+{
+    if (!handles_.find(key))
+        return kInvalidHandle;
+    if (!plainName(valueName) || type != reg::kString)
+        return reg::kInvalidParameter;
+    QByteArrayView path(data.data(), static_cast<qsizetype>(data.size()));
+    if (path.endsWith('\0'))
+        path.chop(1);
+    if (path.size() >= 2 && path.startsWith('"') && path.endsWith('"'))
+        path = path.sliced(1, path.size() - 2);
+    QString appName = QCoreApplication::applicationName();
+    if (appName.isEmpty())
+        appName = QString::fromUtf8(valueName.data(), static_cast<qsizetype>(valueName.size()));
+    const std::optional<QByteArray> name = keyValue(appName.toUtf8());
+    const std::optional<QByteArray> exec = execValue(path);
+    if (path.isEmpty() || !name || !exec)
+        return reg::kInvalidParameter;
+
+    const QByteArray entry = "[Desktop Entry]\n"
+                             "Type=Application\n"
+                             "Name=" + *name + "\n"
+                             "Comment=Starts " + *name + " when you log in\n"
+                             "Exec=" + *exec + "\n"
+                             "Terminal=false\n";
+    const QString dir = folder();
+    // Written aside and renamed over the old entry, so a failed write
+    // leaves that one whole.
+    QSaveFile file(entryPath(dir, valueName));
+    if (!QDir().mkpath(dir) || !file.open(QIODevice::WriteOnly) || file.write(entry) != entry.size() || !file.commit())
+        return reg::kAccessDenied;
+    return reg::kSuccess;
+}
+
+long AutostartRegistry::deleteValue(RegKey key, std::string_view valueName)
+{
+    if (!handles_.find(key))
+        return kInvalidHandle;
+    if (!plainName(valueName))
+        return reg::kInvalidParameter;
+    const QString path = entryPath(folder(), valueName);
+    // A link whose target is gone is still an entry to remove.
+    if (const QFileInfo info(path); !info.exists() && !info.isSymLink())
+        return reg::kFileNotFound;
+    return QFile::remove(path) ? reg::kSuccess : reg::kAccessDenied;
+}
+
+long AutostartRegistry::closeKey(RegKey key)
+{
+    return handles_.remove(key) ? reg::kSuccess : kInvalidHandle;
+}
+
+} // namespace hv::qt

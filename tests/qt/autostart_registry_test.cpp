@@ -1,0 +1,214 @@
+// The Run key as the autostart folder keeps it: entries written, read back,
+// removed and refused in a configuration folder made for each test.
+#include "platform/qt/autostart_registry.h"
+#include "platform/qt/qt_registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+using namespace hv;
+using qt::textBytes;
+using namespace std::string_literals;
+
+constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// The arguments a launcher makes of an Exec line: the file's escapes
+// undone, then the quoting, then %% in each argument.
+std::vector<std::string> execArguments(const std::string& value)
+{
+    std::string text;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] != '\\' || i + 1 == value.size()) {
+            text += value[i];
+            continue;
+        }
+        const char c = value[++i];
+        text += c == 'n' ? '\n' : c == 't' ? '\t' : c == 'r' ? '\r' : c == 's' ? ' ' : c;
+    }
+    std::vector<std::string> arguments(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '"')
+            quoted = !quoted;
+        else if (text[i] == ' ' && !quoted)
+            arguments.emplace_back();
+        else
+            arguments.back() += quoted && text[i] == '\\' ? text[++i] : text[i];
+    }
+    for (std::string& argument : arguments)
+        for (std::size_t at = argument.find("%%"); at != argument.npos; at = argument.find("%%", at + 1))
+            argument.erase(at, 1);
+    return arguments;
+}
+
+class AutostartRegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        setEnv("XDG_CONFIG_HOME", dir_.filePath("config").toUtf8());
+        ASSERT_EQ(registry_.openKey(reg::kHKeyCurrentUser, kRun, 0, reg::kKeyAccess, run_), reg::kSuccess);
+    }
+    void TearDown() override
+    {
+        registry_.closeKey(run_);
+        // Newest first, so a variable set twice ends as it was before the test.
+        for (auto saved = saved_.rbegin(); saved != saved_.rend(); ++saved)
+            saved->second ? qputenv(saved->first, *saved->second) : qunsetenv(saved->first);
+    }
+    void setEnv(const char* name, const QByteArray& value)
+    {
+        saved_.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+        qputenv(name, value);
+    }
+    long write(const std::string& data, const std::string& name = "horavista", std::uint32_t type = reg::kString)
+    {
+        return registry_.setValue(run_, name, type, textBytes(data));
+    }
+    std::string read()
+    {
+        std::array<std::uint8_t, 512> data{};
+        std::uint32_t type = 0, size = 0;
+        const long status = registry_.queryValue(run_, "horavista", type, data, size);
+        if (status != reg::kSuccess)
+            return "error " + std::to_string(status);
+        EXPECT_EQ(type, reg::kString);
+        return std::string(reinterpret_cast<const char*>(data.data()), size);
+    }
+    QString entry() const { return dir_.filePath("config/autostart/horavista.desktop"); }
+
+    QTemporaryDir dir_;
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> saved_;
+    qt::AutostartRegistry registry_;
+    RegKey run_ = 0;
+};
+
+TEST_F(AutostartRegistryTest, WritesAnEntryTheDesktopStartsAndRemovesIt)
+{
+    const std::vector<std::string> paths = {
+        "/home/u/My Apps/horavista",
+        "/opt/a \"b\" \\c\\\\ 50% %%u $HOME `id` 'q' (x); é/h",
+        "/new\nline\tand tab/h",
+    };
+    for (const std::string& path : paths) {
+        SCOPED_TRACE(path);
+        ASSERT_EQ(write('"' + path + '"'), reg::kSuccess);
+        EXPECT_EQ(read(), '"' + path + '"' + '\0');
+
+        QFile file(entry());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        const qsizetype exec = text.indexOf("\nExec=") + 6;
+        EXPECT_EQ(execArguments(text.mid(exec, text.indexOf('\n', exec) - exec).toStdString()),
+                  std::vector<std::string>{path});
+        if (const QString validator = QStandardPaths::findExecutable("desktop-file-validate"); !validator.isEmpty()) {
+            QProcess check;
+            check.start(validator, {entry()});
+            ASSERT_TRUE(check.waitForFinished());
+            EXPECT_EQ(check.exitCode(), 0);
+            EXPECT_EQ(check.readAll().toStdString(), "") << text.toStdString();
+        }
+    }
+    EXPECT_EQ(write("/bare path/h"), reg::kSuccess);
+    EXPECT_EQ(read(), "\"/bare path/h\""s + '\0');
+
+    EXPECT_EQ(registry_.deleteValue(run_, "horavista"), reg::kSuccess);
+    EXPECT_FALSE(QFile::exists(entry()));
+    EXPECT_EQ(registry_.deleteValue(run_, "horavista"), reg::kFileNotFound);
+    EXPECT_EQ(read(), "error 2");
+}
+
+TEST_F(AutostartRegistryTest, FollowsTheConfigurationFolderOfTheMoment)
+{
+    setEnv("HOME", dir_.filePath("home").toUtf8());
+    for (const QByteArray& config : {QByteArray(), QByteArray("relative/config")}) {
+        setEnv("XDG_CONFIG_HOME", config);
+        ASSERT_EQ(write("\"/h\""), reg::kSuccess);
+        EXPECT_TRUE(QFile::remove(dir_.filePath("home/.config/autostart/horavista.desktop")));
+    }
+    EXPECT_FALSE(QDir(dir_.filePath("config")).exists()) << "opening made no folder";
+}
+
+TEST_F(AutostartRegistryTest, RefusesWhatIsNoPlainEntryAndWritesNothing)
+{
+    for (const std::string& name : {""s, "."s, ".."s, "../../escaped"s, "a/b"s, "a\0b"s})
+        EXPECT_EQ(write("\"/h\"", name), reg::kInvalidParameter);
+    for (const std::string& name : {".."s, "a/b"s})
+        EXPECT_EQ(registry_.deleteValue(run_, name), reg::kInvalidParameter);
+    EXPECT_EQ(write("\"/h\"", "horavista", reg::kBinary), reg::kInvalidParameter);
+    for (const std::string& path : {"\"\""s, "/bell\a"s, "/not \xff utf-8"s})
+        EXPECT_EQ(write(path), reg::kInvalidParameter) << path;
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+TEST_F(AutostartRegistryTest, DeniedWhenTheFolderCannotBeWritten)
+{
+    ASSERT_TRUE(QDir().mkpath(dir_.filePath("config")));
+    QFile blocker(dir_.filePath("config/autostart"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_EQ(write("\"/h\""), reg::kAccessDenied);
+    EXPECT_EQ(registry_.deleteValue(run_, "horavista"), reg::kFileNotFound);
+
+    setEnv("XDG_CONFIG_HOME", "/proc/horavista");
+    EXPECT_EQ(write("\"/h\""), reg::kAccessDenied);
+}
+
+TEST_F(AutostartRegistryTest, KeepsTheOldEntryWhenTheFolderIsReadOnly)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not stop root";
+    setEnv("XDG_CONFIG_HOME", dir_.filePath("locked").toUtf8());
+    ASSERT_EQ(write("\"/old\""), reg::kSuccess);
+    QFile::setPermissions(dir_.filePath("locked/autostart"), QFile::ReadOwner | QFile::ExeOwner);
+    EXPECT_EQ(write("\"/new\""), reg::kAccessDenied);
+    EXPECT_EQ(registry_.deleteValue(run_, "horavista"), reg::kAccessDenied);
+    EXPECT_EQ(read(), "\"/old\""s + '\0') << "the old entry stays whole";
+    QFile::setPermissions(dir_.filePath("locked/autostart"), QFile::WriteOwner | QFile::ReadOwner | QFile::ExeOwner);
+}
+
+TEST_F(AutostartRegistryTest, OpensOnlyTheRunKey)
+{
+    RegKey key = 0;
+    EXPECT_EQ(registry_.openKey(reg::kHKeyCurrentUser, "SOFTWARE\\microsoft\\windows\\currentVersion\\RUN\\", 0,
+                                reg::kKeyAccess, key),
+              reg::kSuccess);
+    EXPECT_EQ(registry_.closeKey(key), reg::kSuccess);
+    EXPECT_EQ(registry_.closeKey(key), 6);
+    EXPECT_EQ(registry_.openKey(reg::kHKeyLocalMachine, kRun, 0, reg::kKeyAccess, key), reg::kFileNotFound);
+    EXPECT_EQ(registry_.openKey(reg::kHKeyCurrentUser, kRun + "Once"s, 0, reg::kKeyAccess, key), reg::kFileNotFound);
+}
+
+TEST_F(AutostartRegistryTest, TheRegistryOfThePlatformRoutesEachKeyToItsBackend)
+{
+    qt::QtRegistry registry;
+    RegKey zones = 0, run = 0;
+    ASSERT_EQ(registry.openKey(reg::kHKeyLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones", 0,
+                               reg::kKeyAccess, zones),
+              reg::kSuccess);
+    ASSERT_EQ(registry.openKey(reg::kHKeyCurrentUser, kRun, 0, reg::kKeyAccess, run), reg::kSuccess);
+    EXPECT_NE(zones, run);
+    std::array<char, 256> name{};
+    EXPECT_EQ(registry.enumKey(zones, 0, name), reg::kSuccess);
+    EXPECT_EQ(registry.enumKey(run, 0, name), reg::kNoMoreItems);
+    EXPECT_EQ(registry.setValue(zones, "horavista", reg::kString, textBytes("\"/h\"")), reg::kAccessDenied);
+    EXPECT_EQ(registry.setValue(run, "horavista", reg::kString, textBytes("\"/h\"")), reg::kSuccess);
+    EXPECT_TRUE(QFile::exists(entry()));
+    EXPECT_EQ(registry.closeKey(run), reg::kSuccess);
+    EXPECT_EQ(registry.enumKey(zones, 0, name), reg::kSuccess) << "closing one backend's key left the other's";
+    EXPECT_EQ(registry.closeKey(zones), reg::kSuccess);
+    EXPECT_EQ(registry.closeKey(zones), 6);
+}
+
+} // namespace
