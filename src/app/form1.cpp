@@ -5,6 +5,7 @@
 #include "app/shared_procedures.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
+#include "system/start_up.h"
 
 namespace hv {
 
@@ -128,10 +129,26 @@ void Form1::Check4_Click()
 
 void Form1::Check3_Click()
 {
-    // The load restores the box from the stored switch; nothing to store.
-    if (mLoading)
+    // The load restores the box from the stored switch, and a failed entry
+    // puts it back: nothing to store or register then.
+    if (mLoading || restoringCheck3_)
         return;
-    p_.settings.write(settings::kWindowsStartup, check3_->value() == 1 ? settings::kOn : settings::kOff);
+    const bool on = check3_->value() == 1;
+    p_.settings.write(settings::kWindowsStartup, on ? settings::kOn : settings::kOff);
+    ErrorTrap trap(p_.messageBoxes, "Form1.Check3_Click");
+    const bool registered = trap(102, [&] {
+        if (on)
+            AddToStartup(p_.registry, p_.files);
+        else
+            RemoveFromStartup(p_.registry, p_.files);
+    });
+    if (registered)
+        return;
+    // The log-in entry is as it was; the box and the stored switch say so.
+    restoringCheck3_ = true;
+    check3_->setValue(on ? 0 : 1);
+    restoringCheck3_ = false;
+    p_.settings.write(settings::kWindowsStartup, on ? settings::kOff : settings::kOn);
 }
 
 void Form1::Combo1_Click()

@@ -69,6 +69,7 @@ private:
     std::vector<Control*> recoloured_;
 
     bool mLoading = false;
+    bool restoringCheck3_ = false;
     bool openedClockOnLoad_ = false;
 };
 

@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "platform/recording_canvas.h"
 #include "platform/runtime.h"
+#include "system/reg_stuff.h"
 
 #include <algorithm>
 #include <cctype>
@@ -560,7 +561,11 @@ struct FakePlatform {
     FakeRegistry registry;
     FakeSystemInfo system;
     FakeFileSystem files;
-    FakePlatform() { seedCatalogue(registry); }
+    FakePlatform()
+    {
+        seedCatalogue(registry);
+        registry.key(reg::kHKeyCurrentUser, std::string(kRunKey));
+    }
     Platform platform{settings, windows, boxes,  colourDialog, events, lifetime,
                       timeOfDay, input,  registry, system,     files};
 };

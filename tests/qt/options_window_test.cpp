@@ -10,10 +10,13 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -60,7 +63,7 @@ protected:
     qt::QtColourDialog colourDialog_;
     qt::QtEventPump events_;
     qt::ZoneTimeOfDay timeOfDay_;
-    qt::TzDatabaseRegistry registry_;
+    qt::QtRegistry registry_;
     qt::QtSystemInfo system_;
     qt::QtFileSystem files_;
     Platform platform_{settings_, windows_, fake_.boxes, colourDialog_, events_, fake_.lifetime, timeOfDay_,
@@ -104,10 +107,20 @@ TEST_F(OptionsWindowQt, EveryOptionIsStoredByMouseAndKeyboard)
     child<QCheckBox>("Check4")->setFocus();
     QTest::keyClick(child<QCheckBox>("Check4"), Qt::Key_Space);
     EXPECT_EQ(stored("Check4"), "0");
+    // The log-in entry goes to the autostart folder of this test's own
+    // configuration.
+    QTemporaryDir config;
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    const QString entry =
+        config.filePath("autostart/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName() + ".desktop");
     QTest::mouseClick(child<QCheckBox>("Check3"), Qt::LeftButton, {}, onTheBox);
     EXPECT_EQ(stored("Windows Startup"), "On");
+    EXPECT_TRUE(QFile::exists(entry));
     QTest::mouseClick(child<QCheckBox>("Check3"), Qt::LeftButton, {}, onTheBox);
     EXPECT_EQ(stored("Windows Startup"), "Off");
+    EXPECT_FALSE(QFile::exists(entry));
+    qputenv("XDG_CONFIG_HOME", configHome);
 
     settings_.write("Clock Color", "255");
     QTest::mouseClick(child<QPushButton>("PushButton5"), Qt::LeftButton);
