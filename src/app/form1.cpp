@@ -45,16 +45,7 @@ std::shared_ptr<Form1> Form1::create(Platform& platform, Program& program)
 
 void Form1::build()
 {
-    WindowDesign design;
-    design.name = "Form1";
-    design.fixedSingle = true;
-    design.client = {8040, 4950};
-    design.minButton = true;
-    design.maxButton = false;
-    design.centred = true;
-    design.backColor = kWhite;
-    design.font = kWindowFont;
-    view_ = p_.windows.createWindow(design, weak_from_this());
+    view_ = p_.windows.createWindow(FixedWindow("Form1", {8040, 4950}, true, kWhite), weak_from_this());
 
     view_->addPushButton(button("PushButton1", "Show Fullscreen Clock", 120, 3));
     recoloured_.push_back(&view_->addFrame(control("Frame2", "Select Time Zone", {120, 560, 7800, 810}, 5)));

@@ -1,6 +1,22 @@
 #include "app/shared_procedures.h"
 
+#include <utility>
+
 namespace hv {
+
+WindowDesign FixedWindow(std::string name, TwipSize client, bool minButton, Colour backColor)
+{
+    WindowDesign design;
+    design.name = std::move(name);
+    design.fixedSingle = true;
+    design.client = client;
+    design.minButton = minButton;
+    design.maxButton = false;
+    design.centred = true;
+    design.backColor = backColor;
+    design.font = kWindowFont;
+    return design;
+}
 
 bool FileExists(FileSystem& files, const std::string& path)
 {

@@ -16,6 +16,10 @@ inline constexpr std::string_view kProductName = "Horavista";
 inline const FontDesign kWindowFont{"Arial", 9, true};
 inline const FontDesign kButtonFont{"Arial", 11.25, true};
 
+// A window of fixed size centred on the screen, in the window font, with
+// no maximise button: the options and colour windows.
+WindowDesign FixedWindow(std::string name, TwipSize client, bool minButton, Colour backColor);
+
 // Files looked up in the program's folder.
 inline constexpr std::string_view kCursorFile = "HAND-M.CUR";
 inline constexpr std::string_view kSkinFile = "x/o.cjs";

@@ -21,16 +21,7 @@ std::shared_ptr<Form3> Form3::create(Platform& platform, ColourHost& host)
 
 void Form3::build()
 {
-    WindowDesign design;
-    design.name = "Form3";
-    design.fixedSingle = true;
-    design.client = {8040, 1665};
-    design.minButton = false;
-    design.maxButton = false;
-    design.centred = true;
-    design.backColor = kButtonFace;
-    design.font = kWindowFont;
-    view_ = p_.windows.createWindow(design, weak_from_this());
+    view_ = p_.windows.createWindow(FixedWindow("Form3", {8040, 1665}, false, kButtonFace), weak_from_this());
 
     // Below the client area, so never seen: first in the tab order, it
     // takes the focus, and no control the user sees shows a focus mark.

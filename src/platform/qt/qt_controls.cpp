@@ -61,9 +61,11 @@ private:
 
 } // namespace
 
-QtControl::QtControl(QWidget* widget, const TwipRect& rect, const FontDesign& font, Colour backColor, Back back)
+QtControl::QtControl(QWidget* widget, const std::string& name, const TwipRect& rect, const FontDesign& font,
+                     Colour backColor, Back back)
     : widget_(widget), rect_(rect), backColor_(backColor), back_(back)
 {
+    widget_->setObjectName(qs(name));
     widget_->setFont(toQFont(font));
     // The mouse moving over a control is the control's, never that of the
     // frame or window beneath it.
@@ -111,12 +113,11 @@ void QtControl::place()
 }
 
 QtLabel::QtLabel(QWidget* parent, const LabelDesign& design, FormWidget& form)
-    : QtControl(new ClickableLabel(qs(design.caption), parent, form, design.name), design.rect, design.font,
-                design.backColor, Back::Fill)
+    : QtControl(new ClickableLabel(qs(design.caption), parent, form, design.name), design.name, design.rect,
+                design.font, design.backColor, Back::Fill)
 {
     auto* label = static_cast<QLabel*>(widget());
     form.reportMouseMoves(label);
-    label->setObjectName(qs(design.name));
     label->setWordWrap(design.wordWrap);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette palette = label->palette();
@@ -125,35 +126,29 @@ QtLabel::QtLabel(QWidget* parent, const LabelDesign& design, FormWidget& form)
 }
 
 QtFrame::QtFrame(QWidget* parent, const ControlDesign& design, FormWidget& form)
-    : QtControl(new QGroupBox(qs(design.caption), parent), design.rect, design.font, design.backColor, Back::Fill)
+    : QtControl(new QGroupBox(qs(design.caption), parent), design, Back::Fill)
 {
-    widget()->setObjectName(qs(design.name));
     form.reportMouseMoves(widget());
 }
 
 QtPushButton::QtPushButton(QWidget* parent, const ControlDesign& design, FormWidget& form)
-    : QtControl(new QPushButton(qs(design.caption), parent), design.rect, design.font, design.backColor,
-                Back::Face)
+    : QtControl(new QPushButton(qs(design.caption), parent), design, Back::Face)
 {
     auto* button = static_cast<QPushButton*>(widget());
-    button->setObjectName(qs(design.name));
     form.reportMouseMoves(button);
     keep(QObject::connect(button, &QPushButton::clicked, button,
                           [&form, name = design.name] { reportClick(form, name); }));
 }
 
 QtTextBox::QtTextBox(QWidget* parent, const ControlDesign& design, FormWidget& form)
-    : QtControl(new QLineEdit(qs(design.caption), parent), design.rect, design.font, design.backColor, Back::Fill)
+    : QtControl(new QLineEdit(qs(design.caption), parent), design, Back::Fill)
 {
-    widget()->setObjectName(qs(design.name));
     form.reportMouseMoves(widget());
 }
 
 QtCheckBox::QtCheckBox(QWidget* parent, const ControlDesign& design, FormWidget& form)
-    : QtControl(new TwoWayCheckBox(qs(design.caption), parent), design.rect, design.font, design.backColor,
-                Back::Fill)
+    : QtControl(new TwoWayCheckBox(qs(design.caption), parent), design, Back::Fill)
 {
-    box()->setObjectName(qs(design.name));
     keep(QObject::connect(box(), &QCheckBox::stateChanged, box(),
                           [&form, name = design.name] { reportClick(form, name); }));
 }
@@ -177,9 +172,8 @@ void QtCheckBox::setValue(std::int16_t value)
 }
 
 QtComboBox::QtComboBox(QWidget* parent, const ControlDesign& design, FormWidget& form)
-    : QtControl(new QComboBox(parent), design.rect, design.font, design.backColor, Back::Face)
+    : QtControl(new QComboBox(parent), design, Back::Face)
 {
-    box()->setObjectName(qs(design.name));
     keep(QObject::connect(box(), &QComboBox::currentIndexChanged, box(),
                           [&form, name = design.name] { reportClick(form, name); }));
 }
