@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -48,29 +47,6 @@ std::optional<QByteArray> keyValue(QByteArrayView text)
     return value;
 }
 
-// Undoes keyValue; nothing for an escape the format does not have.
-std::optional<QByteArray> unescaped(QByteArrayView value)
-{
-    QByteArray text;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value[i] != '\\') {
-            text += value[i];
-            continue;
-        }
-        if (++i == value.size())
-            return {};
-        switch (value[i]) {
-        case 's': text += ' '; break;
-        case 'n': text += '\n'; break;
-        case 't': text += '\t'; break;
-        case 'r': text += '\r'; break;
-        case '\\': text += '\\'; break;
-        default: return {};
-        }
-    }
-    return text;
-}
-
 // The program as one argument in double quotes, whatever its path holds:
 // the four characters still special inside the quotes take a backslash,
 // and % is doubled so that no launcher reads a field code in it. Quoting
@@ -88,55 +64,6 @@ std::optional<QByteArray> execValue(QByteArrayView path)
     }
     command += '"';
     return keyValue(command);
-}
-
-// Undoes execValue once the file's escapes are undone: the one path a
-// command of a single quoted argument names, nothing for any other command.
-std::optional<QByteArray> quotedPath(QByteArrayView command)
-{
-    if (command.size() < 2 || !command.startsWith('"') || !command.endsWith('"'))
-        return {};
-    const qsizetype end = command.size() - 1;
-    QByteArray path;
-    for (qsizetype i = 1; i < end; ++i) {
-        char c = command[i];
-        if (c == '"')
-            return {};
-        if (c == '\\' || c == '%') {
-            if (++i == end)
-                return {};
-            const char escaped = command[i];
-            if (c == '%' ? escaped != '%' : QByteArrayView("\"`$\\").indexOf(escaped) < 0)
-                return {};
-            c = escaped;
-        }
-        path += c;
-    }
-    return path;
-}
-
-// The program path of an entry the desktop would start, from the file's
-// text.
-std::optional<QByteArray> startedPath(const QByteArray& file)
-{
-    bool inEntry = false;
-    std::optional<QByteArray> exec;
-    for (const QByteArray& raw : file.split('\n')) {
-        const QByteArray line = raw.trimmed();
-        if (line.startsWith('[')) {
-            inEntry = line == "[Desktop Entry]";
-            continue;
-        }
-        const qsizetype equals = line.indexOf('=');
-        if (!inEntry || line.startsWith('#') || equals < 1)
-            continue;
-        const QByteArray key = line.left(equals).trimmed(), value = line.mid(equals + 1).trimmed();
-        if (key == "Hidden" && value == "true")
-            return {}; // the user switched it off
-        if (key == "Exec")
-            exec = unescaped(value);
-    }
-    return exec ? quotedPath(*exec) : std::nullopt;
 }
 
 } // namespace
@@ -167,20 +94,10 @@ long AutostartRegistry::enumKey(RegKey key, std::uint32_t, std::span<char>)
     return handles_.find(key) ? reg::kNoMoreItems : kInvalidHandle;
 }
 
-long AutostartRegistry::queryValue(RegKey key, std::string_view valueName, std::uint32_t& type,
-                                   std::span<std::uint8_t> data, std::uint32_t& size)
+long AutostartRegistry::queryValue(RegKey key, std::string_view, std::uint32_t&, std::span<std::uint8_t>,
+                                   std::uint32_t&)
 {
-    if (!handles_.find(key))
-        return kInvalidHandle;
-    if (!plainName(valueName))
-        return reg::kFileNotFound;
-    QFile file(entryPath(folder(), valueName));
-    if (!file.open(QIODevice::ReadOnly))
-        return reg::kFileNotFound;
-    const std::optional<QByteArray> path = startedPath(file.readAll());
-    if (!path)
-        return reg::kFileNotFound;
-    return returnValue(reg::kString, textBytes('"' + path->toStdString() + '"'), type, data, size);
+    return handles_.find(key) ? reg::kFileNotFound : kInvalidHandle;
 }
 
 long AutostartRegistry::setValue(RegKey key, std::string_view valueName, std::uint32_t type,

@@ -19,9 +19,8 @@ public:
     long openKey(RegKey root, std::string_view subKey, std::uint32_t options, std::uint32_t access,
                  RegKey& result) override;
     long enumKey(RegKey key, std::uint32_t index, std::span<char> name) override;
-    // The data as setValue took it: the program's path in double quotes.
-    // An entry whose command is more than one program path is not a value
-    // of this key.
+    // The program never reads its entry back (the log-in box shows the
+    // stored switch), so the key answers no values.
     long queryValue(RegKey key, std::string_view valueName, std::uint32_t& type, std::span<std::uint8_t> data,
                     std::uint32_t& size) override;
     // Writes the whole entry or nothing, creating the folder when missing.
