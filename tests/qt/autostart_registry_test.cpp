@@ -86,7 +86,7 @@ protected:
         const qsizetype exec = text.indexOf("\nExec=") + 6;
         return execArguments(text.mid(exec, text.indexOf('\n', exec) - exec).toStdString());
     }
-    QString entry() const { return dir_.filePath("config/autostart/horavista.desktop"); }
+    QString entry() const { return qt::AutostartRegistry::folder() + "/horavista.desktop"; }
 
     QTemporaryDir dir_;
     std::vector<std::pair<const char*, std::optional<QByteArray>>> saved_;
