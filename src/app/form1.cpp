@@ -11,7 +11,6 @@ namespace hv {
 
 namespace {
 
-
 ControlDesign control(std::string name, std::string caption, TwipRect rect, int tabIndex, std::string parent = {},
                       FontDesign font = kWindowFont)
 {

@@ -7,11 +7,6 @@
 
 namespace hv {
 
-namespace {
-
-
-} // namespace
-
 std::shared_ptr<Form3> Form3::create(Platform& platform, ColourHost& host)
 {
     auto form = std::make_shared<Form3>(platform, host);
