@@ -229,6 +229,23 @@ TEST_F(QtControls, ButtonsAndFramesReportClicksAndTheMouseMovingOverThem)
     EXPECT_THAT(events_->take(), ElementsAre("click PushButton1"));
 }
 
+TEST_F(QtControls, SpaceReturnAndTheKeypadsEnterPressTheFocusedButton)
+{
+    showWindow();
+    auto* button = child<QPushButton>("PushButton1");
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Space);
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_THAT(events_->take(), ElementsAre("click PushButton1", "click PushButton1", "click PushButton1"));
+
+    // A held key is one press, however long the key repeats.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, {}, true);
+    QApplication::sendEvent(button, &repeat);
+    QTest::keyClick(child<QCheckBox>("Check4"), Qt::Key_Return); // a box is no button
+    EXPECT_THAT(events_->log, IsEmpty());
+}
+
 TEST_F(QtControls, TheCustomPointerShowsTheCursorFileOverEveryControl)
 {
     QTemporaryDir dir;
