@@ -1,21 +1,27 @@
 #include "platform/qt/qt_skin.h"
 
 #include "platform/qt/qt_window.h"
+#include "platform/qt/small_file.h"
 #include "platform/runtime.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace hv::qt {
 
+namespace {
+
+// Skins are style sheets of a few kilobytes; Qt takes half a second to
+// parse a megabyte of one.
+constexpr qint64 kMaxFileSize = 1 << 20;
+
+} // namespace
+
 void QtSkinFramework::loadSkin(const std::string& path, const std::string&)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError::pathFileAccessError();
-    const QString sheet = QString::fromUtf8(file.readAll());
+    const QString file = QString::fromStdString(path);
+    const QString sheet = QString::fromUtf8(readSmallFileOrRaise(file, kMaxFileSize, RuntimeError::invalidFileFormat()));
     if (sheet.trimmed().isEmpty())
         throw RuntimeError::pathFileAccessError();
     sheet_ = sheet;
