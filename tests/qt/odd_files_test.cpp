@@ -148,7 +148,7 @@ TEST_F(OddFiles, ACursorFileMustBeAModestRegularFile)
     EXPECT_EQ(read(huge("huge.cur", cursorFile(3, 5))), 481);
 }
 
-TEST_F(OddFiles, ASkinMustBeAModestRegularFile)
+TEST_F(OddFiles, ASkinMustBeAModestRegularFileThatQtCanParse)
 {
     qt::QtSkinFramework skin;
     const auto load = [&](const QString& path) { return errorNumber([&] { skin.loadSkin(path.toStdString(), ""); }); };
@@ -156,12 +156,30 @@ TEST_F(OddFiles, ASkinMustBeAModestRegularFile)
     ASSERT_EQ(load(write("o.cjs", sheet)), 0);
     skin.setAutoApplyNewWindows(true);
     EXPECT_EQ(qApp->styleSheet().toStdString(), sheet.toStdString());
+    EXPECT_EQ(load(HORAVISTA_SOURCE_DIR "/skins/sample/x/o.cjs"), 0);
+    ASSERT_EQ(load(write("o.cjs", sheet)), 0);
 
     const QString fifo = pipe("fifo.cjs");
     const PipeFeeder feeder(fifo, "QCheckBox { color: red; }");
     EXPECT_EQ(load(fifo), 75);
     EXPECT_EQ(load(huge("huge.cjs", "QCheckBox { color: red; }")), 321);
+    EXPECT_EQ(load(write("garbage.cjs", "QCheckBox { color: red; } }{ \x89PNG\r\n")), 321);
+    EXPECT_EQ(load(write("unclosed.cjs", "QCheckBox { color: red;")), 321);
     EXPECT_EQ(qApp->styleSheet().toStdString(), sheet.toStdString()); // a refused skin leaves the one before
+}
+
+// Recorded by the handler the program had before a skin was checked.
+std::vector<QString> logged;
+void recordMessage(QtMsgType, const QMessageLogContext&, const QString& message) { logged.push_back(message); }
+
+TEST_F(OddFiles, CheckingASkinLeavesTheProgramsLoggingAsItWas)
+{
+    const QtMessageHandler before = qInstallMessageHandler(recordMessage);
+    qt::QtSkinFramework skin;
+    EXPECT_EQ(errorNumber([&] { skin.loadSkin(write("o.cjs", "}{").toStdString(), ""); }), 321);
+    qWarning("after the check");
+    qInstallMessageHandler(before);
+    EXPECT_EQ(logged, std::vector<QString>{"after the check"});
 }
 
 } // namespace

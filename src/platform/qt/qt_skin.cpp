@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <atomic>
+#include <cstdio>
+
 namespace hv::qt {
 
 namespace {
@@ -15,6 +18,53 @@ namespace {
 // Skins are style sheets of a few kilobytes; Qt takes half a second to
 // parse a megabyte of one.
 constexpr qint64 kMaxFileSize = 1 << 20;
+
+// Qt parses a style sheet only when it styles a widget, and tells of one
+// it cannot parse only by a warning. So a probe widget is styled with the
+// sheet while a message handler listens on this thread for that warning;
+// every other message goes on to the handler before it.
+thread_local bool* refusalSeen = nullptr;
+std::atomic<QtMessageHandler> passOn = nullptr;
+
+void listenForRefusal(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (refusalSeen && message.startsWith(QLatin1String("Could not parse"))) {
+        *refusalSeen = true;
+        return;
+    }
+    // Another thread's message may come before the handler it goes on to
+    // is known.
+    if (const QtMessageHandler next = passOn.load())
+        next(type, context, message);
+    else
+        std::fputs(qPrintable(qFormatLogMessage(type, context, message) + '\n'), stderr);
+}
+
+class RefusalListener {
+public:
+    explicit RefusalListener(bool& seen)
+    {
+        refusalSeen = &seen;
+        passOn = qInstallMessageHandler(listenForRefusal);
+    }
+    RefusalListener(const RefusalListener&) = delete;
+    RefusalListener& operator=(const RefusalListener&) = delete;
+    ~RefusalListener()
+    {
+        qInstallMessageHandler(passOn.load());
+        refusalSeen = nullptr;
+    }
+};
+
+bool styleEngineAccepts(const QString& sheet)
+{
+    bool refused = false;
+    const RefusalListener listener(refused);
+    QWidget probe;
+    probe.setStyleSheet(sheet);
+    probe.ensurePolished();
+    return !refused;
+}
 
 } // namespace
 
@@ -24,6 +74,8 @@ void QtSkinFramework::loadSkin(const std::string& path, const std::string&)
     const QString sheet = QString::fromUtf8(readSmallFileOrRaise(file, kMaxFileSize, RuntimeError::invalidFileFormat()));
     if (sheet.trimmed().isEmpty())
         throw RuntimeError::pathFileAccessError();
+    if (!styleEngineAccepts(sheet))
+        throw RuntimeError::invalidFileFormat();
     sheet_ = sheet;
     // A skin brings its images along in its own folder.
     QDir::setSearchPaths("skin", {QFileInfo(file).absolutePath()});

@@ -13,8 +13,8 @@ namespace hv::qt {
 class QtSkinFramework : public SkinFramework {
 public:
     // Reads the sheet as UTF-8. A file that cannot be read, is no regular
-    // file or holds nothing raises "Path/File access error"; one far larger
-    // than any skin, "Invalid file format".
+    // file or holds nothing raises "Path/File access error"; one that Qt
+    // cannot parse, or far larger than any skin, "Invalid file format".
     // Either leaves the skin as it was. The second argument names a
     // section of a skin file that has several; a style sheet has none.
     void loadSkin(const std::string& path, const std::string& iniName) override;
