@@ -148,7 +148,7 @@ TEST_F(OddFiles, ACursorFileMustBeAModestRegularFile)
     EXPECT_EQ(read(huge("huge.cur", cursorFile(3, 5))), 481);
 }
 
-TEST_F(OddFiles, ASkinMustBeAModestRegularFileThatQtCanParse)
+TEST_F(OddFiles, ASkinMustBeAModestTextFileThatQtCanParse)
 {
     qt::QtSkinFramework skin;
     const auto load = [&](const QString& path) { return errorNumber([&] { skin.loadSkin(path.toStdString(), ""); }); };
@@ -165,6 +165,9 @@ TEST_F(OddFiles, ASkinMustBeAModestRegularFileThatQtCanParse)
     EXPECT_EQ(load(huge("huge.cjs", "QCheckBox { color: red; }")), 321);
     EXPECT_EQ(load(write("garbage.cjs", "QCheckBox { color: red; } }{ \x89PNG\r\n")), 321);
     EXPECT_EQ(load(write("unclosed.cjs", "QCheckBox { color: red;")), 321);
+    // Binary files that Qt's parser lets pass.
+    EXPECT_EQ(load(write("program.cjs", QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10))), 321);
+    EXPECT_EQ(load(write("controls.cjs", "\x01\x02 binary \xff")), 321);
     EXPECT_EQ(qApp->styleSheet().toStdString(), sheet.toStdString()); // a refused skin leaves the one before
 }
 

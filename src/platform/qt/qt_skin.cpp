@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 
@@ -56,6 +57,17 @@ public:
     }
 };
 
+// Qt's parser stops at a NUL and skips what it cannot read inside a rule,
+// so many a binary file passes it. A style sheet is text, and text holds
+// no control characters but the white space of a sheet.
+bool isText(const QByteArray& bytes)
+{
+    return std::ranges::none_of(bytes, [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 && c != '\t' && c != '\n' && c != '\f' && c != '\r';
+    });
+}
+
 bool styleEngineAccepts(const QString& sheet)
 {
     bool refused = false;
@@ -71,10 +83,11 @@ bool styleEngineAccepts(const QString& sheet)
 void QtSkinFramework::loadSkin(const std::string& path, const std::string&)
 {
     const QString file = QString::fromStdString(path);
-    const QString sheet = QString::fromUtf8(readSmallFileOrRaise(file, kMaxFileSize, RuntimeError::invalidFileFormat()));
+    const QByteArray bytes = readSmallFileOrRaise(file, kMaxFileSize, RuntimeError::invalidFileFormat());
+    const QString sheet = QString::fromUtf8(bytes);
     if (sheet.trimmed().isEmpty())
         throw RuntimeError::pathFileAccessError();
-    if (!styleEngineAccepts(sheet))
+    if (!isText(bytes) || !styleEngineAccepts(sheet))
         throw RuntimeError::invalidFileFormat();
     sheet_ = sheet;
     // A skin brings its images along in its own folder.
