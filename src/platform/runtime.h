@@ -24,6 +24,7 @@ public:
     static RuntimeError subscriptOutOfRange() { return {9, "Subscript out of range"}; }
     static RuntimeError pathFileAccessError() { return {75, "Path/File access error"}; }
     static RuntimeError permissionDenied() { return {70, "Permission denied"}; }
+    static RuntimeError invalidFileFormat() { return {321, "Invalid file format"}; }
 
 private:
     int number_;

@@ -1,6 +1,7 @@
 // The options window's kind of window on the real front-end: controls
 // placed from twips, their events as the presenter receives them, the
 // custom pointer and the skin.
+#include "file_test_support.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/qt_skin.h"
 #include "platform/runtime.h"
@@ -23,6 +24,8 @@
 namespace {
 
 using namespace hv;
+using test::cursorFile;
+using test::errorNumber;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -33,32 +36,6 @@ public:
     std::vector<std::string> take() { return std::exchange(log, {}); }
     std::vector<std::string> log;
 };
-
-int errorNumber(const std::function<void()>& fn)
-{
-    try {
-        fn();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-// A cursor file as the ICO writer makes it, turned into a cursor with its
-// hotspot the way a real one carries it.
-QByteArray cursorFile(int hotX, int hotY)
-{
-    QImage image(32, 32, QImage::Format_ARGB32);
-    image.fill(Qt::red);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "ico");
-    QByteArray bytes = buffer.data();
-    bytes[2] = 2;
-    bytes[10] = static_cast<char>(hotX);
-    bytes[12] = static_cast<char>(hotY);
-    return bytes;
-}
 
 class QtControls : public ::testing::Test {
 protected:
@@ -227,6 +204,23 @@ TEST_F(QtControls, ButtonsAndFramesReportClicksAndTheMouseMovingOverThem)
 
     QTest::mouseClick(child<QPushButton>("PushButton1"), Qt::LeftButton);
     EXPECT_THAT(events_->take(), ElementsAre("click PushButton1"));
+}
+
+TEST_F(QtControls, SpaceReturnAndTheKeypadsEnterPressTheFocusedButton)
+{
+    showWindow();
+    auto* button = child<QPushButton>("PushButton1");
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Space);
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_THAT(events_->take(), ElementsAre("click PushButton1", "click PushButton1", "click PushButton1"));
+
+    // A held key is one press, however long the key repeats.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, {}, true);
+    QApplication::sendEvent(button, &repeat);
+    QTest::keyClick(child<QCheckBox>("Check4"), Qt::Key_Return); // a box is no button
+    EXPECT_THAT(events_->log, IsEmpty());
 }
 
 TEST_F(QtControls, TheCustomPointerShowsTheCursorFileOverEveryControl)

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +31,25 @@ public:
 
 protected:
     void nextCheckState() override { setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked); }
+};
+
+// Enter presses the focused button as Space does, as users of every
+// desktop expect; Qt's buttons take it only in dialogs.
+class EnterPushButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+            QPushButton::keyPressEvent(event);
+            return;
+        }
+        // A held key repeats; one press is one click.
+        if (!event->isAutoRepeat())
+            click();
+    }
 };
 
 void reportClick(FormWidget& form, const std::string& name)
@@ -132,7 +152,7 @@ QtFrame::QtFrame(QWidget* parent, const ControlDesign& design, FormWidget& form)
 }
 
 QtPushButton::QtPushButton(QWidget* parent, const ControlDesign& design, FormWidget& form)
-    : QtControl(new QPushButton(qs(design.caption), parent), design, Back::Face)
+    : QtControl(new EnterPushButton(qs(design.caption), parent), design, Back::Face)
 {
     auto* button = static_cast<QPushButton*>(widget());
     form.reportMouseMoves(button);

@@ -1,9 +1,9 @@
 #include "platform/qt/qt_cursor.h"
 
+#include "platform/qt/small_file.h"
 #include "platform/runtime.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <QPixmap>
 
@@ -18,6 +18,9 @@ constexpr int kHeaderSize = 6;
 constexpr int kEntrySize = 16;
 constexpr int kIconType = 1;
 constexpr int kCursorType = 2;
+// Windows' largest cursor, 256 x 256 at 32 bits with its mask, is under
+// 300 KB; a file well beyond that is no cursor.
+constexpr qint64 kMaxFileSize = 1 << 20;
 
 int word(const QByteArray& bytes, int at)
 {
@@ -28,10 +31,7 @@ int word(const QByteArray& bytes, int at)
 
 QCursor readCursorFile(const std::string& path)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError::pathFileAccessError();
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = readSmallFileOrRaise(QString::fromStdString(path), kMaxFileSize, RuntimeError::invalidPicture());
 
     if (bytes.size() < kHeaderSize + kEntrySize || word(bytes, 0) != 0 || word(bytes, 4) < 1)
         throw RuntimeError::invalidPicture();

@@ -1,23 +1,94 @@
 #include "platform/qt/qt_skin.h"
 
 #include "platform/qt/qt_window.h"
+#include "platform/qt/small_file.h"
 #include "platform/runtime.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
 
 namespace hv::qt {
 
+namespace {
+
+// Skins are style sheets of a few kilobytes; Qt takes half a second to
+// parse a megabyte of one.
+constexpr qint64 kMaxFileSize = 1 << 20;
+
+// Qt parses a style sheet only when it styles a widget, and tells of one
+// it cannot parse only by a warning. So a probe widget is styled with the
+// sheet while a message handler listens on this thread for that warning;
+// every other message goes on to the handler before it.
+thread_local bool* refusalSeen = nullptr;
+std::atomic<QtMessageHandler> passOn = nullptr;
+
+void listenForRefusal(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (refusalSeen && message.startsWith(QLatin1String("Could not parse"))) {
+        *refusalSeen = true;
+        return;
+    }
+    // Another thread's message may come before the handler it goes on to
+    // is known.
+    if (const QtMessageHandler next = passOn.load())
+        next(type, context, message);
+    else
+        std::fputs(qPrintable(qFormatLogMessage(type, context, message) + '\n'), stderr);
+}
+
+class RefusalListener {
+public:
+    explicit RefusalListener(bool& seen)
+    {
+        refusalSeen = &seen;
+        passOn = qInstallMessageHandler(listenForRefusal);
+    }
+    RefusalListener(const RefusalListener&) = delete;
+    RefusalListener& operator=(const RefusalListener&) = delete;
+    ~RefusalListener()
+    {
+        qInstallMessageHandler(passOn.load());
+        refusalSeen = nullptr;
+    }
+};
+
+// Qt's parser stops at a NUL and skips what it cannot read inside a rule,
+// so many a binary file passes it. A style sheet is text, and text holds
+// no control characters but the white space of a sheet.
+bool isText(const QByteArray& bytes)
+{
+    return std::ranges::none_of(bytes, [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 && c != '\t' && c != '\n' && c != '\f' && c != '\r';
+    });
+}
+
+bool styleEngineAccepts(const QString& sheet)
+{
+    bool refused = false;
+    const RefusalListener listener(refused);
+    QWidget probe;
+    probe.setStyleSheet(sheet);
+    probe.ensurePolished();
+    return !refused;
+}
+
+} // namespace
+
 void QtSkinFramework::loadSkin(const std::string& path, const std::string&)
 {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        throw RuntimeError::pathFileAccessError();
-    const QString sheet = QString::fromUtf8(file.readAll());
+    const QString file = QString::fromStdString(path);
+    const QByteArray bytes = readSmallFileOrRaise(file, kMaxFileSize, RuntimeError::invalidFileFormat());
+    const QString sheet = QString::fromUtf8(bytes);
     if (sheet.trimmed().isEmpty())
         throw RuntimeError::pathFileAccessError();
+    if (!isText(bytes) || !styleEngineAccepts(sheet))
+        throw RuntimeError::invalidFileFormat();
     sheet_ = sheet;
     // A skin brings its images along in its own folder.
     QDir::setSearchPaths("skin", {QFileInfo(file).absolutePath()});

@@ -12,10 +12,12 @@ namespace hv::qt {
 
 class QtSkinFramework : public SkinFramework {
 public:
-    // Reads the sheet as UTF-8; a file that cannot be read or holds nothing
-    // raises "Path/File access error" and leaves the skin as it was. The
-    // second argument names a section of a skin file that has several;
-    // a style sheet has none.
+    // Reads the sheet as UTF-8. A file that cannot be read, is no regular
+    // file or holds nothing raises "Path/File access error"; one that is no
+    // text, that Qt cannot parse, or far larger than any skin raises
+    // "Invalid file format". Either leaves the skin as it was. The second
+    // argument names a section of a skin file that has several; a style
+    // sheet has none.
     void loadSkin(const std::string& path, const std::string& iniName) override;
     std::int32_t applyOptions() const override { return options_; }
     void setApplyOptions(std::int32_t options) override { options_ = options; }
