@@ -2,6 +2,7 @@
 // removed and refused in a configuration folder made for each test.
 #include "platform/qt/autostart_registry.h"
 #include "platform/qt/qt_registry.h"
+#include "qt/desktop_entry_unquote.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,35 +24,6 @@ using qt::textBytes;
 using namespace std::string_literals;
 
 constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-// The arguments a launcher makes of an Exec line: the file's escapes
-// undone, then the quoting, then %% in each argument.
-std::vector<std::string> execArguments(const std::string& value)
-{
-    std::string text;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        if (value[i] != '\\' || i + 1 == value.size()) {
-            text += value[i];
-            continue;
-        }
-        const char c = value[++i];
-        text += c == 'n' ? '\n' : c == 't' ? '\t' : c == 'r' ? '\r' : c == 's' ? ' ' : c;
-    }
-    std::vector<std::string> arguments(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '"')
-            quoted = !quoted;
-        else if (text[i] == ' ' && !quoted)
-            arguments.emplace_back();
-        else
-            arguments.back() += quoted && text[i] == '\\' ? text[++i] : text[i];
-    }
-    for (std::string& argument : arguments)
-        for (std::size_t at = argument.find("%%"); at != argument.npos; at = argument.find("%%", at + 1))
-            argument.erase(at, 1);
-    return arguments;
-}
 
 class AutostartRegistryTest : public ::testing::Test {
 protected:
@@ -84,7 +56,8 @@ protected:
             return {};
         const QByteArray text = file.readAll();
         const qsizetype exec = text.indexOf("\nExec=") + 6;
-        return execArguments(text.mid(exec, text.indexOf('\n', exec) - exec).toStdString());
+        return test::desktopExecArguments(text.mid(exec, text.indexOf('\n', exec) - exec).toStdString())
+            .value_or(std::vector<std::string>{});
     }
     QString entry() const { return qt::AutostartRegistry::folder() + "/horavista.desktop"; }
 
