@@ -1,11 +1,11 @@
 #include "platform/qt/autostart_registry.h"
 
 #include "platform/qt/desktop_entry.h"
+#include "platform/qt/own_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -86,11 +86,10 @@ long AutostartRegistry::setValue(RegKey key, std::string_view valueName, std::ui
                              "Comment=Starts " + *name + " when you log in\n"
                              "Exec=" + *exec + "\n"
                              "Terminal=false\n";
+    // A folder that is a link is followed, as the desktop follows it when
+    // it reads the entries; the entry itself is always a file of its own.
     const QString dir = folder();
-    // Written aside and renamed over the old entry, so a failed write
-    // leaves that one whole.
-    QSaveFile file(entryPath(dir, valueName));
-    if (!QDir().mkpath(dir) || !file.open(QIODevice::WriteOnly) || file.write(entry) != entry.size() || !file.commit())
+    if (!QDir().mkpath(dir) || !replaceWithOwnFile(entryPath(dir, valueName), entry))
         return reg::kAccessDenied;
     return reg::kSuccess;
 }
