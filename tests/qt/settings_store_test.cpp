@@ -2,15 +2,18 @@
 #include "app/settings_keys.h"
 #include "platform/qt/qt_settings_store.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
 using hv::qt::QtSettingsStore;
+namespace keys = hv::settings;
 
 class SettingsFile : public ::testing::Test {
 protected:
@@ -20,19 +23,25 @@ protected:
         QDir().mkpath(QFileInfo(path_).path());
         QFile::remove(path_);
     }
-    void TearDown() override { QFile::remove(path_); }
-
-    QByteArray contents() const
+    void TearDown() override
     {
-        QFile file(path_);
+        QDir(path_).removeRecursively();
+        QFile::remove(path_);
+    }
+
+    static QByteArray contentsOf(const QString& path)
+    {
+        QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    void setContents(const QByteArray& bytes) const
+    QByteArray contents() const { return contentsOf(path_); }
+    static void write(const QString& path, const QByteArray& bytes)
     {
-        QFile file(path_);
+        QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     }
+    void setContents(const QByteArray& bytes) const { write(path_, bytes); }
 
     QString path_;
 };
@@ -80,6 +89,46 @@ TEST_F(SettingsFile, WritingBackWhatIsStoredLeavesTheFileAlone)
     // The same number in another form is a change.
     store.write(hv::settings::kTimeZone, "3");
     EXPECT_TRUE(contents().contains("Combo1=3\n"));
+}
+
+TEST_F(SettingsFile, ASaveThatFailsSaysWhyKeepsTheValueForTheRunAndIsTriedAgain)
+{
+    ASSERT_TRUE(QDir().mkpath(path_ + "/in the way"));
+    QtSettingsStore store;
+    EXPECT_EQ(store.location(), path_.toStdString());
+    EXPECT_EQ(store.write(keys::kClockColour, "255").failure, "a folder is in its place");
+    EXPECT_EQ(store.read(keys::kClockColour), "255");
+    EXPECT_FALSE(store.write(keys::kClockColour, "255").saved()) << "kept, but not saved";
+    // Once the way is clear, the next save takes what was kept along.
+    ASSERT_TRUE(QDir(path_).removeRecursively());
+    EXPECT_TRUE(store.write(keys::kHideHint, "1").saved());
+    EXPECT_TRUE(contents().contains("Clock%20Color=255\n"));
+    EXPECT_TRUE(contents().contains("Check1=1\n"));
+}
+
+TEST_F(SettingsFile, AReadOnlyFileIsNotSaved)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not stop root";
+    setContents("[Horavista]\nCheck4=1\n");
+    ASSERT_TRUE(QFile::setPermissions(path_, QFile::ReadOwner));
+    QtSettingsStore store;
+    EXPECT_EQ(store.write(keys::kKeepAwake, "0").failure, "Permission denied");
+    EXPECT_EQ(contents(), "[Horavista]\nCheck4=1\n");
+    QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+// Qt remembers the first error it met for good; a line it could not read
+// at start must not make every later save look failed.
+TEST_F(SettingsFile, AnUnreadableLineMetEarlierDoesNotMakeLaterSavesFail)
+{
+    setContents("[Horavista]\nno equals sign here\nCheck4=0\n");
+    QtSettingsStore store;
+    EXPECT_EQ(store.read(keys::kKeepAwake), "0");
+    const auto first = store.write(keys::kKeepAwake, "1");
+    EXPECT_TRUE(first.saved()) << first.failure;
+    EXPECT_TRUE(store.write(keys::kHideHint, "1").saved());
+    EXPECT_EQ(contents(), "[Horavista]\nCheck1=1\nCheck4=1\n");
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 
 #include "app/settings_keys.h"
 
-#include <cstdio>
-
 namespace hv::qt {
 
 namespace {
@@ -30,18 +28,26 @@ std::optional<std::string> QtSettingsStore::read(std::string_view key) const
     return value.toString().toStdString();
 }
 
-void QtSettingsStore::write(std::string_view key, std::string_view text)
+SettingsStore::WriteResult QtSettingsStore::write(std::string_view key, std::string_view text)
 {
     // A window's load writes back every value it restores; a value that is
     // already stored as it stands costs no trip to the disk.
     const QVariant stored = settings_.value(keyPath(key));
-    if (stored.typeId() == QMetaType::QString && stored.toString() == qs(text))
-        return;
+    if (!unsaved_ && stored.typeId() == QMetaType::QString && stored.toString() == qs(text))
+        return {};
+
+    const QString file = fileName();
+    const FileStamp before = stampOf(file);
     settings_.setValue(keyPath(key), qs(text));
     settings_.sync();
-    if (settings_.status() != QSettings::NoError)
-        std::fprintf(stderr, "horavista: could not save the option \"%.*s\" to %s\n", static_cast<int>(key.size()),
-                     key.data(), qPrintable(settings_.fileName()));
+    // Qt's status keeps its first error for good, so it cannot tell this
+    // write from an earlier one. A save replaces the file, which changes
+    // its stamp; a failed one leaves the file as it was.
+    const FileStamp after = stampOf(file);
+    unsaved_ = !after.exists || after == before;
+    if (unsaved_)
+        return {whyNotSaved(file).toStdString(), {}};
+    return {};
 }
 
 } // namespace hv::qt
