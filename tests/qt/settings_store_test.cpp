@@ -2,6 +2,7 @@
 #include "app/settings_keys.h"
 #include "platform/qt/qt_settings_store.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,6 +43,14 @@ protected:
         file.write(bytes);
     }
     void setContents(const QByteArray& bytes) const { write(path_, bytes); }
+    // Gives the file a modification time of its own, as a change made a
+    // while later would.
+    void touchLater(int seconds) const
+    {
+        QFile file(path_);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.setFileTime(QDateTime::currentDateTime().addSecs(seconds), QFileDevice::FileModificationTime);
+    }
 
     QString path_;
 };
@@ -89,6 +98,25 @@ TEST_F(SettingsFile, WritingBackWhatIsStoredLeavesTheFileAlone)
     // The same number in another form is a change.
     store.write(hv::settings::kTimeZone, "3");
     EXPECT_TRUE(contents().contains("Combo1=3\n"));
+}
+
+TEST_F(SettingsFile, ReadsSeeTheFileAsItIsOnDisk)
+{
+    setContents("[Horavista]\nClock%20Color=255\n");
+    QtSettingsStore store;
+    EXPECT_EQ(store.read(keys::kClockColour), "255");
+    // Saved by a second instance, or by the user by hand.
+    setContents("[Horavista]\nClock%20Color=65280\n");
+    EXPECT_EQ(store.read(keys::kClockColour), "65280");
+    setContents("[Horavista]\nClock%20Color=65281\n");
+    touchLater(5);
+    EXPECT_EQ(store.read(keys::kClockColour), "65281") << "a change that keeps the size";
+    ASSERT_TRUE(QFile::remove(path_));
+    EXPECT_EQ(store.read(keys::kClockColour), std::nullopt);
+    // A save goes over the file as it is now, not as the program last read it.
+    setContents("[Horavista]\nCheck1=1\n");
+    EXPECT_TRUE(store.write(keys::kKeepAwake, "0").saved());
+    EXPECT_EQ(contents(), "[Horavista]\nCheck1=1\nCheck4=0\n");
 }
 
 TEST_F(SettingsFile, ASaveThatFailsSaysWhyKeepsTheValueForTheRunAndIsTriedAgain)

@@ -17,8 +17,24 @@ QtSettingsStore::QtSettingsStore()
 {
 }
 
+void QtSettingsStore::follow() const
+{
+    // Values that could not be saved stay what the program reads; reading
+    // the file again now would write them over it unchecked.
+    if (unsaved_)
+        return;
+    // Stamped before Qt reads: a change made meanwhile shows at the next
+    // look.
+    const FileStamp now = stampOf(fileName());
+    if (seen_ == now)
+        return;
+    seen_ = now;
+    settings_.sync();
+}
+
 std::optional<std::string> QtSettingsStore::read(std::string_view key) const
 {
+    follow();
     const QVariant value = settings_.value(keyPath(key));
     if (!value.isValid())
         return std::nullopt;
@@ -30,6 +46,7 @@ std::optional<std::string> QtSettingsStore::read(std::string_view key) const
 
 SettingsStore::WriteResult QtSettingsStore::write(std::string_view key, std::string_view text)
 {
+    follow();
     // A window's load writes back every value it restores; a value that is
     // already stored as it stands costs no trip to the disk.
     const QVariant stored = settings_.value(keyPath(key));
@@ -44,6 +61,7 @@ SettingsStore::WriteResult QtSettingsStore::write(std::string_view key, std::str
     // write from an earlier one. A save replaces the file, which changes
     // its stamp; a failed one leaves the file as it was.
     const FileStamp after = stampOf(file);
+    seen_ = after;
     unsaved_ = !after.exists || after == before;
     if (unsaved_)
         return {whyNotSaved(file).toStdString(), {}};
