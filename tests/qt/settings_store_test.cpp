@@ -28,6 +28,8 @@ protected:
     {
         QDir(path_).removeRecursively();
         QFile::remove(path_);
+        for (const QString& copy : QDir(QFileInfo(path_).path()).entryList({"Horavista.ini.bak*"}, QDir::Files))
+            QFile::remove(QFileInfo(path_).path() + '/' + copy);
     }
 
     static QByteArray contentsOf(const QString& path)
@@ -157,6 +159,36 @@ TEST_F(SettingsFile, AnUnreadableLineMetEarlierDoesNotMakeLaterSavesFail)
     EXPECT_TRUE(first.saved()) << first.failure;
     EXPECT_TRUE(store.write(keys::kHideHint, "1").saved());
     EXPECT_EQ(contents(), "[Horavista]\nCheck1=1\nCheck4=1\n");
+}
+
+// A stray quote makes Qt read the rest of the file as one value; the file
+// as it was is kept before the first save writes that back.
+TEST_F(SettingsFile, ADamagedFileIsKeptAsItWasBeforeTheFirstSave)
+{
+    const QByteArray damaged = "[Horavista]\nCheck1=\"\nCheck4=0\nCombo1=5\nClock%20Color=255\n";
+    setContents(damaged);
+    QtSettingsStore store;
+    EXPECT_EQ(store.read(keys::kKeepAwake), std::nullopt);
+    const auto result = store.write(keys::kKeepAwake, "1");
+    EXPECT_TRUE(result.saved()) << result.failure;
+    EXPECT_EQ(result.damagedCopy, (path_ + ".bak").toStdString());
+    EXPECT_EQ(contentsOf(path_ + ".bak"), damaged);
+    // The file is whole again: later saves keep no more copies.
+    EXPECT_EQ(store.write(keys::kTimeZone, "7").damagedCopy, "");
+    EXPECT_FALSE(QFile::exists(path_ + ".bak.1"));
+}
+
+TEST_F(SettingsFile, ADamagedFileThatCannotBeKeptIsNotWrittenOver)
+{
+    const QByteArray damaged = "[Horavista]\nCheck1=\"\nCheck4=0\n";
+    setContents(damaged);
+    write(path_ + ".bak", "an earlier copy\n");
+    for (int n = 1; n <= 9; ++n)
+        write(path_ + ".bak." + QString::number(n), "an earlier copy\n");
+    QtSettingsStore store;
+    const auto result = store.write(keys::kKeepAwake, "1");
+    EXPECT_FALSE(result.saved());
+    EXPECT_EQ(contents(), damaged);
 }
 
 } // namespace

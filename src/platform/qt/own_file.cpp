@@ -75,4 +75,31 @@ bool replaceWithOwnFile(const QString& path, QByteArrayView contents)
     return true;
 }
 
+Created createOwnFile(const QString& path, QByteArrayView contents, mode_t mode)
+{
+    const QByteArray name = QFile::encodeName(path);
+    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (fd < 0)
+        return errno == EEXIST ? Created::NameTaken : Created::Failed;
+    if (!writeAndClose(fd, contents)) {
+        removeKeepingErrno(name);
+        return Created::Failed;
+    }
+    return Created::Yes;
+}
+
+bool ownFileHolds(const QString& path, QByteArrayView contents)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    bool same = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size == contents.size();
+    QFile file;
+    if (same && file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        same = file.readAll() == contents;
+    ::close(fd);
+    return same;
+}
+
 } // namespace hv::qt

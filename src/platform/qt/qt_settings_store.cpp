@@ -2,6 +2,10 @@
 
 #include "app/settings_keys.h"
 
+#include <QFile>
+
+#include <sys/stat.h>
+
 namespace hv::qt {
 
 namespace {
@@ -53,8 +57,19 @@ SettingsStore::WriteResult QtSettingsStore::write(std::string_view key, std::str
     if (!unsaved_ && stored.typeId() == QMetaType::QString && stored.toString() == qs(text))
         return {};
 
+    WriteResult result;
     const QString file = fileName();
     const FileStamp before = stampOf(file);
+    // Qt writes back only what it could read: a damaged file is kept first.
+    if (QFile current(file); S_ISREG(before.mode) && current.open(QIODevice::ReadOnly)) {
+        const QByteArray contents = current.readAll();
+        if (hasUnreadableLines(contents)) {
+            const std::optional<QString> copy = keepDamagedCopy(file, contents, before.mode & 0666);
+            if (!copy)
+                return {"no copy of the damaged file could be kept beside it, so it is left as it is", {}};
+            result.damagedCopy = copy->toStdString();
+        }
+    }
     settings_.setValue(keyPath(key), qs(text));
     settings_.sync();
     // Qt's status keeps its first error for good, so it cannot tell this
@@ -65,7 +80,7 @@ SettingsStore::WriteResult QtSettingsStore::write(std::string_view key, std::str
     unsaved_ = !after.exists || after == before;
     if (unsaved_)
         return {whyNotSaved(file).toStdString(), {}};
-    return {};
+    return result;
 }
 
 } // namespace hv::qt

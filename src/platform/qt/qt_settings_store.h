@@ -18,6 +18,7 @@ public:
     // millisecond of the one before, shows with the next change.
     std::optional<std::string> read(std::string_view key) const override;
     // Written through at once: the program may end without another chance.
+    // A file Qt would read only in part is first kept as a copy beside it.
     // A value that cannot be saved is kept for the rest of the run, and the
     // next write tries again.
     WriteResult write(std::string_view key, std::string_view text) override;
