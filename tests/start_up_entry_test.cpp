@@ -96,6 +96,32 @@ TEST_F(StartUpEntryTest, AnEntryThatCannotBeDeletedIsReportedAndTheBoxStaysOn)
     EXPECT_EQ(fake.boxes.shown.size(), 1u);
 }
 
+// The entry follows the stored switch: an On that cannot be stored leaves
+// no entry behind a box the next start would show clear.
+TEST_F(StartUpEntryTest, AnOnThatCannotBeStoredTakesTheEntryBackAndClearsTheBox)
+{
+    program.start();
+    WriteRunEntry(fake.registry, "horavista", "/opt/horavista/horavista"); // left from an earlier run
+    fake.settings.refusal = "Permission denied";
+    box().click();
+    EXPECT_EQ(box().value(), 0);
+    EXPECT_EQ(stored(), "Off");
+    EXPECT_EQ(entry(), "(none)");
+    EXPECT_EQ(fake.boxes.shown.size(), 1u) << "the failed save, and nothing else";
+}
+
+// The user asked for no start at log-in; an entry is never left for an Off
+// the store could not take.
+TEST_F(StartUpEntryTest, AnOffThatCannotBeStoredStillRemovesTheEntry)
+{
+    program.start();
+    box().click();
+    fake.settings.refusal = "Permission denied";
+    box().click();
+    EXPECT_EQ(box().value(), 0);
+    EXPECT_EQ(entry(), "(none)");
+}
+
 TEST_F(StartUpEntryTest, WithoutARunKeyThereIsNothingToDeleteButNothingCanBeWritten)
 {
     fakes::FakeRegistry empty;

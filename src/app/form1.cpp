@@ -124,21 +124,33 @@ void Form1::Check3_Click()
     if (mLoading || restoringCheck3_)
         return;
     const bool on = check3_->value() == 1;
-    p_.settings.write(settings::kWindowsStartup, on ? settings::kOn : settings::kOff);
+    const bool saved = p_.settings.write(settings::kWindowsStartup, on ? settings::kOn : settings::kOff).saved();
+    // The entry follows the stored switch: with On unsaved, the next start
+    // would show the box clear beside an entry that starts the program.
+    const bool onUnsaved = on && !saved;
+    if (onUnsaved) {
+        restoreCheck3(0);
+        p_.settings.write(settings::kWindowsStartup, settings::kOff);
+    }
     ErrorTrap trap(p_.messageBoxes, "Form1.Check3_Click");
     const bool registered = trap(102, [&] {
-        if (on)
+        if (on && saved)
             AddToStartup(p_.registry, p_.files);
         else
             RemoveFromStartup(p_.registry, p_.files);
     });
-    if (registered)
+    if (registered || onUnsaved)
         return;
     // The log-in entry is as it was; the box and the stored switch say so.
-    restoringCheck3_ = true;
-    check3_->setValue(on ? 0 : 1);
-    restoringCheck3_ = false;
+    restoreCheck3(on ? 0 : 1);
     p_.settings.write(settings::kWindowsStartup, on ? settings::kOff : settings::kOn);
+}
+
+void Form1::restoreCheck3(std::int16_t value)
+{
+    restoringCheck3_ = true;
+    check3_->setValue(value);
+    restoringCheck3_ = false;
 }
 
 void Form1::Combo1_Click()

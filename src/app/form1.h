@@ -55,6 +55,8 @@ private:
     void onCloseRequest() override;
 
     void build();
+    // Sets the log-in box without storing or registering anything.
+    void restoreCheck3(std::int16_t value);
 
     Platform& p_;
     Program& program_;

@@ -3,6 +3,7 @@
 // A window is loaded when it is first asked for and unloaded when it
 // closes; the next use loads it afresh.
 #include "app/form1.h"
+#include "app/reporting_settings_store.h"
 #include "clock/clock_host.h"
 #include "clock/form2.h"
 #include "colour/form3.h"
@@ -17,7 +18,8 @@ namespace hv {
 class Program : public ClockHost, public ColourHost {
 public:
     explicit Program(Platform& platform)
-        : p_(platform), catalogue_(platform.registry, platform.system, platform.messageBoxes, platform.lifetime)
+        : settings_(platform.settings, platform.messageBoxes), p_(platform.withSettings(settings_)),
+          catalogue_(platform.registry, platform.system, platform.messageBoxes, platform.lifetime)
     {
     }
 
@@ -48,7 +50,10 @@ public:
     void unloadColourWindow() override;
 
 private:
-    Platform& p_;
+    // Every window stores its options through settings_, which tells the
+    // user what could not be saved.
+    ReportingSettingsStore settings_;
+    Platform p_;
     TimeZoneCatalogue catalogue_;
     std::string appTitle_;
     std::shared_ptr<Form1> form1_;

@@ -10,9 +10,26 @@ namespace hv {
 
 class SettingsStore {
 public:
+    // How a write went.
+    struct WriteResult {
+        // Empty when the value is saved; otherwise why it is not ("Permission
+        // denied"), and the store keeps it only for this run, if at all.
+        std::string failure;
+        // Set when this write replaced a store the platform found damaged
+        // (lines it could not read): where the damaged one is kept as it was.
+        std::string damagedCopy;
+
+        bool saved() const { return failure.empty(); }
+    };
+
     virtual ~SettingsStore() = default;
+    // The value as it is stored now, changes made outside the program
+    // included.
     virtual std::optional<std::string> read(std::string_view key) const = 0;
-    virtual void write(std::string_view key, std::string_view text) = 0;
+    virtual WriteResult write(std::string_view key, std::string_view text) = 0;
+    // Where the values are kept, as the user would look for them (a file's
+    // path); empty when they are kept nowhere the user can see.
+    virtual std::string location() const = 0;
 
     // The stored text, or the default when the key is absent.
     std::string get(std::string_view key, std::string_view fallback) const
@@ -33,11 +50,13 @@ public:
             return std::nullopt;
         return it->second;
     }
-    void write(std::string_view key, std::string_view text) override
+    WriteResult write(std::string_view key, std::string_view text) override
     {
         values_[std::string(key)] = std::string(text);
         ++writes_;
+        return {};
     }
+    std::string location() const override { return {}; }
     const std::map<std::string, std::string>& values() const { return values_; }
     int writeCount() const { return writes_; }
 

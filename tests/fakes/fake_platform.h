@@ -4,6 +4,7 @@
 // calls across ports, and they let a test fire window events the way the
 // front-end does: through the presenter's weak pointer, locked for the call.
 #include "fakes/fake_registry.h"
+#include "fakes/fake_settings_store.h"
 #include "platform/platform.h"
 #include "platform/recording_canvas.h"
 #include "platform/runtime.h"
@@ -550,7 +551,7 @@ private:
 // All the fakes, and the Platform bundle the core is handed.
 struct FakePlatform {
     Log log;
-    MemorySettingsStore settings;
+    FakeSettingsStore settings;
     FakeWindowFactory windows{log};
     FakeMessageBoxes boxes{log};
     FakeColourDialog colourDialog{log};

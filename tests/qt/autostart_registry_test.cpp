@@ -2,6 +2,7 @@
 // removed and refused in a configuration folder made for each test.
 #include "platform/qt/autostart_registry.h"
 #include "platform/qt/qt_registry.h"
+#include "qt/desktop_entry_unquote.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,35 +24,6 @@ using qt::textBytes;
 using namespace std::string_literals;
 
 constexpr char kRun[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-// The arguments a launcher makes of an Exec line: the file's escapes
-// undone, then the quoting, then %% in each argument.
-std::vector<std::string> execArguments(const std::string& value)
-{
-    std::string text;
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        if (value[i] != '\\' || i + 1 == value.size()) {
-            text += value[i];
-            continue;
-        }
-        const char c = value[++i];
-        text += c == 'n' ? '\n' : c == 't' ? '\t' : c == 'r' ? '\r' : c == 's' ? ' ' : c;
-    }
-    std::vector<std::string> arguments(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '"')
-            quoted = !quoted;
-        else if (text[i] == ' ' && !quoted)
-            arguments.emplace_back();
-        else
-            arguments.back() += quoted && text[i] == '\\' ? text[++i] : text[i];
-    }
-    for (std::string& argument : arguments)
-        for (std::size_t at = argument.find("%%"); at != argument.npos; at = argument.find("%%", at + 1))
-            argument.erase(at, 1);
-    return arguments;
-}
 
 class AutostartRegistryTest : public ::testing::Test {
 protected:
@@ -84,9 +56,16 @@ protected:
             return {};
         const QByteArray text = file.readAll();
         const qsizetype exec = text.indexOf("\nExec=") + 6;
-        return execArguments(text.mid(exec, text.indexOf('\n', exec) - exec).toStdString());
+        return test::desktopExecArguments(text.mid(exec, text.indexOf('\n', exec) - exec).toStdString())
+            .value_or(std::vector<std::string>{});
     }
     QString entry() const { return qt::AutostartRegistry::folder() + "/horavista.desktop"; }
+    // What is in the folder, hidden files and links to nowhere included.
+    QStringList folderEntries() const
+    {
+        return QDir(qt::AutostartRegistry::folder())
+            .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System);
+    }
 
     QTemporaryDir dir_;
     std::vector<std::pair<const char*, std::optional<QByteArray>>> saved_;
@@ -119,6 +98,64 @@ TEST_F(AutostartRegistryTest, WritesAnEntryTheDesktopStartsAndRemovesIt)
     EXPECT_EQ(registry_.deleteValue(run_, "horavista"), reg::kSuccess);
     EXPECT_FALSE(QFile::exists(entry()));
     EXPECT_EQ(registry_.deleteValue(run_, "horavista"), reg::kFileNotFound);
+}
+
+// Whatever has the entry's name, the entry ends up a file of its own in the
+// folder, and nothing outside the folder changes.
+TEST_F(AutostartRegistryTest, AnEntryThatIsALinkIsReplacedNeverWrittenThrough)
+{
+    ASSERT_TRUE(QDir().mkpath(qt::AutostartRegistry::folder()));
+    const QString usersFile = dir_.filePath("notes.desktop");
+    const QString nowhere = dir_.filePath("nowhere.desktop");
+    {
+        QFile file(usersFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("the user's own\n");
+    }
+    for (const QString& target : {usersFile, nowhere}) {
+        SCOPED_TRACE(target.toStdString());
+        ASSERT_TRUE(QFile::link(target, entry()));
+        ASSERT_EQ(write("\"/h\""), reg::kSuccess);
+        EXPECT_FALSE(QFileInfo(entry()).isSymLink());
+        EXPECT_EQ(started(), std::vector<std::string>{"/h"});
+        EXPECT_EQ(folderEntries(), QStringList{"horavista.desktop"}) << "nothing left aside";
+        ASSERT_TRUE(QFile::remove(entry()));
+    }
+    EXPECT_FALSE(QFileInfo::exists(nowhere));
+
+    // Removing the entry removes the link, never what it points to.
+    ASSERT_TRUE(QFile::link(usersFile, entry()));
+    EXPECT_EQ(registry_.deleteValue(run_, "horavista"), reg::kSuccess);
+    EXPECT_EQ(folderEntries(), QStringList());
+    QFile file(usersFile);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "the user's own\n");
+}
+
+TEST_F(AutostartRegistryTest, ARewrittenEntryKeepsItsPermissionsAndAFolderInItsPlaceStays)
+{
+    ASSERT_EQ(write("\"/old\""), reg::kSuccess);
+    ASSERT_TRUE(QFile::setPermissions(entry(), QFile::ReadOwner | QFile::WriteOwner));
+    ASSERT_EQ(write("\"/new\""), reg::kSuccess);
+    EXPECT_EQ(started(), std::vector<std::string>{"/new"});
+    EXPECT_FALSE(QFile::permissions(entry()).testAnyFlags(QFile::ReadGroup | QFile::ReadOther));
+
+    ASSERT_TRUE(QFile::remove(entry()));
+    ASSERT_TRUE(QDir().mkpath(entry() + "/inside"));
+    EXPECT_EQ(write("\"/h\""), reg::kAccessDenied);
+    EXPECT_TRUE(QFileInfo::exists(entry() + "/inside"));
+    EXPECT_EQ(folderEntries(), QStringList{"horavista.desktop"}) << "nothing left aside";
+}
+
+// A user who keeps the folder elsewhere and links it expects the entry
+// there, where the desktop looks when it follows the link.
+TEST_F(AutostartRegistryTest, AFolderThatIsALinkIsFollowed)
+{
+    ASSERT_TRUE(QDir().mkpath(dir_.filePath("dotfiles/autostart")));
+    ASSERT_TRUE(QDir().mkpath(dir_.filePath("config")));
+    ASSERT_TRUE(QFile::link(dir_.filePath("dotfiles/autostart"), dir_.filePath("config/autostart")));
+    ASSERT_EQ(write("\"/h\""), reg::kSuccess);
+    EXPECT_TRUE(QFileInfo(dir_.filePath("dotfiles/autostart/horavista.desktop")).isFile());
 }
 
 TEST_F(AutostartRegistryTest, FollowsTheConfigurationFolderOfTheMoment)

@@ -1,6 +1,8 @@
 // The widget tests need one application object for the whole run. They
 // run on Qt's offscreen platform, also when ctest lists them at build time.
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +10,10 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Each run keeps its options file and log-in entries in a folder of its
+    // own: ctest runs tests side by side, and they would share one file.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);

@@ -2,15 +2,19 @@
 #include "app/settings_keys.h"
 #include "platform/qt/qt_settings_store.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
 using hv::qt::QtSettingsStore;
+namespace keys = hv::settings;
 
 class SettingsFile : public ::testing::Test {
 protected:
@@ -20,18 +24,34 @@ protected:
         QDir().mkpath(QFileInfo(path_).path());
         QFile::remove(path_);
     }
-    void TearDown() override { QFile::remove(path_); }
-
-    QByteArray contents() const
+    void TearDown() override
     {
-        QFile file(path_);
+        QDir(path_).removeRecursively();
+        QFile::remove(path_);
+        for (const QString& copy : QDir(QFileInfo(path_).path()).entryList({"Horavista.ini.bak*"}, QDir::Files))
+            QFile::remove(QFileInfo(path_).path() + '/' + copy);
+    }
+
+    static QByteArray contentsOf(const QString& path)
+    {
+        QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
-    void setContents(const QByteArray& bytes) const
+    QByteArray contents() const { return contentsOf(path_); }
+    static void write(const QString& path, const QByteArray& bytes)
     {
-        QFile file(path_);
+        QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
+    }
+    void setContents(const QByteArray& bytes) const { write(path_, bytes); }
+    // Gives the file a modification time of its own, as a change made a
+    // while later would.
+    void touchLater(int seconds) const
+    {
+        QFile file(path_);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.setFileTime(QDateTime::currentDateTime().addSecs(seconds), QFileDevice::FileModificationTime);
     }
 
     QString path_;
@@ -80,6 +100,95 @@ TEST_F(SettingsFile, WritingBackWhatIsStoredLeavesTheFileAlone)
     // The same number in another form is a change.
     store.write(hv::settings::kTimeZone, "3");
     EXPECT_TRUE(contents().contains("Combo1=3\n"));
+}
+
+TEST_F(SettingsFile, ReadsSeeTheFileAsItIsOnDisk)
+{
+    setContents("[Horavista]\nClock%20Color=255\n");
+    QtSettingsStore store;
+    EXPECT_EQ(store.read(keys::kClockColour), "255");
+    // Saved by a second instance, or by the user by hand.
+    setContents("[Horavista]\nClock%20Color=65280\n");
+    EXPECT_EQ(store.read(keys::kClockColour), "65280");
+    setContents("[Horavista]\nClock%20Color=65281\n");
+    touchLater(5);
+    EXPECT_EQ(store.read(keys::kClockColour), "65281") << "a change that keeps the size";
+    ASSERT_TRUE(QFile::remove(path_));
+    EXPECT_EQ(store.read(keys::kClockColour), std::nullopt);
+    // A save goes over the file as it is now, not as the program last read it.
+    setContents("[Horavista]\nCheck1=1\n");
+    EXPECT_TRUE(store.write(keys::kKeepAwake, "0").saved());
+    EXPECT_EQ(contents(), "[Horavista]\nCheck1=1\nCheck4=0\n");
+}
+
+TEST_F(SettingsFile, ASaveThatFailsSaysWhyKeepsTheValueForTheRunAndIsTriedAgain)
+{
+    ASSERT_TRUE(QDir().mkpath(path_ + "/in the way"));
+    QtSettingsStore store;
+    EXPECT_EQ(store.location(), path_.toStdString());
+    EXPECT_EQ(store.write(keys::kClockColour, "255").failure, "a folder is in its place");
+    EXPECT_EQ(store.read(keys::kClockColour), "255");
+    EXPECT_FALSE(store.write(keys::kClockColour, "255").saved()) << "kept, but not saved";
+    // Once the way is clear, the next save takes what was kept along.
+    ASSERT_TRUE(QDir(path_).removeRecursively());
+    EXPECT_TRUE(store.write(keys::kHideHint, "1").saved());
+    EXPECT_TRUE(contents().contains("Clock%20Color=255\n"));
+    EXPECT_TRUE(contents().contains("Check1=1\n"));
+}
+
+TEST_F(SettingsFile, AReadOnlyFileIsNotSaved)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not stop root";
+    setContents("[Horavista]\nCheck4=1\n");
+    ASSERT_TRUE(QFile::setPermissions(path_, QFile::ReadOwner));
+    QtSettingsStore store;
+    EXPECT_EQ(store.write(keys::kKeepAwake, "0").failure, "Permission denied");
+    EXPECT_EQ(contents(), "[Horavista]\nCheck4=1\n");
+    QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+// Qt remembers the first error it met for good; a line it could not read
+// at start must not make every later save look failed.
+TEST_F(SettingsFile, AnUnreadableLineMetEarlierDoesNotMakeLaterSavesFail)
+{
+    setContents("[Horavista]\nno equals sign here\nCheck4=0\n");
+    QtSettingsStore store;
+    EXPECT_EQ(store.read(keys::kKeepAwake), "0");
+    const auto first = store.write(keys::kKeepAwake, "1");
+    EXPECT_TRUE(first.saved()) << first.failure;
+    EXPECT_TRUE(store.write(keys::kHideHint, "1").saved());
+    EXPECT_EQ(contents(), "[Horavista]\nCheck1=1\nCheck4=1\n");
+}
+
+// A stray quote makes Qt read the rest of the file as one value; the file
+// as it was is kept before the first save writes that back.
+TEST_F(SettingsFile, ADamagedFileIsKeptAsItWasBeforeTheFirstSave)
+{
+    const QByteArray damaged = "[Horavista]\nCheck1=\"\nCheck4=0\nCombo1=5\nClock%20Color=255\n";
+    setContents(damaged);
+    QtSettingsStore store;
+    EXPECT_EQ(store.read(keys::kKeepAwake), std::nullopt);
+    const auto result = store.write(keys::kKeepAwake, "1");
+    EXPECT_TRUE(result.saved()) << result.failure;
+    EXPECT_EQ(result.damagedCopy, (path_ + ".bak").toStdString());
+    EXPECT_EQ(contentsOf(path_ + ".bak"), damaged);
+    // The file is whole again: later saves keep no more copies.
+    EXPECT_EQ(store.write(keys::kTimeZone, "7").damagedCopy, "");
+    EXPECT_FALSE(QFile::exists(path_ + ".bak.1"));
+}
+
+TEST_F(SettingsFile, ADamagedFileThatCannotBeKeptIsNotWrittenOver)
+{
+    const QByteArray damaged = "[Horavista]\nCheck1=\"\nCheck4=0\n";
+    setContents(damaged);
+    write(path_ + ".bak", "an earlier copy\n");
+    for (int n = 1; n <= 9; ++n)
+        write(path_ + ".bak." + QString::number(n), "an earlier copy\n");
+    QtSettingsStore store;
+    const auto result = store.write(keys::kKeepAwake, "1");
+    EXPECT_FALSE(result.saved());
+    EXPECT_EQ(contents(), damaged);
 }
 
 } // namespace

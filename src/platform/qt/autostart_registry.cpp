@@ -1,9 +1,11 @@
 #include "platform/qt/autostart_registry.h"
 
+#include "platform/qt/desktop_entry.h"
+#include "platform/qt/own_file.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -22,48 +24,6 @@ bool plainName(std::string_view name)
 QString entryPath(const QString& folder, std::string_view valueName)
 {
     return folder + '/' + QString::fromUtf8(valueName.data(), static_cast<qsizetype>(valueName.size())) + ".desktop";
-}
-
-// A text as a key's value in the file: UTF-8, with the backslash and the
-// line breaks escaped. Nothing for other control characters, which a
-// value cannot hold at all.
-std::optional<QByteArray> keyValue(QByteArrayView text)
-{
-    if (!text.isValidUtf8())
-        return {};
-    QByteArray value;
-    for (const char c : text) {
-        switch (c) {
-        case '\\': value += "\\\\"; break;
-        case '\n': value += "\\n"; break;
-        case '\t': value += "\\t"; break;
-        case '\r': value += "\\r"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-                return {};
-            value += c;
-        }
-    }
-    return value;
-}
-
-// The program as one argument in double quotes, whatever its path holds:
-// the four characters still special inside the quotes take a backslash,
-// and % is doubled so that no launcher reads a field code in it. Quoting
-// is undone after the file's own escapes, so a backslash in the path ends
-// up as four in the file.
-std::optional<QByteArray> execValue(QByteArrayView path)
-{
-    QByteArray command = "\"";
-    for (const char c : path) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\')
-            command += '\\';
-        command += c;
-        if (c == '%')
-            command += '%';
-    }
-    command += '"';
-    return keyValue(command);
 }
 
 } // namespace
@@ -115,8 +75,8 @@ long AutostartRegistry::setValue(RegKey key, std::string_view valueName, std::ui
     QString appName = QCoreApplication::applicationName();
     if (appName.isEmpty())
         appName = QString::fromUtf8(valueName.data(), static_cast<qsizetype>(valueName.size()));
-    const std::optional<QByteArray> name = keyValue(appName.toUtf8());
-    const std::optional<QByteArray> exec = execValue(path);
+    const std::optional<QByteArray> name = desktopKeyValue(appName.toUtf8());
+    const std::optional<QByteArray> exec = desktopExecValue(path);
     if (path.isEmpty() || !name || !exec)
         return reg::kInvalidParameter;
 
@@ -126,11 +86,10 @@ long AutostartRegistry::setValue(RegKey key, std::string_view valueName, std::ui
                              "Comment=Starts " + *name + " when you log in\n"
                              "Exec=" + *exec + "\n"
                              "Terminal=false\n";
+    // A folder that is a link is followed, as the desktop follows it when
+    // it reads the entries; the entry itself is always a file of its own.
     const QString dir = folder();
-    // Written aside and renamed over the old entry, so a failed write
-    // leaves that one whole.
-    QSaveFile file(entryPath(dir, valueName));
-    if (!QDir().mkpath(dir) || !file.open(QIODevice::WriteOnly) || file.write(entry) != entry.size() || !file.commit())
+    if (!QDir().mkpath(dir) || !replaceWithOwnFile(entryPath(dir, valueName), entry))
         return reg::kAccessDenied;
     return reg::kSuccess;
 }

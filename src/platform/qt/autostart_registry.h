@@ -24,12 +24,15 @@ public:
     long queryValue(RegKey key, std::string_view valueName, std::uint32_t& type, std::span<std::uint8_t> data,
                     std::uint32_t& size) override;
     // Writes the whole entry or nothing, creating the folder when missing.
+    // The entry is a file of its own in the folder: a link of its name is
+    // replaced, never written through.
     // kInvalidParameter for a value name that is no plain file name, a type
     // other than a text, or a path a desktop entry cannot hold (control
     // characters, not UTF-8); kAccessDenied when the folder or file cannot
     // be written.
     long setValue(RegKey key, std::string_view valueName, std::uint32_t type,
                   std::span<const std::uint8_t> data) override;
+    // Removes the entry; a link of its name goes, what it points to stays.
     long deleteValue(RegKey key, std::string_view valueName) override;
     long closeKey(RegKey key) override;
 
