@@ -6,6 +6,7 @@
 #include "clock/clock_host.h"
 #include "clock/form2.h"
 #include "colour/form3.h"
+#include "platform/message_box_guard.h"
 #include "platform/platform.h"
 #include "tz/time_zone_catalogue.h"
 
@@ -16,10 +17,9 @@ namespace hv {
 
 class Program : public ClockHost, public ColourHost {
 public:
-    explicit Program(Platform& platform)
-        : p_(platform), catalogue_(platform.registry, platform.system, platform.messageBoxes, platform.lifetime)
-    {
-    }
+    // Every window shows its boxes through the program's one-at-a-time
+    // guard around the platform's message boxes.
+    explicit Program(const Platform& platform);
 
     // What the program does when it is started: it loads the options
     // window and shows it, unless its load opened the clock.
@@ -36,6 +36,9 @@ public:
     void unloadOptionsWindow();
 
     TimeZoneCatalogue& catalogue() { return catalogue_; }
+    // The message boxes every part of the program shows its boxes through:
+    // never more than one is open.
+    OneBoxAtATime& messageBoxes() { return boxes_; }
     // The title of message boxes that name none.
     const std::string& appTitle() const { return appTitle_; }
     void setAppTitle(std::string title) { appTitle_ = std::move(title); }
@@ -48,7 +51,8 @@ public:
     void unloadColourWindow() override;
 
 private:
-    Platform& p_;
+    OneBoxAtATime boxes_;
+    Platform p_;
     TimeZoneCatalogue catalogue_;
     std::string appTitle_;
     std::shared_ptr<Form1> form1_;
