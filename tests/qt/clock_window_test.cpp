@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QPaintEvent>
+#include <QResizeEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -87,6 +88,25 @@ TEST_F(ClockWindowQt, ItsTimerDrawsWholeFramesOnTheScreen)
     EXPECT_EQ(shown.pixelColor(cx + radius / 2, cy), Qt::white);           // hour hand at 3
     EXPECT_EQ(shown.pixelColor(cx, cy - radius / 2), Qt::white);           // minute hand at 12
     EXPECT_EQ(shown.pixelColor(cx - radius / 2, cy), Qt::black);           // nothing at 9
+    EXPECT_TRUE(fake_.boxes.shown.empty());
+}
+
+TEST_F(ClockWindowQt, HugeWindowShowsItsBackgroundWithoutAnImage)
+{
+    // Hidden, so that no screen's backing store of that size is made.
+    widget_->hide();
+    widget_->resize(16000, 16000);
+    QResizeEvent resized(widget_->size(), widget_->screen()->size());
+    QCoreApplication::sendEvent(widget_, &resized);
+    ASSERT_EQ(widget_->canvas().width(), 16000);
+    EXPECT_TRUE(widget_->canvas().image().isNull());
+    fake_.timeOfDay.seconds = 3 * 3600;
+    program_.clockWindow()->Timer1_Timer();
+
+    QImage corner(64, 64, QImage::Format_RGB32);
+    corner.fill(Qt::red);
+    widget_->render(&corner, QPoint(), QRegion(0, 0, 64, 64));
+    EXPECT_EQ(corner.pixelColor(40, 50), Qt::black);
     EXPECT_TRUE(fake_.boxes.shown.empty());
 }
 
