@@ -11,7 +11,10 @@
 # Each clock gets its own fresh Xvfb, so the server's CPU time can be put
 # down to that one client. CPU is user plus system time from /proc; the
 # server's is counted from the moment its client starts. Peak memory is
-# the client's VmHWM.
+# the client's VmHWM. The program starts straight into its clock, as it
+# does at log-in ("Windows Startup" = "On" in its temporary settings; the
+# start-up restore writes no log-in entry). A run whose client window did
+# not cover the screen measured something else, and fails.
 set -euo pipefail
 # shellcheck source=bench/common.sh
 source "$(dirname "$0")/common.sh"
@@ -41,7 +44,10 @@ measure() {
     start_xvfb "$size"
     local serverBefore serverWarm clientWarm serverEnd clientEnd
     serverBefore=$(cpu_ticks "$XVFB_PID")
-    DISPLAY=$XVFB_DISPLAY XDG_CONFIG_HOME=$WORK_DIR/config-$name "$@" >"$WORK_DIR/$name.log" 2>&1 &
+    local config=$WORK_DIR/config-$name
+    mkdir -p "$config/Quellmark"
+    printf '[Horavista]\nWindows%%20Startup=On\n' >"$config/Quellmark/Horavista.ini"
+    DISPLAY=$XVFB_DISPLAY XDG_CONFIG_HOME=$config "$@" >"$WORK_DIR/$name.log" 2>&1 &
     CLIENT_PID=$!
     sleep "$warmup"
     clientWarm=$(cpu_ticks "$CLIENT_PID")
@@ -61,6 +67,10 @@ measure() {
     result[$name.rss]=$(peak_rss_kib "$CLIENT_PID")
     # The client's largest window, as a check that both filled the screen.
     result[$name.window]=$(largest_window "$XVFB_DISPLAY")
+    if [[ ${result[$name.window]} != "$size" ]]; then
+        echo "$name's largest window is ${result[$name.window]}, not the screen's $size: not measured" >&2
+        exit 1
+    fi
     stop_process "$CLIENT_PID"
     CLIENT_PID=
     stop_process "$XVFB_PID"

@@ -292,8 +292,9 @@ TEST_F(ClockWindowTest, TickDrawsNothingOnAWindowClosedDuringItsFirstPump)
     EXPECT_TRUE(w.destroyed);
 }
 
-TEST_F(ClockWindowTest, UnreadableClockColourIsReportedByTheTickOncePerTick)
+TEST_F(ClockWindowTest, UnreadableClockColourIsReportedOncePerOpening)
 {
+    const std::string report = errorReportText("Type mismatch", "Form2.Timer1_Timer", 102);
     fake.settings.write(settings::kClockColour, "abc");
     FakeWindowState& w = open();
     // A tick that comes while the report is open, from the box's own loop.
@@ -305,14 +306,90 @@ TEST_F(ClockWindowTest, UnreadableClockColourIsReportedByTheTickOncePerTick)
 
     w.tick("Timer1");
 
-    EXPECT_EQ(fake.boxes.texts(), std::vector<std::string>{errorReportText("Type mismatch", "Form2.Timer1_Timer", 102)});
-    EXPECT_EQ(fake.log, (Log{"pump", "box", "pump", "pump"}));
-    EXPECT_EQ(w.canvas.ops(), std::vector<std::string>{"cls color=0"});
+    EXPECT_EQ(fake.boxes.texts(), std::vector<std::string>{report});
+    EXPECT_EQ(fake.log, (Log{"pump", "box", "pump", "pump", "pump", "pump", "pump"}));
+    // Every failed frame leaves the background.
+    EXPECT_EQ(w.canvas.ops(), (std::vector<std::string>{"cls color=0", "cls color=0", "cls color=0", "cls color=0"}));
 
-    // The cause persists: the next tick reports it again.
+    // The cause persists: later ticks stay silent and show the background.
+    fake.boxes.whileOpen = nullptr;
+    w.canvas.forget();
+    for (int i = 0; i < 3; ++i)
+        w.tick("Timer1");
+    EXPECT_EQ(fake.boxes.shown.size(), 1u);
+    EXPECT_EQ(w.canvas.ops().back(), "cls color=0");
+
+    // Opened again, the clock tells it again, once.
+    w.keyDown(kEsc);
+    fake.windows.last("Form1").click("PushButton1");
+    window().resize(1920, 1080);
+    window().tick("Timer1");
+    window().tick("Timer1");
+    EXPECT_EQ(fake.boxes.texts(), (std::vector<std::string>{report, report}));
+}
+
+TEST_F(ClockWindowTest, TickOpensNoBoxWhileAnotherIsOpen)
+{
+    fake.settings.write(settings::kClockColour, "abc");
+    FakeWindowState& w = open();
+    // Any other box, such as one the program shows about its settings.
+    fake.boxes.whileOpen = [&] { w.tick("Timer1"); };
+    program.messageBoxes().show("The options could not be saved", 48, "Horavista");
+    EXPECT_EQ(fake.boxes.texts(), std::vector<std::string>{"The options could not be saved"});
+    EXPECT_EQ(w.canvas.ops(), (std::vector<std::string>{"cls color=0", "cls color=0"}));
+
+    // Left out, the report was not made: the next tick makes it.
     fake.boxes.whileOpen = nullptr;
     w.tick("Timer1");
-    EXPECT_EQ(fake.boxes.shown.size(), 2u);
+    EXPECT_EQ(fake.boxes.texts(), (std::vector<std::string>{"The options could not be saved",
+                                                            errorReportText("Type mismatch", "Form2.Timer1_Timer", 102)}));
+}
+
+TEST_F(ClockWindowTest, KeepAwakeTickStacksNoBoxOnTheDrawingTicksReport)
+{
+    fake.settings.write(settings::kClockColour, "abc");
+    FakeWindowState& w = open();
+    int nested = 0;
+    fake.boxes.whileOpen = [&] {
+        if (nested++ > 0)
+            return;
+        fake.events.onNextPump = [] { throw RuntimeError::overflow(); };
+        w.tick("Timer2");
+    };
+    w.tick("Timer1");
+    const std::string drawingReport = errorReportText("Type mismatch", "Form2.Timer1_Timer", 102);
+    EXPECT_EQ(fake.boxes.texts(), std::vector<std::string>{drawingReport});
+
+    // With no other box open, its own failure is told.
+    fake.boxes.whileOpen = nullptr;
+    fake.events.onNextPump = [] { throw RuntimeError::overflow(); };
+    w.tick("Timer2");
+    EXPECT_EQ(fake.boxes.texts(),
+              (std::vector<std::string>{drawingReport, errorReportText("Overflow", "Form2.Timer2_Timer", 108)}));
+}
+
+TEST_F(ClockWindowTest, ClosedWindowReportsNothing)
+{
+    fake.settings.write(settings::kClockColour, "abc");
+    FakeWindowState& w = open();
+    // A drawing tick that comes while the close handling lets events run.
+    fake.events.onNextPump = [&] { w.tick("Timer1"); };
+    w.keyDown(kEsc);
+    EXPECT_TRUE(w.canvas.ops().empty());
+
+    // A keep-awake tick whose window closes while it lets events run, and
+    // which then fails.
+    fake.windows.last("Form1").click("PushButton1");
+    FakeWindowState& again = window();
+    again.resize(1920, 1080);
+    fake.events.onNextPump = [&] {
+        again.keyDown(kEsc);
+        throw RuntimeError::overflow();
+    };
+    again.tick("Timer2");
+
+    EXPECT_FALSE(program.clockWindowLoaded());
+    EXPECT_TRUE(fake.boxes.shown.empty());
 }
 
 TEST_F(ClockWindowTest, KeepAwakeTickPressesAndReleasesRightShiftThenResetsIdle)

@@ -42,6 +42,24 @@ TEST_F(OptionsSavingTest, ASaveThatFailsIsReportedOnceARunNamingTheFileAndWhy)
     EXPECT_EQ(fake.settings.get(settings::kHideHint, "(absent)"), "1");
 }
 
+TEST_F(OptionsSavingTest, AFailureMetWhileAnotherBoxIsOpenIsToldAtTheNextFailure)
+{
+    program.start();
+    fake.settings.refusal = "Permission denied";
+    // The help box is open when a save fails: its report is left out, and
+    // so does not count as told.
+    fake.boxes.whileOpen = [&] {
+        fake.boxes.whileOpen = nullptr;
+        options().checkBox("Check1").click();
+    };
+    options().click("PushButton2");
+    ASSERT_EQ(fake.boxes.shown.size(), 1u);
+
+    options().checkBox("Check4").click();
+    ASSERT_EQ(fake.boxes.shown.size(), 2u);
+    EXPECT_NE(fake.boxes.shown[1].text.find(kFile + ": Permission denied."), std::string::npos);
+}
+
 TEST_F(OptionsSavingTest, TheColourWindowsFailedSaveIsReportedToo)
 {
     program.start();

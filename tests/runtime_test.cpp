@@ -3,6 +3,7 @@
 #include "fakes/fake_platform.h"
 #include "platform/colour.h"
 #include "platform/error_report.h"
+#include "platform/message_box_guard.h"
 #include "platform/runtime.h"
 
 #include <gtest/gtest.h>
@@ -173,11 +174,8 @@ TEST(ErrorTrap, ReportsAFailureAndGoesOnWithTheNextStatement)
 {
     fakes::Log log;
     fakes::FakeMessageBoxes boxes(log);
-    bool reportOpen = false;
-    bool openWhileShown = false;
-    boxes.whileOpen = [&] { openWhileShown = reportOpen; };
 
-    ErrorTrap trap(boxes, "Form2.Timer2_Timer", &reportOpen);
+    ErrorTrap trap(boxes, "Form2.Timer2_Timer");
     std::vector<int> ran;
     EXPECT_TRUE(trap(100, [&] { ran.push_back(100); }));
     EXPECT_FALSE(trap(102, [&] {
@@ -195,8 +193,57 @@ TEST(ErrorTrap, ReportsAFailureAndGoesOnWithTheNextStatement)
     EXPECT_EQ(boxes.shown[0].style, 48);
     EXPECT_EQ(boxes.shown[0].title, "Application Error");
     EXPECT_EQ(boxes.shown[1].text, errorReportText("Subscript out of range", "Form2.Timer2_Timer", 106));
-    EXPECT_TRUE(openWhileShown);
-    EXPECT_FALSE(reportOpen);
+    EXPECT_TRUE(trap.lastReported());
+}
+
+TEST(ErrorTrap, TellsOnlyWhatItMayAndKnowsWhetherABoxShowedIt)
+{
+    fakes::Log log;
+    fakes::FakeMessageBoxes boxes(log);
+    OneBoxAtATime guarded(boxes);
+    bool mayReport = false;
+    ErrorTrap trap(guarded, "Form2.Timer1_Timer", [&] { return mayReport; });
+    auto fail = [] { throw RuntimeError::typeMismatch(); };
+
+    // Kept quiet, the statement still ends there.
+    bool after = false;
+    EXPECT_FALSE(trap(100, [&] { fail(); after = true; }));
+    EXPECT_FALSE(after);
+    EXPECT_FALSE(trap.lastReported());
+    EXPECT_TRUE(boxes.shown.empty());
+
+    mayReport = true;
+    EXPECT_FALSE(trap(102, fail));
+    EXPECT_TRUE(trap.lastReported());
+
+    // Another box is open: the report is left out, and the trap knows.
+    boxes.shown.clear();
+    boxes.whileOpen = [&] { EXPECT_FALSE(trap(104, fail)); };
+    guarded.show("Help", 0, "Horavista");
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"Help"});
+    EXPECT_FALSE(trap.lastReported());
+}
+
+TEST(OneBoxAtATime, LeavesOutEveryBoxAskedForWhileOneIsOpen)
+{
+    fakes::Log log;
+    fakes::FakeMessageBoxes boxes(log);
+    OneBoxAtATime guarded(boxes);
+    std::vector<int> answers;
+    boxes.whileOpen = [&] {
+        EXPECT_TRUE(guarded.open());
+        answers.push_back(guarded.show("second", 48, "Application Error"));
+        answers.push_back(guarded.show("third", 16, ""));
+    };
+    answers.push_back(guarded.show("first", 48, "Application Error"));
+
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"first"});
+    EXPECT_EQ(answers, (std::vector<int>{0, 0, 1}));
+    EXPECT_FALSE(guarded.open());
+    // Closed again, the next box shows.
+    boxes.whileOpen = nullptr;
+    EXPECT_EQ(guarded.show("fourth", 48, "Application Error"), 1);
+    EXPECT_EQ(boxes.shown.size(), 2u);
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 #include "tz/time_zone_catalogue.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QGuiApplication>
 
 #include <algorithm>
@@ -25,6 +26,7 @@
 #include <cstdlib>
 #include <numeric>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -100,6 +102,13 @@ Options parse(int argc, char** argv)
                 || used != static_cast<int>(v.size()) || o.width <= 0 || o.height <= 0 || o.width > 16384
                 || o.height > 16384)
                 fail("--size takes WIDTHxHEIGHT in pixels, each 1 to 16384, as 1920x1080");
+            using hv::qt::ImageCanvas;
+            constexpr qint64 kMegabyte = 1'000'000;
+            if (const qint64 bytes = ImageCanvas::imageBytes(QSize(o.width, o.height), 1.0);
+                bytes > ImageCanvas::kMaxImageBytes)
+                fail("--size " + v + " would need an image of " + std::to_string(bytes / kMegabyte)
+                     + " MB; the clock draws into images of "
+                     + std::to_string(ImageCanvas::kMaxImageBytes / kMegabyte) + " MB at the most");
         } else if (arg == "--time") {
             o.time = parseTime(value());
             if (!o.time)
@@ -148,7 +157,14 @@ struct Catalogue {
     ConsoleMessages console{"horavista-render"};
     TimeZoneCatalogue zones{registry, system, console, console};
 
-    Catalogue() { zones.LoadTimeZones(); }
+    Catalogue()
+    {
+        try {
+            zones.LoadTimeZones();
+        } catch (const std::exception& e) {
+            throw std::runtime_error(std::string("reading the time-zone list: ") + e.what());
+        }
+    }
 
     // Catalogue indices in list order: an entry goes after those whose
     // text it equals, as the list inserts it.
@@ -195,6 +211,61 @@ double timeToDraw(const Options& options)
     return timeOfDay.secondsSinceMidnight(zone);
 }
 
+// The settings file as the user knows it: "~/.config/Quellmark/Horavista.ini".
+std::string shownPath(const QString& path)
+{
+    const QString home = QDir::homePath() + '/';
+    return (path.startsWith(home) ? "~/" + path.mid(home.size()) : path).toStdString();
+}
+
+// The colour a text names; when it names none, the error says where the
+// text came from.
+Colour colourFrom(const std::string& text, const std::string& origin)
+{
+    try {
+        return checkedColour(toInt32(text));
+    } catch (const RuntimeError& e) {
+        throw std::runtime_error(origin + ": " + e.what());
+    }
+}
+
+// A colour from the command line, else from the stored options.
+Colour colourOption(const std::optional<std::string>& given, const char* option, const qt::QtSettingsStore& stored,
+                    std::string_view key, std::string_view fallback)
+{
+    if (given)
+        return colourFrom(*given, std::string(option) + " \"" + *given + '"');
+    const std::string text = stored.get(key, fallback);
+    return colourFrom(text, std::string(key) + " = \"" + text + "\" in " + shownPath(stored.fileName()));
+}
+
+void render(const Options& options)
+{
+    namespace keys = settings;
+    const qt::QtSettingsStore stored;
+    const Colour clock = colourOption(options.clockColour, "--clock-color", stored, keys::kClockColour,
+                                      keys::kClockColourDefault);
+    const Colour background = colourOption(options.background, "--background", stored, keys::kBackgroundColour,
+                                           keys::kBackgroundColourDefault);
+    MemorySettingsStore store;
+    store.write(keys::kClockColour, std::to_string(clock));
+
+    qt::ImageCanvas image(qt::toQFont({"Arial", 12, true}));
+    image.resize(QSize(options.width, options.height), 1.0, background);
+    RecordingCanvas recorder(image);
+    Surface surface(options.ops ? static_cast<Canvas&>(recorder) : image, kButtonText);
+    const ClockGeometry geometry = geometryFor(options.width, options.height);
+    const double t = timeToDraw(options);
+    ClockPainter(surface, geometry, store).Draw_Clock(t, background);
+
+    if (options.ops) {
+        for (const std::string& op : recorder.ops())
+            std::printf("%s\n", op.c_str());
+    } else if (!image.image().save(QString::fromStdString(*options.png), "PNG")) {
+        throw std::runtime_error("could not write " + *options.png);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -203,35 +274,11 @@ int main(int argc, char** argv)
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
-    if (options.listZones) {
-        listZones();
-        return 0;
-    }
-
-    namespace keys = settings;
-    qt::QtSettingsStore stored;
-    MemorySettingsStore store;
-    store.write(keys::kClockColour, options.clockColour.value_or(stored.get(keys::kClockColour, keys::kClockColourDefault)));
-    const std::string backgroundText =
-        options.background.value_or(stored.get(keys::kBackgroundColour, keys::kBackgroundColourDefault));
-
     try {
-        const Colour background = checkedColour(toInt32(backgroundText));
-        qt::ImageCanvas image(qt::toQFont({"Arial", 12, true}));
-        image.resize(QSize(options.width, options.height), 1.0, background);
-        RecordingCanvas recorder(image);
-        Surface surface(options.ops ? static_cast<Canvas&>(recorder) : image, kButtonText);
-        const ClockGeometry geometry = geometryFor(options.width, options.height);
-        const double t = timeToDraw(options);
-        ClockPainter(surface, geometry, store).Draw_Clock(t, background);
-
-        if (options.ops) {
-            for (const std::string& op : recorder.ops())
-                std::printf("%s\n", op.c_str());
-        } else if (!image.image().save(QString::fromStdString(*options.png), "PNG")) {
-            std::fprintf(stderr, "horavista-render: could not write %s\n", options.png->c_str());
-            return 1;
-        }
+        if (options.listZones)
+            listZones();
+        else
+            render(options);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "horavista-render: %s\n", e.what());
         return 1;

@@ -6,6 +6,15 @@
 
 namespace hv {
 
+Program::Program(const Platform& platform)
+    : boxes_(platform.messageBoxes), settings_(platform.settings, boxes_),
+      p_{settings_,          platform.windows, boxes_,            platform.colourDialog,
+         platform.events,    platform.lifetime, platform.timeOfDay, platform.input,
+         platform.registry,  platform.system,   platform.files},
+      catalogue_(p_.registry, p_.system, p_.messageBoxes, p_.lifetime)
+{
+}
+
 void Program::start()
 {
     auto options = optionsWindow();

@@ -7,6 +7,7 @@
 #include "clock/clock_host.h"
 #include "clock/form2.h"
 #include "colour/form3.h"
+#include "platform/message_box_guard.h"
 #include "platform/platform.h"
 #include "tz/time_zone_catalogue.h"
 
@@ -17,11 +18,10 @@ namespace hv {
 
 class Program : public ClockHost, public ColourHost {
 public:
-    explicit Program(Platform& platform)
-        : settings_(platform.settings, platform.messageBoxes), p_(platform.withSettings(settings_)),
-          catalogue_(platform.registry, platform.system, platform.messageBoxes, platform.lifetime)
-    {
-    }
+    // Every window shows its boxes through the program's one-at-a-time
+    // guard around the platform's message boxes, and stores its options
+    // through a store that tells the user what could not be saved.
+    explicit Program(const Platform& platform);
 
     // What the program does when it is started: it loads the options
     // window and shows it, unless its load opened the clock.
@@ -38,6 +38,9 @@ public:
     void unloadOptionsWindow();
 
     TimeZoneCatalogue& catalogue() { return catalogue_; }
+    // The message boxes every part of the program shows its boxes through:
+    // never more than one is open.
+    OneBoxAtATime& messageBoxes() { return boxes_; }
     // The title of message boxes that name none.
     const std::string& appTitle() const { return appTitle_; }
     void setAppTitle(std::string title) { appTitle_ = std::move(title); }
@@ -50,6 +53,7 @@ public:
     void unloadColourWindow() override;
 
 private:
+    OneBoxAtATime boxes_;
     // Every window stores its options through settings_, which tells the
     // user what could not be saved.
     ReportingSettingsStore settings_;

@@ -1,12 +1,11 @@
 #include "app/reporting_settings_store.h"
 
 #include "app/shared_procedures.h"
+#include "platform/error_report.h"
 
 namespace hv {
 
 namespace {
-
-constexpr int kWarningStyle = 48; // exclamation icon, OK only
 
 std::string failureText(const std::string& location, const std::string& reason)
 {
@@ -28,11 +27,10 @@ SettingsStore::WriteResult ReportingSettingsStore::write(std::string_view key, s
     WriteResult result = store_.write(key, text);
     const std::string title(kProductName);
     if (!result.damagedCopy.empty())
-        boxes_.show(damagedText(store_.location(), result.damagedCopy), kWarningStyle, title);
-    if (!result.saved() && !failureReported_) {
-        failureReported_ = true;
-        boxes_.show(failureText(store_.location(), result.failure), kWarningStyle, title);
-    }
+        boxes_.show(damagedText(store_.location(), result.damagedCopy), kErrorStyle, title);
+    // A box left out because another was open does not count as told.
+    if (!result.saved() && !failureReported_)
+        failureReported_ = boxes_.show(failureText(store_.location(), result.failure), kErrorStyle, title) != 0;
     return result;
 }
 

@@ -137,16 +137,27 @@ void Form2::onTimer(std::string_view timer)
 
 void Form2::Timer1_Timer()
 {
-    if (tickReportOpen_)
-        return;
-    ErrorTrap trap(p_.messageBoxes, "Form2.Timer1_Timer", &tickReportOpen_);
+    bool drawing = false;
+    // A window that is closing tells nothing more, and a drawing error is
+    // told once per opening.
+    ErrorTrap trap(p_.messageBoxes, "Form2.Timer1_Timer", [&] { return !closing_ && !(drawing && drawingReported_); });
     trap(100, [&] { p_.events.pumpEvents(); });
-    if (!loaded_)
+    if (!loaded_ || closing_)
         return;
-    trap(102, [&] {
-        ClockPainter(*surface_, geometry_, p_.settings)
-            .Draw_Clock(p_.timeOfDay.secondsSinceMidnight(mTimeZone), view_->backColor());
+    drawing = true;
+    const bool drawn = trap(102, [&] {
+        try {
+            ClockPainter(*surface_, geometry_, p_.settings)
+                .Draw_Clock(p_.timeOfDay.secondsSinceMidnight(mTimeZone), view_->backColor());
+        } catch (...) {
+            // Not half a clock: the background, also behind the report.
+            surface_->cls(view_->backColor());
+            throw;
+        }
     });
+    if (!drawn && trap.lastReported())
+        drawingReported_ = true;
+    drawing = false;
     trap(104, [&] {
         p_.events.pumpEvents();
         p_.events.pumpEvents();
@@ -156,7 +167,7 @@ void Form2::Timer1_Timer()
 void Form2::Timer2_Timer()
 {
     SystemInput& input = p_.input;
-    ErrorTrap trap(p_.messageBoxes, "Form2.Timer2_Timer");
+    ErrorTrap trap(p_.messageBoxes, "Form2.Timer2_Timer", [this] { return !closing_; });
     auto rightShiftScanCode = [&] {
         return static_cast<std::uint8_t>(input.mapVirtualKey(SystemInput::kVkRightShift, SystemInput::kMapVkToVsc));
     };

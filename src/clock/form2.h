@@ -77,9 +77,10 @@ private:
     HideWord hideWord_;
     bool loaded_ = true;
     bool closing_ = false;
-    // True while a drawing tick's error report is open: later ticks then
-    // neither draw nor stack another box.
-    bool tickReportOpen_ = false;
+    // A drawing error that persists would otherwise be told at every tick:
+    // it is told once per opening, and later frames that fail show the
+    // background.
+    bool drawingReported_ = false;
 };
 
 } // namespace hv

@@ -17,12 +17,8 @@ std::string errorReportText(std::string_view description, std::string_view locat
 
 void ErrorTrap::report(std::string_view description, int line)
 {
-    struct Flag {
-        bool* flag;
-        explicit Flag(bool* f) : flag(f) { if (flag) *flag = true; }
-        ~Flag() { if (flag) *flag = false; }
-    } open(reportOpen_);
-    boxes_.show(errorReportText(description, location_, line), kErrorStyle, std::string(kErrorTitle));
+    lastReported_ = (!mayReport_ || mayReport_())
+        && boxes_.show(errorReportText(description, location_, line), kErrorStyle, std::string(kErrorTitle)) != 0;
 }
 
 } // namespace hv

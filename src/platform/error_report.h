@@ -5,6 +5,7 @@
 #include "platform/services.h"
 
 #include <exception>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -23,10 +24,10 @@ std::string errorReportText(std::string_view description, std::string_view locat
 // and the line number given with it; the next statement then runs.
 class ErrorTrap {
 public:
-    // While a report of this trap is open, *reportOpen is true, so a caller
-    // that is re-entered from the box's own event loop can tell.
-    ErrorTrap(MessageBoxes& boxes, std::string location, bool* reportOpen = nullptr)
-        : boxes_(boxes), location_(std::move(location)), reportOpen_(reportOpen) {}
+    // mayReport, when given, is asked at each failure whether to show it;
+    // a failure kept quiet still ends its statement.
+    ErrorTrap(MessageBoxes& boxes, std::string location, std::function<bool()> mayReport = {})
+        : boxes_(boxes), location_(std::move(location)), mayReport_(std::move(mayReport)) {}
 
     // Returns whether the statement completed.
     template <typename Statement>
@@ -41,12 +42,16 @@ public:
         }
     }
 
+    // Whether the last failure reached the user in a box.
+    bool lastReported() const { return lastReported_; }
+
 private:
     void report(std::string_view description, int line);
 
     MessageBoxes& boxes_;
     std::string location_;
-    bool* reportOpen_;
+    std::function<bool()> mayReport_;
+    bool lastReported_ = false;
 };
 
 } // namespace hv

@@ -21,12 +21,6 @@ struct Platform {
     Registry& registry;
     SystemInfo& system;
     FileSystem& files;
-
-    // The same ports with another settings store in front.
-    Platform withSettings(SettingsStore& store) const
-    {
-        return {store, windows, messageBoxes, colourDialog, events, lifetime, timeOfDay, input, registry, system, files};
-    }
 };
 
 } // namespace hv

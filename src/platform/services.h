@@ -12,8 +12,9 @@ namespace hv {
 class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
-    // Modal; returns the button pressed (1 for OK). Style as the classic
-    // message box flags: 16 stop, 32 question, 48 exclamation, 64 information.
+    // Modal; returns the button pressed (1 for OK), or 0 when no box was
+    // shown. Style as the classic message box flags: 16 stop, 32 question,
+    // 48 exclamation, 64 information.
     virtual int show(const std::string& text, int style, const std::string& title) = 0;
 };
 

@@ -5,6 +5,8 @@
 #include "platform/qt/qt_platform.h"
 
 #include <QLabel>
+#include <QPaintEvent>
+#include <QResizeEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -87,6 +89,57 @@ TEST_F(ClockWindowQt, ItsTimerDrawsWholeFramesOnTheScreen)
     EXPECT_EQ(shown.pixelColor(cx, cy - radius / 2), Qt::white);           // minute hand at 12
     EXPECT_EQ(shown.pixelColor(cx - radius / 2, cy), Qt::black);           // nothing at 9
     EXPECT_TRUE(fake_.boxes.shown.empty());
+}
+
+TEST_F(ClockWindowQt, HugeWindowShowsItsBackgroundWithoutAnImage)
+{
+    // Hidden, so that no screen's backing store of that size is made.
+    widget_->hide();
+    widget_->resize(16000, 16000);
+    QResizeEvent resized(widget_->size(), widget_->screen()->size());
+    QCoreApplication::sendEvent(widget_, &resized);
+    ASSERT_EQ(widget_->canvas().width(), 16000);
+    EXPECT_TRUE(widget_->canvas().image().isNull());
+    fake_.timeOfDay.seconds = 3 * 3600;
+    program_.clockWindow()->Timer1_Timer();
+
+    QImage corner(64, 64, QImage::Format_RGB32);
+    corner.fill(Qt::red);
+    widget_->render(&corner, QPoint(), QRegion(0, 0, 64, 64));
+    EXPECT_EQ(corner.pixelColor(40, 50), Qt::black);
+    EXPECT_TRUE(fake_.boxes.shown.empty());
+}
+
+// The regions the window is asked to repaint.
+class PaintedRegions : public QObject {
+public:
+    std::vector<QRegion> regions;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            regions.push_back(static_cast<QPaintEvent*>(event)->region());
+        return false;
+    }
+};
+
+TEST_F(ClockWindowQt, RepaintsAFewRectanglesAroundWhatEachFrameChanged)
+{
+    PaintedRegions painted;
+    widget_->installEventFilter(&painted);
+    auto clock = program_.clockWindow();
+    // A minute of frames, the hands moving over the whole dial.
+    for (int s = 0; s < 60; ++s) {
+        fake_.timeOfDay.seconds = 10 * 3600 + 8 * 60 + s;
+        clock->Timer1_Timer();
+    }
+    ASSERT_GE(painted.regions.size(), 50u);
+    int most = 0;
+    for (const QRegion& region : painted.regions)
+        most = std::max(most, region.rectCount());
+    // Thin bands around the hands made the paint path's heap grow for hours.
+    EXPECT_LE(most, 24) << widget_->size().width() << "x" << widget_->size().height();
 }
 
 } // namespace

@@ -150,4 +150,29 @@ TEST(ImageCanvas, OnlyTheMovingHandsCountAsChanged)
     EXPECT_TRUE(canvas.takeChanges().isEmpty());
 }
 
+TEST(ImageCanvas, HoldsNoImageBeyondTheLimitAndDrawsNothing)
+{
+    // The limit counts device pixels, four bytes each.
+    EXPECT_LE(qt::ImageCanvas::imageBytes(QSize(15811, 15811), 1.0), qt::ImageCanvas::kMaxImageBytes);
+    EXPECT_GT(qt::ImageCanvas::imageBytes(QSize(15812, 15812), 1.0), qt::ImageCanvas::kMaxImageBytes);
+    EXPECT_GT(qt::ImageCanvas::imageBytes(QSize(8000, 8000), 2.0), qt::ImageCanvas::kMaxImageBytes);
+    EXPECT_EQ(qt::ImageCanvas::imageBytes(QSize(32767, 32767), 1.0), 4'294'705'156);
+
+    qt::ImageCanvas canvas(numeralFont());
+    canvas.resize(QSize(16000, 16000), 1.0, kBlack);
+    EXPECT_TRUE(canvas.image().isNull());
+    // The size is still the window's; a frame goes nowhere.
+    EXPECT_EQ(canvas.width(), 16000);
+    EXPECT_EQ(canvas.height(), 16000);
+    draw(canvas, {"beyond the limit"});
+    canvas.setPixel(10, 10, kWhite);
+    EXPECT_TRUE(canvas.image().isNull());
+
+    // Back within the limit, it draws again.
+    const QSize size(160, 120);
+    canvas.resize(size, 1.0, kBlack);
+    draw(canvas, {"within"});
+    EXPECT_EQ(canvas.image(), drawnAfresh(size, {"within"}));
+}
+
 } // namespace

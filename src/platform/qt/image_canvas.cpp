@@ -178,6 +178,12 @@ QImage imageInHugePages(QSize size, qreal devicePixelRatio)
 
 } // namespace
 
+qint64 ImageCanvas::imageBytes(QSize size, qreal devicePixelRatio)
+{
+    const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize();
+    return qint64{pixels.width()} * pixels.height() * 4;
+}
+
 ImageCanvas::ImageCanvas(const QFont& font) : font_(font), metrics_(font) {}
 
 QPainter& ImageCanvas::painter()
@@ -207,7 +213,8 @@ void ImageCanvas::resize(QSize size, qreal devicePixelRatio, Colour fill)
 {
     endPainting();
     size_ = size;
-    image_ = imageInHugePages(size, devicePixelRatio);
+    const bool fits = imageBytes(size, devicePixelRatio) <= kMaxImageBytes;
+    image_ = fits ? imageInHugePages(size, devicePixelRatio) : QImage();
     image_.fill(toQColor(fill));
     Call wipe{Kind::Clear};
     wipe.fill = fill;
@@ -218,7 +225,7 @@ void ImageCanvas::resize(QSize size, qreal devicePixelRatio, Colour fill)
     clearedSinceTaken_ = true;
     // Touched now, while the window opens, rather than in the tick that
     // first needs it.
-    base_ = imageInHugePages(size, devicePixelRatio);
+    base_ = fits ? imageInHugePages(size, devicePixelRatio) : QImage();
     base_.fill(0);
     baseCalls_.clear();
     overBase_ = QRegion();
@@ -254,6 +261,8 @@ void ImageCanvas::clear(Colour background)
 
 void ImageCanvas::add(Call call)
 {
+    if (image_.isNull())
+        return;
     frame_.push_back(std::move(call));
     const std::size_t i = frame_.size() - 1;
     const Call& added = frame_.back();

@@ -29,12 +29,20 @@ namespace hv::qt {
 
 class ImageCanvas : public Canvas {
 public:
+    // The most one image of the canvas may take. A larger one would be
+    // gigabytes allocated on the GUI thread for a window no screen shows
+    // whole; such a canvas holds no image and draws nothing.
+    static constexpr qint64 kMaxImageBytes = 1'000'000'000;
+    // The bytes of an image of size logical pixels at the pixel ratio.
+    static qint64 imageBytes(QSize size, qreal devicePixelRatio);
+
     explicit ImageCanvas(const QFont& font);
 
     // A fresh image of size logical pixels (times the device pixel ratio),
-    // filled with the colour given.
+    // filled with the colour given; none beyond kMaxImageBytes.
     void resize(QSize size, qreal devicePixelRatio, Colour fill);
-    // The image with every call so far in it.
+    // The image with every call so far in it; null when the size was
+    // beyond the limit.
     const QImage& image();
     // Called after every drawing call, so a window can show the result.
     void setOnDrawn(std::function<void()> onDrawn) { onDrawn_ = std::move(onDrawn); }
