@@ -39,7 +39,9 @@ public:
     void LoadTimeZones();
     // Standard-time bias of the zone the computer is set to, in minutes.
     std::int32_t GetCurrentBias();
-    // False when the key at path cannot be opened.
+    // False when the key at path cannot be opened. A zone whose name does
+    // not fit the name buffer is left out, and a catalogue larger than a
+    // list can hold keeps its first 32767 zones; both are said on stderr.
     bool EnumTimeZones(const std::string& path);
     std::string WindowsKeyPath();
     bool IsWindowsNT();
