@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -65,6 +67,28 @@ inline Tzi tzi(Registry& registry, RegKey key)
     return Tzi::fromBytes(bytes);
 }
 
+// The computer set to another zone for one test.
+class SystemZone {
+public:
+    explicit SystemZone(const QByteArray& id)
+        : saved_(qEnvironmentVariableIsSet("TZ") ? std::optional(qgetenv("TZ")) : std::nullopt)
+    {
+        qputenv("TZ", id);
+        tzset();
+    }
+    ~SystemZone()
+    {
+        if (saved_)
+            qputenv("TZ", *saved_);
+        else
+            qunsetenv("TZ");
+        tzset();
+    }
+
+private:
+    std::optional<QByteArray> saved_;
+};
+
 // A zoneinfo folder written by the test.
 class TzMadeFolder : public ::testing::Test {
 protected:
@@ -84,7 +108,8 @@ protected:
         return root ? subKeys(registry, root) : std::vector<std::string>{"<does not open>"};
     }
 
-    QTemporaryDir dir_;
+    // A short name: Qt takes zone ids whose parts are short.
+    QTemporaryDir dir_{QDir::tempPath() + "/hvXXXXXX"};
 };
 
 } // namespace hv::tzsupport

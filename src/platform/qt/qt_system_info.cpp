@@ -1,8 +1,7 @@
 #include "platform/qt/qt_system_info.h"
 
+#include "platform/qt/zone_file_check.h"
 #include "platform/qt/zoneinfo.h"
-
-#include <QTimeZone>
 
 namespace hv::qt {
 
@@ -22,7 +21,7 @@ int QtSystemInfo::getVersionEx(OsVersionInfo& info)
 
 std::uint32_t QtSystemInfo::getTimeZoneInformation(TimeZoneInformation& info)
 {
-    const ZoneRules rules = zoneRules(QTimeZone::systemTimeZone(), now_());
+    const ZoneRules rules = zoneRules(checkedSystemZone(), now_());
     info.bias = rules.tzi.bias;
     info.standardName = rules.standardName;
     info.standardDate = rules.tzi.standardDate;
@@ -37,7 +36,7 @@ std::uint32_t QtSystemInfo::getTimeZoneInformation(TimeZoneInformation& info)
 
 std::string QtSystemInfo::currentZoneKeyName()
 {
-    const QString id = QString::fromUtf8(QTimeZone::systemTimeZoneId());
+    const QString id = QString::fromUtf8(systemZoneId());
     if (const auto table = ZoneTable::read(dir_)) {
         if (const auto key = catalogueKeyFor(*table, dir_, id))
             return *key;

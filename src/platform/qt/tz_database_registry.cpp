@@ -1,6 +1,7 @@
 #include "platform/qt/tz_database_registry.h"
 
 #include "platform/qt/registry_keys.h"
+#include "platform/qt/zone_file_check.h"
 
 #include <QDateTime>
 
@@ -14,6 +15,15 @@ namespace {
 int yearOf(std::int64_t msSinceEpoch) { return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, Qt::UTC).date().year(); }
 
 constexpr std::string_view kCataloguePath = "software\\microsoft\\windows nt\\currentversion\\time zones";
+
+std::optional<ZoneRules> rulesFor(const std::string& id, std::int64_t now)
+{
+    const QTimeZone zone = checkedZone(QByteArray::fromStdString(id));
+    if (!zone.isValid())
+        return std::nullopt;
+    return zoneRules(zone, now);
+}
+
 } // namespace
 
 TzDatabaseRegistry::TzDatabaseRegistry(QString zoneinfoDir, EpochClock now)
@@ -95,8 +105,7 @@ void TzDatabaseRegistry::prefetch()
         const std::int64_t at = now();
         const int year = yearOf(at);
         for (const ZoneRow& row : table->rows())
-            if (const QTimeZone zone(QByteArray::fromStdString(row.id)); zone.isValid())
-                rules.emplace(row.id, CachedRules{year, zoneRules(zone, at)});
+            rules.emplace(row.id, CachedRules{year, rulesFor(row.id, at)});
         return rules;
     });
 }
@@ -107,14 +116,10 @@ const ZoneRules* TzDatabaseRegistry::rulesOf(const std::string& id)
         rules_.merge(prefetched_.get());
     const std::int64_t now = now_();
     const int year = yearOf(now);
-    if (const auto cached = rules_.find(id); cached != rules_.end() && cached->second.year == year)
-        return &cached->second.rules;
-    const QTimeZone zone(QByteArray::fromStdString(id));
-    if (!zone.isValid())
-        return nullptr;
-    auto& slot = rules_[id];
-    slot = {year, zoneRules(zone, now)};
-    return &slot.rules;
+    auto cached = rules_.find(id);
+    if (cached == rules_.end() || cached->second.year != year)
+        cached = rules_.insert_or_assign(id, CachedRules{year, rulesFor(id, now)}).first;
+    return cached->second.rules ? &*cached->second.rules : nullptr;
 }
 
 long TzDatabaseRegistry::enumKey(RegKey key, std::uint32_t index, std::span<char> name)
