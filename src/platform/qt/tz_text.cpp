@@ -30,17 +30,34 @@ std::optional<QByteArray> readTzText(const QString& path, qint64 maxBytes)
     return contents;
 }
 
+namespace {
+
+// Calls take(line) for each line that is neither blank nor a comment,
+// trimmed, as bytes: most of tzdata.zi is rules the program never reads,
+// and turning them into text would cost more than the rest of the start.
+template <typename Take>
+void forEachRecordLine(QByteArrayView contents, Take take)
+{
+    while (!contents.isEmpty()) {
+        const qsizetype end = contents.indexOf('\n');
+        const QByteArrayView line = (end < 0 ? contents : contents.first(end)).trimmed();
+        contents = end < 0 ? QByteArrayView() : contents.sliced(end + 1);
+        if (!line.isEmpty() && !line.startsWith('#'))
+            take(line);
+    }
+}
+
+QStringList fieldsOf(QByteArrayView line, QChar separator)
+{
+    return QString::fromUtf8(line).split(separator, Qt::SkipEmptyParts);
+}
+
+} // namespace
+
 std::vector<QStringList> parseRecords(QByteArrayView contents, QChar separator)
 {
     std::vector<QStringList> records;
-    while (!contents.isEmpty()) {
-        const qsizetype end = contents.indexOf('\n');
-        const QByteArrayView line = end < 0 ? contents : contents.first(end);
-        contents = end < 0 ? QByteArrayView() : contents.sliced(end + 1);
-        const QString text = QString::fromUtf8(line).trimmed();
-        if (!text.isEmpty() && !text.startsWith('#'))
-            records.push_back(text.split(separator, Qt::SkipEmptyParts));
-    }
+    forEachRecordLine(contents, [&](QByteArrayView line) { records.push_back(fieldsOf(line, separator)); });
     return records;
 }
 
@@ -68,10 +85,12 @@ QHash<QString, QString> parseCountryNames(QByteArrayView contents)
 QHash<QString, QString> parseTzdataLinks(QByteArrayView contents)
 {
     QHash<QString, QString> links;
-    for (const QStringList& fields : parseRecords(contents, ' ')) {
-        if (fields.size() == 3 && fields[0] == "L")
+    forEachRecordLine(contents, [&](QByteArrayView line) {
+        if (!line.startsWith("L "))
+            return;
+        if (const QStringList fields = fieldsOf(line, ' '); fields.size() == 3)
             links.insert(fields[2], fields[1]);
-    }
+    });
     return links;
 }
 
