@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
-#include <QSet>
+#include <QHash>
 
 #include <cstdio>
 
@@ -101,15 +101,8 @@ std::string fileFault(const QString& path)
     return tzifFault(bytes);
 }
 
-// Says once per file, though several threads and windows may ask.
 void reportDamaged(const QString& path, const std::string& fault, const QByteArray& id)
 {
-    static QMutex mutex;
-    static QSet<QString> reported;
-    const QMutexLocker lock(&mutex);
-    if (reported.contains(path))
-        return;
-    reported.insert(path);
     std::fprintf(stderr, "horavista: the zone file %s is damaged (%s); the zone %s is not used\n", qPrintable(path),
                  fault.c_str(), id.isEmpty() ? "of this computer" : id.constData());
 }
@@ -165,9 +158,23 @@ std::string tzifFault(QByteArrayView bytes)
 QTimeZone checkedZone(const QByteArray& id, const QString& folder)
 {
     // To Qt an empty id is the computer's zone.
-    if (id.isEmpty() || !filesSound(filesFor(id, folder), id))
+    if (id.isEmpty())
         return {};
-    return QTimeZone(id);
+    // Reading and checking a zone costs more than all later questions to
+    // it; the thread that works out the catalogue ahead fills this for the
+    // options window, which compares the computer's zone with every entry.
+    static QMutex mutex;
+    static QHash<QString, QTimeZone> checked;
+    const QString key = folder + QChar(0) + QString::fromLocal8Bit(id);
+    {
+        const QMutexLocker lock(&mutex);
+        if (const auto found = checked.constFind(key); found != checked.constEnd())
+            return *found;
+    }
+    const QTimeZone zone = filesSound(filesFor(id, folder), id) ? QTimeZone(id) : QTimeZone();
+    const QMutexLocker lock(&mutex);
+    checked.insert(key, zone);
+    return zone;
 }
 
 QByteArray systemZoneId()

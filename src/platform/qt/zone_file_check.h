@@ -22,7 +22,8 @@ inline constexpr char kQtZoneFolder[] = "/usr/share/zoneinfo";
 std::string tzifFault(QByteArrayView bytes);
 
 // The zone, or an invalid one when a file Qt would read for it is damaged;
-// stderr names that file, once. folder stands for Qt's own folder.
+// stderr names that file. folder stands for Qt's own folder. Each zone is
+// checked and read once in the process; later calls give the same zone.
 QTimeZone checkedZone(const QByteArray& id, const QString& folder = kQtZoneFolder);
 
 // The computer's zone as Qt names it: $TZ (without a leading colon), else
