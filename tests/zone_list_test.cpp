@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,47 @@ TEST_F(ZoneListTest, DefaultIsTheComputersZoneByNameThenTheFirstWithItsBias)
     }
 }
 
+// A computer on a zone the catalogue has no entry for (a POSIX zone such as
+// CET-1CEST) starts on the entry that keeps its time best, the first in
+// list order among equals; only when none does, on the first with its bias.
+TEST_F(ZoneListTest, AZoneOutsideTheCatalogueGetsTheEntryThatKeepsItsTime)
+{
+    using enum ZoneAgreement;
+    const struct {
+        const char* what;
+        std::map<std::string, ZoneAgreement> agreements;
+        int selected;
+        std::vector<std::string> asked;
+    } cases[] = {
+        {"since 1970", {{"Europe/Berlin", Since1970}}, 2,
+         {"UTC", "Africa/Algiers", "Europe/Berlin"}},
+        {"since 1970 beats this year", {{"Africa/Algiers", ThisYearAndNext}, {"Europe/Berlin", Since1970}}, 2,
+         {"UTC", "Africa/Algiers", "Europe/Berlin"}},
+        {"the first of equals", {{"Africa/Algiers", ThisYearAndNext}, {"Europe/Berlin", ThisYearAndNext}}, 1,
+         {"UTC", "Africa/Algiers", "Europe/Berlin", "Asia/Kolkata", "Asia/Kathmandu", "America/New_York"}},
+        {"agreement beats the bias", {{"Asia/Kolkata", ThisYearAndNext}}, 3,
+         {"UTC", "Africa/Algiers", "Europe/Berlin", "Asia/Kolkata", "Asia/Kathmandu", "America/New_York"}},
+        {"none: the bias", {}, 1,
+         {"UTC", "Africa/Algiers", "Europe/Berlin", "Asia/Kolkata", "Asia/Kathmandu", "America/New_York"}},
+    };
+    for (const auto& c : cases) {
+        fakes::FakePlatform f;
+        f.system.zoneKeyName = "CET-1CEST,M3.5.0,M10.5.0/3";
+        f.system.agreements = c.agreements;
+        Program p(f.platform);
+        p.start();
+        EXPECT_EQ(f.windows.last("Form1").comboBox("Combo1").listIndex(), c.selected) << c.what;
+        EXPECT_EQ(f.system.agreementAsked, c.asked) << c.what;
+        EXPECT_TRUE(f.boxes.shown.empty()) << c.what;
+    }
+
+    // A zone the catalogue has by name needs no comparing.
+    fake.system.agreements = {{"Africa/Algiers", Since1970}};
+    program.start();
+    EXPECT_EQ(list().listIndex(), 2);
+    EXPECT_TRUE(fake.system.agreementAsked.empty());
+}
+
 TEST_F(ZoneListTest, StoredPositionIsRestoredOrReported)
 {
     const struct {
@@ -84,7 +126,7 @@ TEST_F(ZoneListTest, StoredPositionIsRestoredOrReported)
         EXPECT_EQ(combo.listIndex(), c.selected);
         std::vector<std::string> expected;
         if (!c.error.empty())
-            expected.push_back(errorReportText(c.error, "Form1.ListTimeZones", 114));
+            expected.push_back(errorReportText(c.error, "Form1.ListTimeZones", 110));
         EXPECT_EQ(f.boxes.texts(), expected);
         // Only a selection writes its position back.
         EXPECT_EQ(f.settings.values().at("Combo1"), c.selected >= 0 ? std::to_string(c.selected) : c.stored);
@@ -131,7 +173,7 @@ TEST_F(ZoneListTest, EmptyCatalogueLeavesAnEmptyListAndReportsTheFailingSteps)
     EXPECT_EQ(list().listIndex(), -1);
     EXPECT_EQ(fake.boxes.texts(), (std::vector<std::string>{
                              errorReportText("Subscript out of range", "Form1.ListTimeZones", 106),
-                             errorReportText("Invalid property value", "Form1.ListTimeZones", 114),
+                             errorReportText("Invalid property value", "Form1.ListTimeZones", 110),
                          }));
     EXPECT_TRUE(fake.windows.last("Form1").shown);
 }

@@ -228,6 +228,12 @@ public:
         return zoneId;
     }
     std::string currentZoneKeyName() override { return zoneKeyName; }
+    ZoneAgreement zoneAgreement(std::string_view catalogueKey) override
+    {
+        agreementAsked.emplace_back(catalogueKey);
+        const auto found = agreements.find(std::string(catalogueKey));
+        return found == agreements.end() ? ZoneAgreement::None : found->second;
+    }
 
     std::uint32_t platformId = kPlatformWin32Nt;
     std::uint32_t major = 10;
@@ -238,6 +244,8 @@ public:
     }();
     std::uint32_t zoneId = kTimeZoneIdStandard; // whether daylight time is in force
     std::string zoneKeyName = "Europe/Berlin";
+    std::map<std::string, ZoneAgreement> agreements; // by key; None when absent
+    std::vector<std::string> agreementAsked;
 };
 
 } // namespace hv::fakes

@@ -1,5 +1,6 @@
 #include "platform/qt/qt_system_info.h"
 
+#include "platform/qt/zone_agreement.h"
 #include "platform/qt/zone_file_check.h"
 #include "platform/qt/zoneinfo.h"
 
@@ -21,7 +22,7 @@ int QtSystemInfo::getVersionEx(OsVersionInfo& info)
 
 std::uint32_t QtSystemInfo::getTimeZoneInformation(TimeZoneInformation& info)
 {
-    const ZoneRules rules = zoneRules(checkedSystemZone(), now_());
+    const ZoneRules rules = zoneRules(ownZone(), now_());
     info.bias = rules.tzi.bias;
     info.standardName = rules.standardName;
     info.standardDate = rules.tzi.standardDate;
@@ -42,6 +43,24 @@ std::string QtSystemInfo::currentZoneKeyName()
             return *key;
     }
     return id.toStdString();
+}
+
+ZoneAgreement QtSystemInfo::zoneAgreement(std::string_view catalogueKey)
+{
+    const QTimeZone& own = ownZone();
+    if (!own.isValid())
+        return ZoneAgreement::None;
+    const QByteArray key(catalogueKey.data(), static_cast<qsizetype>(catalogueKey.size()));
+    return agreementOf(own, checkedZone(key), now_());
+}
+
+const QTimeZone& QtSystemInfo::ownZone()
+{
+    if (const QByteArray id = systemZoneId(); id != ownId_) {
+        ownId_ = id;
+        own_ = checkedSystemZone();
+    }
+    return own_;
 }
 
 } // namespace hv::qt
