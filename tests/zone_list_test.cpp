@@ -133,6 +133,57 @@ TEST_F(ZoneListTest, StoredPositionIsRestoredOrReported)
     }
 }
 
+// A tz database update that adds a zone before the chosen one moves it
+// down the list: the stored key keeps the choice, and its position follows.
+TEST_F(ZoneListTest, TheChosenZoneStaysChosenWhenTheListGainsAZone)
+{
+    program.start();
+    list().setListIndex(4);
+    EXPECT_EQ(fake.settings.values().at("Time Zone"), "Asia/Kathmandu");
+
+    fakes::addCatalogueZone(fake.registry, "Asia/Baghdad", "(UTC+03:00) Baghdad, Iraq", -180);
+    Program nextRun(fake.platform);
+    nextRun.start();
+    EXPECT_EQ(nextRun.catalogue().keyName(list().itemData(list().listIndex())), "Asia/Kathmandu");
+    EXPECT_EQ(fake.settings.values().at("Combo1"), "5");
+    EXPECT_TRUE(fake.boxes.shown.empty());
+}
+
+TEST_F(ZoneListTest, AStoredZoneTheListHasWinsOverThePositionElseThePositionHolds)
+{
+    const struct {
+        const char* zone;
+        const char* position;
+        int selected;
+        std::string error; // reported by the list, empty when none
+        const char* storedZone; // afterwards
+    } cases[] = {
+        {"Asia/Kolkata", "0", 3, "", "Asia/Kolkata"},
+        {"Asia/Kolkata", "abc", 3, "", "Asia/Kolkata"}, // the position is not even read
+        {"Asia/Kolkata", "-1", 3, "", "Asia/Kolkata"},
+        {"Mars/Olympus_Mons", "4", 4, "", "Asia/Kathmandu"}, // gone from the list
+        {"asia/kolkata", "1", 1, "", "Africa/Algiers"},      // keys keep their case
+        {"", "4", 4, "", "Asia/Kathmandu"},
+        {"Mars/Olympus_Mons", "abc", -1, "Type mismatch", "Mars/Olympus_Mons"},
+        {"Mars/Olympus_Mons", "9", -1, "Invalid property value", "Mars/Olympus_Mons"},
+    };
+    for (const auto& c : cases) {
+        fakes::FakePlatform f;
+        f.settings.write(settings::kTimeZoneName, c.zone);
+        f.settings.write(settings::kTimeZone, c.position);
+        Program p(f.platform);
+        p.start();
+        SCOPED_TRACE(std::string(c.zone) + " at " + c.position);
+        EXPECT_EQ(f.windows.last("Form1").comboBox("Combo1").listIndex(), c.selected);
+        std::vector<std::string> expected;
+        if (!c.error.empty())
+            expected.push_back(errorReportText(c.error, "Form1.ListTimeZones", 110));
+        EXPECT_EQ(f.boxes.texts(), expected);
+        EXPECT_EQ(f.settings.values().at("Combo1"), c.selected >= 0 ? std::to_string(c.selected) : c.position);
+        EXPECT_EQ(f.settings.values().at("Time Zone"), c.storedZone);
+    }
+}
+
 TEST_F(ZoneListTest, NoSelectionOpensTheClockOnTheComputersOwnTime)
 {
     fake.settings.write(settings::kTimeZone, "-1");

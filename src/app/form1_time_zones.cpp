@@ -16,6 +16,7 @@ void Form1::ListTimeZones()
     TimeZoneCatalogue& catalogue = program_.catalogue();
     ErrorTrap trap(p_.messageBoxes, "Form1.ListTimeZones");
     std::int32_t current = 0;
+    ListOrder order;
     int selected = -1;
     trap(100, [&] { catalogue.LoadTimeZones(); });
     trap(102, [&] { current = catalogue.GetCurrentBias(); });
@@ -26,12 +27,17 @@ void Form1::ListTimeZones()
     });
     // Where no choice is stored, the list starts on the computer's own zone.
     trap(108, [&] {
-        ListOrder order;
         for (int p = 0; p < combo1_->listCount(); ++p)
             order.push_back(combo1_->itemData(p));
         selected = OwnZonePosition(catalogue, order, p_.system, current);
     });
-    trap(110, [&] { combo1_->setListIndex(toInt16(p_.settings.get(settings::kTimeZone, decimalText(selected)))); });
+    // The stored zone where the list still has it, wherever it now stands;
+    // otherwise the stored position. Either way the selection writes both
+    // back.
+    trap(110, [&] {
+        const int chosen = PositionOfKey(catalogue, order, p_.settings.get(settings::kTimeZoneName, ""));
+        combo1_->setListIndex(chosen >= 0 ? chosen : toInt16(p_.settings.get(settings::kTimeZone, decimalText(selected))));
+    });
 }
 
 } // namespace hv

@@ -2,13 +2,17 @@
 
 namespace hv {
 
-int PositionByName(const TimeZoneCatalogue& catalogue, const ListOrder& order, SystemInfo& system)
+int PositionOfKey(const TimeZoneCatalogue& catalogue, const ListOrder& order, const std::string& key)
 {
-    const std::string own = system.currentZoneKeyName();
-    for (std::size_t p = 0; p < order.size() && !own.empty(); ++p)
-        if (catalogue.keyName(order[p]) == own)
+    for (std::size_t p = 0; p < order.size() && !key.empty(); ++p)
+        if (catalogue.keyName(order[p]) == key)
             return static_cast<int>(p);
     return -1;
+}
+
+int PositionByName(const TimeZoneCatalogue& catalogue, const ListOrder& order, SystemInfo& system)
+{
+    return PositionOfKey(catalogue, order, system.currentZoneKeyName());
 }
 
 int PositionByAgreement(const TimeZoneCatalogue& catalogue, const ListOrder& order, SystemInfo& system)

@@ -7,6 +7,7 @@
 #include "tz/time_zone_catalogue.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace hv {
@@ -15,6 +16,7 @@ namespace hv {
 using ListOrder = std::vector<std::int32_t>;
 
 // Each gives -1 when no position fits.
+int PositionOfKey(const TimeZoneCatalogue& catalogue, const ListOrder& order, const std::string& key);
 int PositionByName(const TimeZoneCatalogue& catalogue, const ListOrder& order, SystemInfo& system);
 int PositionByAgreement(const TimeZoneCatalogue& catalogue, const ListOrder& order, SystemInfo& system);
 int PositionByBias(const TimeZoneCatalogue& catalogue, const ListOrder& order, std::int32_t bias);

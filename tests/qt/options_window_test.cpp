@@ -87,6 +87,7 @@ TEST_F(OptionsWindowQt, OpensCentredWithEveryZoneAndTheComputersOwnSelected)
     EXPECT_EQ(selectedZone(), system_.currentZoneKeyName());
     EXPECT_EQ(QApplication::focusWidget(), list);
     EXPECT_EQ(stored("Combo1"), std::to_string(list->currentIndex()));
+    EXPECT_EQ(stored("Time Zone"), selectedZone());
     EXPECT_EQ(stored("Check4"), "1");
     EXPECT_EQ(stored("Check1"), "(absent)");
     EXPECT_TRUE(child<QCheckBox>("Check4")->isChecked());
