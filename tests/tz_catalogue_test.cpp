@@ -181,6 +181,18 @@ TEST_F(Catalogue, AMissingCatalogueKeySaysSoOnceAndEndsTheProgram)
     EXPECT_EQ(keyNames(), std::vector<std::string>{"A"});
 }
 
+// Where the system has something to say about what is missing, its one
+// sentence leads the message, on a line of its own.
+TEST_F(Catalogue, TheSystemsNoteLeadsTheMissingCatalogueMessage)
+{
+    system.catalogueNote = "No zones in /nowhere; the tzdata package has them.";
+    EXPECT_THROW(catalogue.LoadTimeZones(), fakes::EndedNow);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "No zones in /nowhere; the tzdata package has them.\r\n [HKey_Local_Machine] " + kNtPath);
+    EXPECT_EQ(boxes.shown[0].style, 80);
+    EXPECT_EQ(boxes.shown[0].title, "");
+}
+
 TEST_F(Catalogue, AReloadRebuildsTheTablesFromTheFirstSlot)
 {
     for (const char* name : {"A", "B", "C"})

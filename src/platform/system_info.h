@@ -57,6 +57,10 @@ public:
     // the zone the computer is set to; asked only when the computer's zone
     // has no entry of its own (a POSIX zone such as EST5EDT).
     virtual ZoneAgreement zoneAgreement(std::string_view catalogueKey) = 0;
+    // One plain sentence that leads the message that the catalogue is
+    // missing: where it was looked for and what provides it. Empty where
+    // the catalogue's key path says all there is to say.
+    virtual std::string missingCatalogueNote() = 0;
 };
 
 } // namespace hv

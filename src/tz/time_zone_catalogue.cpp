@@ -144,7 +144,8 @@ void TimeZoneCatalogue::LoadTimeZones()
 {
     const std::string path = WindowsKeyPath() + "Time Zones";
     if (!EnumTimeZones(path)) {
-        boxes_.show(" [HKey_Local_Machine] " + path, 80, "");
+        const std::string note = system_.missingCatalogueNote();
+        boxes_.show((note.empty() ? "" : note + "\r\n") + " [HKey_Local_Machine] " + path, 80, "");
         lifetime_.endNow(1);
     }
 }

@@ -34,8 +34,8 @@ public:
     TimeZoneCatalogue(Registry& registry, SystemInfo& system, MessageBoxes& boxes, ProgramLifetime& lifetime)
         : registry_(registry), system_(system), boxes_(boxes), lifetime_(lifetime) {}
 
-    // Reads the catalogue afresh. When its key cannot be opened, says so
-    // and ends the program.
+    // Reads the catalogue afresh. When its key cannot be opened, says so,
+    // led by the system's note on what is missing, and ends the program.
     void LoadTimeZones();
     // Standard-time bias of the zone the computer is set to, in minutes.
     std::int32_t GetCurrentBias();

@@ -234,6 +234,7 @@ public:
         return zoneId;
     }
     std::string currentZoneKeyName() override { return zoneKeyName; }
+    std::string missingCatalogueNote() override { return catalogueNote; }
     ZoneAgreement zoneAgreement(std::string_view catalogueKey) override
     {
         agreementAsked.emplace_back(catalogueKey);
@@ -252,6 +253,7 @@ public:
     std::string zoneKeyName = "Europe/Berlin";
     std::map<std::string, ZoneAgreement> agreements; // by key; None when absent
     std::vector<std::string> agreementAsked;
+    std::string catalogueNote; // none by default, as on Windows
 };
 
 } // namespace hv::fakes

@@ -139,4 +139,14 @@ TEST(ZoneSystemInfo, NamesTheComputersZoneByItsCatalogueKey)
     }
 }
 
+TEST(ZoneSystemInfo, SaysWhereTheTzDatabaseWasLookedForAndWhatProvidesIt)
+{
+    const std::string expected = "The list of time zones (zone1970.tab or zone.tab) was not found in "
+                                 "/nonexistent; it comes with the tzdata package.";
+    EXPECT_EQ(qt::QtSystemInfo("/nonexistent").missingCatalogueNote(), expected);
+    qputenv("TZDIR", "/nonexistent");
+    EXPECT_EQ(qt::QtSystemInfo().missingCatalogueNote(), expected) << "the folder TZDIR names";
+    qunsetenv("TZDIR");
+}
+
 } // namespace

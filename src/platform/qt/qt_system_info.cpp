@@ -54,6 +54,12 @@ ZoneAgreement QtSystemInfo::zoneAgreement(std::string_view catalogueKey)
     return agreementOf(own, checkedZone(key), now_());
 }
 
+std::string QtSystemInfo::missingCatalogueNote()
+{
+    return "The list of time zones (zone1970.tab or zone.tab) was not found in " + dir_.toStdString() +
+           "; it comes with the tzdata package.";
+}
+
 const QTimeZone& QtSystemInfo::ownZone()
 {
     if (const QByteArray id = systemZoneId(); id != ownId_) {

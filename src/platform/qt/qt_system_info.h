@@ -25,6 +25,8 @@ public:
     std::string currentZoneKeyName() override;
     // The tz database's own test: the same UTC offsets since 1970.
     ZoneAgreement zoneAgreement(std::string_view catalogueKey) override;
+    // Names the tz database folder and the package that fills it.
+    std::string missingCatalogueNote() override;
 
 private:
     // The computer's zone, read again only when its id changes: the list

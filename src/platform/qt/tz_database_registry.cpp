@@ -5,7 +5,6 @@
 
 #include <QDateTime>
 
-#include <cstdio>
 #include <cstring>
 
 namespace hv::qt {
@@ -62,14 +61,10 @@ long TzDatabaseRegistry::openKey(RegKey root, std::string_view subKey, std::uint
 
 bool TzDatabaseRegistry::readTable()
 {
+    // The catalogue's message says what is missing (the system's note).
     auto table = ZoneTable::read(dir_);
-    if (!table) {
-        // The catalogue's own message names a registry key; say here what
-        // is missing on this system.
-        std::fprintf(stderr, "horavista: no time-zone list: neither zone1970.tab nor zone.tab in %s (package tzdata)\n",
-                     qPrintable(zoneinfoDir(dir_)));
+    if (!table)
         return false;
-    }
     table_ = std::make_shared<const ZoneTable>(std::move(*table));
     return true;
 }
