@@ -2,6 +2,7 @@
 
 #include "platform/qt/tz_text.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
@@ -103,7 +104,8 @@ std::string fileFault(const QString& path)
 
 void reportDamaged(const QString& path, const std::string& fault, const QByteArray& id)
 {
-    std::fprintf(stderr, "horavista: the zone file %s is damaged (%s); the zone %s is not used\n", qPrintable(path),
+    std::fprintf(stderr, "horavista: the zone file %s is damaged (%s); the zone %s is not used\n",
+                 qPrintable(QDir::cleanPath(path)),
                  fault.c_str(), id.isEmpty() ? "of this computer" : id.constData());
 }
 
