@@ -14,8 +14,8 @@
 #include <QString>
 
 #include <future>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 namespace hv::qt {

@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutex>
 #include <QHash>
+#include <QMutex>
 
 #include <cstdio>
 
@@ -105,8 +105,7 @@ std::string fileFault(const QString& path)
 void reportDamaged(const QString& path, const std::string& fault, const QByteArray& id)
 {
     std::fprintf(stderr, "horavista: the zone file %s is damaged (%s); the zone %s is not used\n",
-                 qPrintable(QDir::cleanPath(path)),
-                 fault.c_str(), id.isEmpty() ? "of this computer" : id.constData());
+                 qPrintable(QDir::cleanPath(path)), fault.c_str(), id.isEmpty() ? "of this computer" : id.constData());
 }
 
 bool filesSound(const QStringList& files, const QByteArray& id)
