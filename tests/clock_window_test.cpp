@@ -76,7 +76,8 @@ TEST_F(ClockWindowTest, OpensAsDesigned)
 
     // The options window restored the boxes; the clock's restore changes
     // nothing and so writes nothing.
-    EXPECT_EQ(fake.settings.values(), (std::map<std::string, std::string>{{"Check4", "1"}, {"Combo1", "2"}}));
+    EXPECT_EQ(fake.settings.values(),
+              (std::map<std::string, std::string>{{"Check4", "1"}, {"Combo1", "2"}, {"Time Zone", "Europe/Berlin"}}));
     EXPECT_TRUE(fake.boxes.shown.empty());
     // Nothing is drawn before the first tick.
     EXPECT_TRUE(w.canvas.ops().empty());

@@ -47,7 +47,7 @@ TEST_F(OptionsWindowTest, FirstStartShowsTheDefaultsAndStoresWhatTheRestoreWrote
     EXPECT_EQ(w.checkBox("Check3").value(), 0);
     EXPECT_EQ(w.comboBox("Combo1").listIndex(), kBerlin);
     EXPECT_EQ(w.comboBox("Combo1").itemText(kBerlin), "(UTC+01:00) Berlin, Germany");
-    EXPECT_EQ(fake.settings.values(), (Stored{{"Check4", "1"}, {"Combo1", "2"}}));
+    EXPECT_EQ(fake.settings.values(), (Stored{{"Check4", "1"}, {"Combo1", "2"}, {"Time Zone", "Europe/Berlin"}}));
     EXPECT_FALSE(form1()->mDontUnload);
     EXPECT_FALSE(program.clockWindowLoaded());
     EXPECT_TRUE(fake.boxes.shown.empty());
@@ -104,8 +104,9 @@ TEST_F(OptionsWindowTest, StartupOptionStartsStraightIntoTheClock)
     EXPECT_TRUE(program.optionsWindowLoaded());
     EXPECT_TRUE(form1()->mDontUnload);
     EXPECT_EQ(options().checkBox("Check3").value(), 1);
-    // The restore wrote Check4 and Combo1 back, and not the switch.
-    EXPECT_EQ(fake.settings.writeCount() - writesBefore, 2);
+    // The restore wrote Check4 and the zone (position and key) back, and
+    // not the switch.
+    EXPECT_EQ(fake.settings.writeCount() - writesBefore, 3);
 
     // Closing the clock shows the same options window again, not a new one.
     clock().keyDown(vk::kEscape);

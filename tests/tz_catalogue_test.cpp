@@ -1,5 +1,5 @@
-// The time-zone catalogue read from the registry, its display texts, and
-// the bias of the computer's own zone.
+// The time-zone catalogue read from the registry, and the bias of the
+// computer's own zone.
 #include "fakes/fake_platform.h"
 #include "fakes/fake_registry.h"
 #include "platform/runtime.h"
@@ -18,34 +18,6 @@ using fakes::FakeRegistry;
 
 const std::string kNtPath = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
 const std::string k9xPath = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Time Zones";
-
-TEST(ZoneName, NormalisesPrefixOffsetAndPlace)
-{
-    const struct {
-        std::string display, expected;
-    } cases[] = {
-        {"(GMT+05:30) Chennai, Kolkata", "(GMT+05:30) Chennai, Kolkata"},
-        {"(UTC+5:30) Chennai", "(UTC+05:30) Chennai"},
-        {"(utc-03:00)   Brasilia", "(UTC-03:00) Brasilia"},
-        {"(GMT) Casablanca, Monrovia", "(GMT) Casablanca, Monrovia"},
-        {"(UTC) Coordinated Universal Time", "(UTC) Coordinated Universal Time"},
-        {"(UTC+14:00) Kiritimati Island", "(UTC+14:00) Kiritimati Island"},
-        {"(UTC+05:30)Chennai", "(UTC+05:30) Chennai"},
-        {"(UTC+05:30) Chennai (India)", "(UTC+05:30) Chennai (India)"},
-        {"(UTC+5:30:00) Chennai", "(UTC+05:30) Chennai"},
-        {"", "() "},
-        // No time of day after the sign: kept as it stands, upper-cased.
-        {"(GMT+5) Tashkent", "(GMT+5) Tashkent"},
-        {"(utc+5:3) Chennai", "(UTC+5:3) Chennai"},
-        {"(UTC+24:00) Nowhere", "(UTC+24:00) Nowhere"},
-        {"(UTC+05:30 Chennai", "(UTC+05:30 CHENNAI) (UTC+05:30 Chennai"},
-        {"Chennai", "(CHENNAI) Chennai"},
-        {"  (UTC+5:30) Chennai  ", "(UTC+05:30) Chennai"},
-        {"(utc+05:30) Zürich", "(UTC+05:30) Zürich"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FormatZoneName(c.display), c.expected) << '"' << c.display << '"';
-}
 
 // A zone as the registry holds it; a value left out is missing.
 struct Zone {
@@ -209,6 +181,18 @@ TEST_F(Catalogue, AMissingCatalogueKeySaysSoOnceAndEndsTheProgram)
     EXPECT_EQ(keyNames(), std::vector<std::string>{"A"});
 }
 
+// Where the system has something to say about what is missing, its one
+// sentence leads the message, on a line of its own.
+TEST_F(Catalogue, TheSystemsNoteLeadsTheMissingCatalogueMessage)
+{
+    system.catalogueNote = "No zones in /nowhere; the tzdata package has them.";
+    EXPECT_THROW(catalogue.LoadTimeZones(), fakes::EndedNow);
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, "No zones in /nowhere; the tzdata package has them.\r\n [HKey_Local_Machine] " + kNtPath);
+    EXPECT_EQ(boxes.shown[0].style, 80);
+    EXPECT_EQ(boxes.shown[0].title, "");
+}
+
 TEST_F(Catalogue, AReloadRebuildsTheTablesFromTheFirstSlot)
 {
     for (const char* name : {"A", "B", "C"})
@@ -235,22 +219,38 @@ TEST_F(Catalogue, AReloadRebuildsTheTablesFromTheFirstSlot)
     EXPECT_EQ(keyNames(), std::vector<std::string>{"D"});
 }
 
-// The count of zones found is 16-bit: the 32768th zone is read in full, then
-// counting it overflows.
-TEST_F(Catalogue, MoreZonesThanTheCountHoldsOverflow)
+// List positions are 16-bit: the first 32767 zones are kept, and the
+// program goes on without an error.
+TEST_F(Catalogue, MoreZonesThanAListHoldsKeepTheFirstAndSaySo)
 {
-    constexpr int kZones = 32768;
+    constexpr int kZones = 32769;
     for (int i = 0; i < kZones; ++i)
         registry.key(reg::kHKeyLocalMachine, kNtPath + "\\Z" + std::to_string(i));
-    std::optional<int> error;
-    try {
-        catalogue.LoadTimeZones();
-    } catch (const RuntimeError& e) {
-        error = e.number();
-    }
-    EXPECT_EQ(error, RuntimeError::overflow().number());
-    EXPECT_EQ(catalogue.TimeZoneList().size(), std::size_t{kZones});
-    EXPECT_EQ(catalogue.keyName(kZones - 1), "Z32767");
+    testing::internal::CaptureStderr();
+    EXPECT_NO_THROW(catalogue.LoadTimeZones());
+    const std::string said = testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(catalogue.TimeZoneList().size(), std::size_t{32767});
+    EXPECT_EQ(catalogue.keyName(32766), "Z32766");
+    EXPECT_NE(said.find("keeps the first 32767"), std::string::npos) << said;
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+// A name too long for the enumeration's buffer loses that zone alone.
+TEST_F(Catalogue, AZoneWhoseNameDoesNotFitIsLeftOutAndTheRestRead)
+{
+    const std::string longName(2048, 'L'); // with its NUL, one past the buffer
+    add({"A", "(UTC+01:00) A", tziBytes(-60)});
+    add({longName, "(UTC+02:00) Long", tziBytes(-120)});
+    add({"C", "(UTC+03:00) C", tziBytes(-180)});
+    testing::internal::CaptureStderr();
+    catalogue.LoadTimeZones();
+    const std::string said = testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(keyNames(), (std::vector<std::string>{"A", "C"}));
+    EXPECT_EQ(catalogue.entry(1).bias(), -180);
+    EXPECT_NE(said.find("time zone 1 of the catalogue"), std::string::npos) << said;
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(Catalogue, TablesRefuseIndicesOutsideThem)

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,47 @@ TEST_F(ZoneListTest, DefaultIsTheComputersZoneByNameThenTheFirstWithItsBias)
     }
 }
 
+// A computer on a zone the catalogue has no entry for (a POSIX zone such as
+// CET-1CEST) starts on the entry that keeps its time best, the first in
+// list order among equals; only when none does, on the first with its bias.
+TEST_F(ZoneListTest, AZoneOutsideTheCatalogueGetsTheEntryThatKeepsItsTime)
+{
+    using enum ZoneAgreement;
+    const struct {
+        const char* what;
+        std::map<std::string, ZoneAgreement> agreements;
+        int selected;
+        std::vector<std::string> asked;
+    } cases[] = {
+        {"since 1970", {{"Europe/Berlin", Since1970}}, 2,
+         {"UTC", "Africa/Algiers", "Europe/Berlin"}},
+        {"since 1970 beats this year", {{"Africa/Algiers", ThisYearAndNext}, {"Europe/Berlin", Since1970}}, 2,
+         {"UTC", "Africa/Algiers", "Europe/Berlin"}},
+        {"the first of equals", {{"Africa/Algiers", ThisYearAndNext}, {"Europe/Berlin", ThisYearAndNext}}, 1,
+         {"UTC", "Africa/Algiers", "Europe/Berlin", "Asia/Kolkata", "Asia/Kathmandu", "America/New_York"}},
+        {"agreement beats the bias", {{"Asia/Kolkata", ThisYearAndNext}}, 3,
+         {"UTC", "Africa/Algiers", "Europe/Berlin", "Asia/Kolkata", "Asia/Kathmandu", "America/New_York"}},
+        {"none: the bias", {}, 1,
+         {"UTC", "Africa/Algiers", "Europe/Berlin", "Asia/Kolkata", "Asia/Kathmandu", "America/New_York"}},
+    };
+    for (const auto& c : cases) {
+        fakes::FakePlatform f;
+        f.system.zoneKeyName = "CET-1CEST,M3.5.0,M10.5.0/3";
+        f.system.agreements = c.agreements;
+        Program p(f.platform);
+        p.start();
+        EXPECT_EQ(f.windows.last("Form1").comboBox("Combo1").listIndex(), c.selected) << c.what;
+        EXPECT_EQ(f.system.agreementAsked, c.asked) << c.what;
+        EXPECT_TRUE(f.boxes.shown.empty()) << c.what;
+    }
+
+    // A zone the catalogue has by name needs no comparing.
+    fake.system.agreements = {{"Africa/Algiers", Since1970}};
+    program.start();
+    EXPECT_EQ(list().listIndex(), 2);
+    EXPECT_TRUE(fake.system.agreementAsked.empty());
+}
+
 TEST_F(ZoneListTest, StoredPositionIsRestoredOrReported)
 {
     const struct {
@@ -84,10 +126,61 @@ TEST_F(ZoneListTest, StoredPositionIsRestoredOrReported)
         EXPECT_EQ(combo.listIndex(), c.selected);
         std::vector<std::string> expected;
         if (!c.error.empty())
-            expected.push_back(errorReportText(c.error, "Form1.ListTimeZones", 114));
+            expected.push_back(errorReportText(c.error, "Form1.ListTimeZones", 110));
         EXPECT_EQ(f.boxes.texts(), expected);
         // Only a selection writes its position back.
         EXPECT_EQ(f.settings.values().at("Combo1"), c.selected >= 0 ? std::to_string(c.selected) : c.stored);
+    }
+}
+
+// A tz database update that adds a zone before the chosen one moves it
+// down the list: the stored key keeps the choice, and its position follows.
+TEST_F(ZoneListTest, TheChosenZoneStaysChosenWhenTheListGainsAZone)
+{
+    program.start();
+    list().setListIndex(4);
+    EXPECT_EQ(fake.settings.values().at("Time Zone"), "Asia/Kathmandu");
+
+    fakes::addCatalogueZone(fake.registry, "Asia/Baghdad", "(UTC+03:00) Baghdad, Iraq", -180);
+    Program nextRun(fake.platform);
+    nextRun.start();
+    EXPECT_EQ(nextRun.catalogue().keyName(list().itemData(list().listIndex())), "Asia/Kathmandu");
+    EXPECT_EQ(fake.settings.values().at("Combo1"), "5");
+    EXPECT_TRUE(fake.boxes.shown.empty());
+}
+
+TEST_F(ZoneListTest, AStoredZoneTheListHasWinsOverThePositionElseThePositionHolds)
+{
+    const struct {
+        const char* zone;
+        const char* position;
+        int selected;
+        std::string error; // reported by the list, empty when none
+        const char* storedZone; // afterwards
+    } cases[] = {
+        {"Asia/Kolkata", "0", 3, "", "Asia/Kolkata"},
+        {"Asia/Kolkata", "abc", 3, "", "Asia/Kolkata"}, // the position is not even read
+        {"Asia/Kolkata", "-1", 3, "", "Asia/Kolkata"},
+        {"Mars/Olympus_Mons", "4", 4, "", "Asia/Kathmandu"}, // gone from the list
+        {"asia/kolkata", "1", 1, "", "Africa/Algiers"},      // keys keep their case
+        {"", "4", 4, "", "Asia/Kathmandu"},
+        {"Mars/Olympus_Mons", "abc", -1, "Type mismatch", "Mars/Olympus_Mons"},
+        {"Mars/Olympus_Mons", "9", -1, "Invalid property value", "Mars/Olympus_Mons"},
+    };
+    for (const auto& c : cases) {
+        fakes::FakePlatform f;
+        f.settings.write(settings::kTimeZoneName, c.zone);
+        f.settings.write(settings::kTimeZone, c.position);
+        Program p(f.platform);
+        p.start();
+        SCOPED_TRACE(std::string(c.zone) + " at " + c.position);
+        EXPECT_EQ(f.windows.last("Form1").comboBox("Combo1").listIndex(), c.selected);
+        std::vector<std::string> expected;
+        if (!c.error.empty())
+            expected.push_back(errorReportText(c.error, "Form1.ListTimeZones", 110));
+        EXPECT_EQ(f.boxes.texts(), expected);
+        EXPECT_EQ(f.settings.values().at("Combo1"), c.selected >= 0 ? std::to_string(c.selected) : c.position);
+        EXPECT_EQ(f.settings.values().at("Time Zone"), c.storedZone);
     }
 }
 
@@ -131,7 +224,7 @@ TEST_F(ZoneListTest, EmptyCatalogueLeavesAnEmptyListAndReportsTheFailingSteps)
     EXPECT_EQ(list().listIndex(), -1);
     EXPECT_EQ(fake.boxes.texts(), (std::vector<std::string>{
                              errorReportText("Subscript out of range", "Form1.ListTimeZones", 106),
-                             errorReportText("Invalid property value", "Form1.ListTimeZones", 114),
+                             errorReportText("Invalid property value", "Form1.ListTimeZones", 110),
                          }));
     EXPECT_TRUE(fake.windows.last("Form1").shown);
 }

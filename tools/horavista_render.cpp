@@ -15,6 +15,7 @@
 #include "platform/qt/zone_time_of_day.h"
 #include "platform/recording_canvas.h"
 #include "platform/runtime.h"
+#include "tz/own_zone.h"
 #include "tz/time_zone_catalogue.h"
 
 #include <QDateTime>
@@ -40,7 +41,8 @@ constexpr const char* kUsage =
     "KEY of the time-zone list, or the computer's own. Colours are decimal values as the options\n"
     "store them (red + 256*green + 65536*blue); without them, the stored options' colours are used.\n"
     "--list-zones prints the time-zone list in the options window's order, one zone a line:\n"
-    "position, key, display text and bias in minutes, separated by tabs.\n";
+    "position, key, display text and bias in minutes, separated by tabs; the zone the list\n"
+    "starts on when no choice is stored (the computer's own) has a fifth field, start.\n";
 
 struct Options {
     int width = 0, height = 0;
@@ -168,11 +170,11 @@ struct Catalogue {
 
     // Catalogue indices in list order: an entry goes after those whose
     // text it equals, as the list inserts it.
-    std::vector<int> listOrder() const
+    ListOrder listOrder() const
     {
-        std::vector<int> order(zones.TimeZoneList().size());
+        ListOrder order(zones.TimeZoneList().size());
         std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        std::stable_sort(order.begin(), order.end(), [&](std::int32_t a, std::int32_t b) {
             return qt::listOrderLess(QString::fromStdString(zones.entry(a).Display),
                                      QString::fromStdString(zones.entry(b).Display));
         });
@@ -188,12 +190,14 @@ struct Catalogue {
 
 void listZones()
 {
-    const Catalogue catalogue;
-    const std::vector<int> order = catalogue.listOrder();
+    Catalogue catalogue;
+    const ListOrder order = catalogue.listOrder();
+    const int start = OwnZonePosition(catalogue.zones, order, catalogue.system, catalogue.zones.GetCurrentBias());
     for (std::size_t position = 0; position < order.size(); ++position) {
-        const int i = order[position];
-        std::printf("%zu\t%s\t%s\t%d\n", position, catalogue.zones.keyName(i).c_str(),
-                    catalogue.zones.entry(i).Display.c_str(), catalogue.zones.entry(i).bias());
+        const std::int32_t i = order[position];
+        std::printf("%zu\t%s\t%s\t%d%s\n", position, catalogue.zones.keyName(i).c_str(),
+                    catalogue.zones.entry(i).Display.c_str(), catalogue.zones.entry(i).bias(),
+                    static_cast<int>(position) == start ? "\tstart" : "");
     }
 }
 

@@ -155,7 +155,13 @@ void Form1::restoreCheck3(std::int16_t value)
 
 void Form1::Combo1_Click()
 {
-    p_.settings.write(settings::kTimeZone, decimalText(combo1_->listIndex()));
+    const int position = combo1_->listIndex();
+    p_.settings.write(settings::kTimeZone, decimalText(position));
+    if (position < 0)
+        return;
+    const auto& keys = program_.catalogue().TimeZoneKeyNames();
+    if (const auto index = static_cast<std::size_t>(combo1_->itemData(position)); index < keys.size())
+        p_.settings.write(settings::kTimeZoneName, keys[index]);
 }
 
 void Form1::PushButton1_Click()

@@ -7,6 +7,7 @@
 #include "app/settings_keys.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
+#include "tz/own_zone.h"
 
 namespace hv {
 
@@ -15,6 +16,7 @@ void Form1::ListTimeZones()
     TimeZoneCatalogue& catalogue = program_.catalogue();
     ErrorTrap trap(p_.messageBoxes, "Form1.ListTimeZones");
     std::int32_t current = 0;
+    ListOrder order;
     int selected = -1;
     trap(100, [&] { catalogue.LoadTimeZones(); });
     trap(102, [&] { current = catalogue.GetCurrentBias(); });
@@ -23,25 +25,19 @@ void Form1::ListTimeZones()
         for (std::int32_t i = 0; i <= catalogue.upperBound(); ++i)
             combo1_->setItemData(combo1_->addItem(catalogue.entry(i).Display), i);
     });
-    // The entry of the zone the computer is set to, by its key name; only
-    // when the catalogue has no such key, the first entry in list order
-    // with the same standard bias, else the first entry.
+    // Where no choice is stored, the list starts on the computer's own zone.
     trap(108, [&] {
-        const std::string own = p_.system.currentZoneKeyName();
-        for (int p = 0; p < combo1_->listCount() && selected == -1 && !own.empty(); ++p)
-            if (catalogue.keyName(combo1_->itemData(p)) == own)
-                selected = p;
+        for (int p = 0; p < combo1_->listCount(); ++p)
+            order.push_back(combo1_->itemData(p));
+        selected = OwnZonePosition(catalogue, order, p_.system, current);
     });
+    // The stored zone where the list still has it, wherever it now stands;
+    // otherwise the stored position. Either way the selection writes both
+    // back.
     trap(110, [&] {
-        for (int p = 0; p < combo1_->listCount() && selected == -1; ++p)
-            if (catalogue.entry(combo1_->itemData(p)).bias() == current)
-                selected = p;
+        const int chosen = PositionOfKey(catalogue, order, p_.settings.get(settings::kTimeZoneName, ""));
+        combo1_->setListIndex(chosen >= 0 ? chosen : toInt16(p_.settings.get(settings::kTimeZone, decimalText(selected))));
     });
-    trap(112, [&] {
-        if (selected == -1)
-            selected = 0;
-    });
-    trap(114, [&] { combo1_->setListIndex(toInt16(p_.settings.get(settings::kTimeZone, decimalText(selected)))); });
 }
 
 } // namespace hv

@@ -14,6 +14,9 @@ inline constexpr std::string_view kHideHint = "Check1";          // check state,
 inline constexpr std::string_view kKeepAwake = "Check4";         // check state, default 1
 inline constexpr std::string_view kWindowsStartup = "Windows Startup"; // "On" / "Off"
 inline constexpr std::string_view kTimeZone = "Combo1";          // list position
+// The chosen zone's catalogue key, kept beside its position, which a
+// changed list would give to another zone.
+inline constexpr std::string_view kTimeZoneName = "Time Zone";
 inline constexpr std::string_view kClockColour = "Clock Color";  // colour, default white
 inline constexpr std::string_view kBackgroundColour = "Background Color"; // colour, default black
 

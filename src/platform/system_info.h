@@ -4,6 +4,7 @@
 // records.
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace hv {
 
@@ -31,6 +32,11 @@ struct TimeZoneInformation {
     std::int32_t daylightBias = 0;
 };
 
+// How closely a zone keeps the time of the zone the computer is set to:
+// the same UTC offset at every instant since 1970 (the tz database's own
+// test of sameness), or only over this year and next.
+enum class ZoneAgreement { None, ThisYearAndNext, Since1970 };
+
 class SystemInfo {
 public:
     static constexpr std::uint32_t kPlatformWin32Nt = 2;
@@ -47,6 +53,14 @@ public:
     // The catalogue key name of that zone ("Europe/Berlin"; on Windows the
     // dynamic zone information's key name); empty when it is not known.
     virtual std::string currentZoneKeyName() = 0;
+    // How closely the catalogue zone with this key name keeps the time of
+    // the zone the computer is set to; asked only when the computer's zone
+    // has no entry of its own (a POSIX zone such as EST5EDT).
+    virtual ZoneAgreement zoneAgreement(std::string_view catalogueKey) = 0;
+    // One plain sentence that leads the message that the catalogue is
+    // missing: where it was looked for and what provides it. Empty where
+    // the catalogue's key path says all there is to say.
+    virtual std::string missingCatalogueNote() = 0;
 };
 
 } // namespace hv

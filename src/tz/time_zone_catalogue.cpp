@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <limits>
 
 namespace hv {
@@ -16,6 +17,8 @@ constexpr std::uint32_t kAccess = 0x3F;
 constexpr std::size_t kNameCapacity = 2048;
 constexpr std::size_t kTextCapacity = 2048;
 constexpr std::size_t kTziCapacity = 60;
+// List positions are stored as 16-bit numbers.
+constexpr std::int16_t kMaxZones = std::numeric_limits<std::int16_t>::max();
 
 // Closes a key when the scope ends, also when an error leaves it early.
 class KeyCloser {
@@ -141,7 +144,8 @@ void TimeZoneCatalogue::LoadTimeZones()
 {
     const std::string path = WindowsKeyPath() + "Time Zones";
     if (!EnumTimeZones(path)) {
-        boxes_.show(" [HKey_Local_Machine] " + path, 80, "");
+        const std::string note = system_.missingCatalogueNote();
+        boxes_.show((note.empty() ? "" : note + "\r\n") + " [HKey_Local_Machine] " + path, 80, "");
         lifetime_.endNow(1);
     }
 }
@@ -170,29 +174,38 @@ bool TimeZoneCatalogue::EnumTimeZones(const std::string& path)
     std::string nameBuffer;
     for (std::uint32_t index = 0;; ++index) {
         nameBuffer.assign(kNameCapacity, ' ');
-        if (registry_.enumKey(root.get(), index, nameBuffer) != reg::kSuccess)
+        const long status = registry_.enumKey(root.get(), index, nameBuffer);
+        // A name too long for the buffer is one bad row, not the end of
+        // the list: the zones after it still count.
+        if (status == reg::kMoreData) {
+            std::fprintf(stderr, "horavista: time zone %u of the catalogue has a name longer than %zu characters; left out\n",
+                         index, kNameCapacity - 1);
+            continue;
+        }
+        if (status != reg::kSuccess)
             break;
+        if (found == kMaxZones) {
+            std::fprintf(stderr, "horavista: the catalogue has more time zones than the list can hold; it keeps the first %d\n",
+                         kMaxZones);
+            break;
+        }
         const std::string name = TrimNull(nameBuffer);
         RegKey zoneKey = 0;
         if (registry_.openKey(reg::kHKeyLocalMachine, path + "\\" + name, 0, kAccess, zoneKey) != reg::kSuccess)
             continue;
-        {
-            const KeyCloser zone(registry_, zoneKey);
-            const auto slot = static_cast<std::size_t>(found);
-            list_.resize(slot + 1);
-            keyNames_.resize(slot + 1);
-            keyNames_[slot] = name;
-            // A slot left from an earlier load starts empty like a grown
-            // one, so a zone without "TZI" never takes another zone's bias.
-            TimeZoneEntry& entry = list_[slot] = TimeZoneEntry{};
-            readTzi(registry_, zone.get(), entry.TZI);
-            entry.Display = FormatZoneName(ReadRegString(zone.get(), "Display"));
-            entry.Std = ReadRegString(zone.get(), "Std");
-            entry.Dlt = ReadRegString(zone.get(), "Dlt");
-            entry.MapID = ReadRegString(zone.get(), "MapID");
-        }
-        if (found == std::numeric_limits<std::int16_t>::max())
-            throw RuntimeError::overflow();
+        const KeyCloser zone(registry_, zoneKey);
+        const auto slot = static_cast<std::size_t>(found);
+        list_.resize(slot + 1);
+        keyNames_.resize(slot + 1);
+        keyNames_[slot] = name;
+        // A slot left from an earlier load starts empty like a grown one,
+        // so a zone without "TZI" never takes another zone's bias.
+        TimeZoneEntry& entry = list_[slot] = TimeZoneEntry{};
+        readTzi(registry_, zone.get(), entry.TZI);
+        entry.Display = FormatZoneName(ReadRegString(zone.get(), "Display"));
+        entry.Std = ReadRegString(zone.get(), "Std");
+        entry.Dlt = ReadRegString(zone.get(), "Dlt");
+        entry.MapID = ReadRegString(zone.get(), "MapID");
         ++found;
     }
     return true;

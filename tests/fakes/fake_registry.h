@@ -183,6 +183,20 @@ private:
 
 inline constexpr const char* kCatalogueKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
 
+// One zone of the catalogue, as the registry keeps it.
+inline void addCatalogueZone(FakeRegistry& registry, const std::string& key, const std::string& display,
+                             std::int32_t bias)
+{
+    const std::string path = std::string(kCatalogueKey) + "\\" + key;
+    Tzi tzi;
+    tzi.bias = bias;
+    const Tzi::Bytes bytes = tzi.toBytes();
+    registry.setBinary(reg::kHKeyLocalMachine, path, "TZI", {bytes.begin(), bytes.end()});
+    registry.setString(reg::kHKeyLocalMachine, path, "Display", display);
+    registry.setString(reg::kHKeyLocalMachine, path, "Std", key + " Standard Time");
+    registry.setString(reg::kHKeyLocalMachine, path, "Dlt", key + " Daylight Time");
+}
+
 // A small catalogue in the registry's own order, which is not the order of
 // its display texts. Sorted, the list reads: UTC, Algiers, Berlin, Kolkata,
 // Kathmandu, New York.
@@ -200,16 +214,8 @@ inline void seedCatalogue(FakeRegistry& registry)
         {"America/New_York", "(UTC-05:00) New York, United States", 300},
         {"Asia/Kathmandu", "(UTC+05:45) Kathmandu, Nepal", -345},
     };
-    for (const auto& z : zones) {
-        const std::string path = std::string(kCatalogueKey) + "\\" + z.key;
-        Tzi tzi;
-        tzi.bias = z.bias;
-        const Tzi::Bytes bytes = tzi.toBytes();
-        registry.setBinary(reg::kHKeyLocalMachine, path, "TZI", {bytes.begin(), bytes.end()});
-        registry.setString(reg::kHKeyLocalMachine, path, "Display", z.display);
-        registry.setString(reg::kHKeyLocalMachine, path, "Std", std::string(z.key) + " Standard Time");
-        registry.setString(reg::kHKeyLocalMachine, path, "Dlt", std::string(z.key) + " Daylight Time");
-    }
+    for (const auto& z : zones)
+        addCatalogueZone(registry, z.key, z.display, z.bias);
 }
 
 // The operating system as a test sets it up: the NT family by default, on
@@ -228,6 +234,13 @@ public:
         return zoneId;
     }
     std::string currentZoneKeyName() override { return zoneKeyName; }
+    std::string missingCatalogueNote() override { return catalogueNote; }
+    ZoneAgreement zoneAgreement(std::string_view catalogueKey) override
+    {
+        agreementAsked.emplace_back(catalogueKey);
+        const auto found = agreements.find(std::string(catalogueKey));
+        return found == agreements.end() ? ZoneAgreement::None : found->second;
+    }
 
     std::uint32_t platformId = kPlatformWin32Nt;
     std::uint32_t major = 10;
@@ -238,6 +251,9 @@ public:
     }();
     std::uint32_t zoneId = kTimeZoneIdStandard; // whether daylight time is in force
     std::string zoneKeyName = "Europe/Berlin";
+    std::map<std::string, ZoneAgreement> agreements; // by key; None when absent
+    std::vector<std::string> agreementAsked;
+    std::string catalogueNote; // none by default, as on Windows
 };
 
 } // namespace hv::fakes

@@ -5,6 +5,7 @@
 #include "fakes/fake_platform.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/zone_time_of_day.h"
+#include "qt/tz_test_support.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -86,10 +87,24 @@ TEST_F(OptionsWindowQt, OpensCentredWithEveryZoneAndTheComputersOwnSelected)
     EXPECT_EQ(selectedZone(), system_.currentZoneKeyName());
     EXPECT_EQ(QApplication::focusWidget(), list);
     EXPECT_EQ(stored("Combo1"), std::to_string(list->currentIndex()));
+    EXPECT_EQ(stored("Time Zone"), selectedZone());
     EXPECT_EQ(stored("Check4"), "1");
     EXPECT_EQ(stored("Check1"), "(absent)");
     EXPECT_TRUE(child<QCheckBox>("Check4")->isChecked());
     EXPECT_TRUE(fake_.boxes.shown.empty());
+}
+
+// EST5EDT is no zone of the list: the window starts on the zone whose
+// offsets have matched it since 1970, not the first with its bias (Bogota).
+class OptionsWindowOnPosixZone : public OptionsWindowQt {
+protected:
+    tzsupport::SystemZone computer_{"EST5EDT"};
+};
+
+TEST_F(OptionsWindowOnPosixZone, StartsOnTheZoneThatKeepsTheComputersTime)
+{
+    EXPECT_EQ(selectedZone(), "America/New_York");
+    EXPECT_EQ(stored("Combo1"), std::to_string(child<QComboBox>("Combo1")->currentIndex()));
 }
 
 TEST_F(OptionsWindowQt, EveryOptionIsStoredByMouseAndKeyboard)

@@ -1,12 +1,8 @@
 // The time-zone catalogue as the registry port hands it out, answered
-// from the tz database in /usr/share/zoneinfo and from folders made here.
-#include "platform/qt/tz_database_registry.h"
+// from the tz database in /usr/share/zoneinfo.
+#include "qt/tz_test_support.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QLocale>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -18,55 +14,8 @@
 namespace {
 
 using namespace hv;
+using namespace hv::tzsupport;
 using qt::TzDatabaseRegistry;
-
-constexpr char kCatalogue[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
-
-std::int64_t utcMs(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
-{
-    return QDateTime(QDate(year, month, day), QTime(hour, minute, second), Qt::UTC).toMSecsSinceEpoch();
-}
-
-qt::EpochClock fixedAt(std::int64_t ms)
-{
-    return [ms] { return ms; };
-}
-
-RegKey openOrZero(Registry& registry, RegKey root, const std::string& path)
-{
-    RegKey key = 0;
-    registry.openKey(root, path, 0, 0x3F, key);
-    return key;
-}
-
-std::vector<std::string> subKeys(Registry& registry, RegKey key)
-{
-    std::vector<std::string> names;
-    std::array<char, 2048> name{};
-    for (std::uint32_t i = 0; registry.enumKey(key, i, name) == reg::kSuccess; ++i)
-        names.emplace_back(name.data());
-    return names;
-}
-
-std::string text(Registry& registry, RegKey key, const std::string& value)
-{
-    std::array<std::uint8_t, 2048> data{};
-    std::uint32_t type = 0, size = 0;
-    if (registry.queryValue(key, value, type, data, size) != reg::kSuccess || type != reg::kString)
-        return "<missing>";
-    EXPECT_EQ(data[size - 1], 0) << value << ": texts end in NUL";
-    return std::string(reinterpret_cast<const char*>(data.data()));
-}
-
-Tzi tzi(Registry& registry, RegKey key)
-{
-    Tzi::Bytes bytes{};
-    std::uint32_t type = 0, size = 0;
-    EXPECT_EQ(registry.queryValue(key, "TZI", type, bytes, size), reg::kSuccess);
-    EXPECT_EQ(type, reg::kBinary);
-    EXPECT_EQ(size, Tzi::kSize);
-    return Tzi::fromBytes(bytes);
-}
 
 class TzSystemCatalogue : public ::testing::Test {
 protected:
@@ -246,73 +195,6 @@ TEST_F(TzSystemCatalogue, ClosedHandlesAreGoneAndTheirNumbersComeBack)
     std::array<char, 64> name{};
     EXPECT_NE(registry.enumKey(zone, 0, name), reg::kSuccess);
     EXPECT_EQ(openOrZero(registry, root, "Asia/Kolkata"), zone);
-}
-
-// A zoneinfo folder written by the test: which tab file the catalogue
-// reads, and what it makes of the rows.
-class TzMadeFolder : public ::testing::Test {
-protected:
-    void write(const QString& name, const QByteArray& contents)
-    {
-        QFile file(QDir(dir_.path()).filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-    }
-    std::vector<std::string> catalogue()
-    {
-        TzDatabaseRegistry registry(dir_.path(), fixedAt(utcMs(2026, 7, 1)));
-        const RegKey root = openOrZero(registry, reg::kHKeyLocalMachine, kCatalogue);
-        return root ? subKeys(registry, root) : std::vector<std::string>{"<does not open>"};
-    }
-
-    QTemporaryDir dir_;
-};
-
-TEST_F(TzMadeFolder, WithoutTabFilesTheCatalogueDoesNotOpen)
-{
-    EXPECT_EQ(catalogue(), std::vector<std::string>{"<does not open>"});
-    TzDatabaseRegistry missing(QDir(dir_.path()).filePath("nowhere"));
-    RegKey key = 99;
-    EXPECT_EQ(missing.openKey(reg::kHKeyLocalMachine, kCatalogue, 0, 0x3F, key), reg::kFileNotFound);
-    EXPECT_EQ(key, 0u);
-}
-
-TEST_F(TzMadeFolder, ZoneTabServesWhereZone1970TabIsMissing)
-{
-    write("zone.tab", "# comment\n\nNL\t+5222+00454\tEurope/Amsterdam\nIN\t+2232+08822\tAsia/Kolkata\n");
-    EXPECT_EQ(catalogue(), (std::vector<std::string>{"Europe/Amsterdam", "Asia/Kolkata", "UTC"}));
-    write("zone1970.tab", "BE,LU,NL\t+5050+00420\tEurope/Brussels\n");
-    EXPECT_EQ(catalogue(), (std::vector<std::string>{"Europe/Brussels", "UTC"}));
-}
-
-TEST_F(TzMadeFolder, PlaceNamesTakeTheCountryAndTheCommentWhereTheCountryHasSeveralZones)
-{
-    write("iso3166.tab", "AQ\tAntarctica\nAR\tArgentina\nCH\tSwitzerland\nDE\tGermany\nJM\tJamaica\n");
-    write("zone1970.tab", "AR\t-3436-05827\tAmerica/Argentina/Buenos_Aires\tBuenos Aires (BA, CF)\n"
-                          "AR\t-3124-06411\tAmerica/Argentina/Cordoba\tmost areas\n"
-                          "CH,DE,LI\t+4723+00832\tEurope/Zurich\tBüsingen\n"
-                          "JM\t+175805-0764736\tAmerica/Jamaica\n"
-                          "AQ\t-720041+0023206\tAntarctica/Troll\tTroll\n"
-                          "AQ\t-6617+11031\tAntarctica/Casey\tCasey\n"
-                          "XX\t+0000+00000\tMars/Olympus_Mons\n");
-    TzDatabaseRegistry registry(dir_.path(), fixedAt(utcMs(2026, 7, 1)));
-    const RegKey root = openOrZero(registry, reg::kHKeyLocalMachine, kCatalogue);
-    const struct {
-        const char* id;
-        const char* display;
-        const char* mapId;
-    } cases[] = {
-        {"America/Argentina/Buenos_Aires", "(UTC-03:00) Buenos Aires, Argentina - Buenos Aires (BA, CF)", "AR"},
-        {"Europe/Zurich", "(UTC+01:00) Zurich, Switzerland", "CH,DE,LI"},
-        {"America/Jamaica", "(UTC-05:00) Jamaica", "JM"},
-        {"Antarctica/Troll", "(UTC+00:00) Troll, Antarctica", "AQ"},
-    };
-    for (const auto& c : cases) {
-        const RegKey zone = openOrZero(registry, root, c.id);
-        EXPECT_EQ(text(registry, zone, "Display"), c.display);
-        EXPECT_EQ(text(registry, zone, "MapID"), c.mapId);
-    }
-    EXPECT_EQ(openOrZero(registry, root, "Mars/Olympus_Mons"), 0u) << "listed, but no zone the database knows";
 }
 
 } // namespace

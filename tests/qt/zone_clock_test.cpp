@@ -2,6 +2,7 @@
 // tz database, at instants the tests fix.
 #include "platform/qt/qt_system_info.h"
 #include "platform/qt/zone_time_of_day.h"
+#include "qt/tz_test_support.h"
 
 #include <QDateTime>
 
@@ -14,6 +15,7 @@
 namespace {
 
 using namespace hv;
+using hv::tzsupport::SystemZone;
 
 std::int64_t utcMs(int year, int month, int day, int hour, int minute, int second = 0, int ms = 0)
 {
@@ -24,27 +26,6 @@ constexpr double at(int hour, int minute, int second = 0)
 {
     return hour * 3600.0 + minute * 60.0 + second;
 }
-
-// The computer set to another zone for one test.
-class SystemZone {
-public:
-    explicit SystemZone(const char* id) : saved_(qEnvironmentVariableIsSet("TZ") ? std::optional(qgetenv("TZ")) : std::nullopt)
-    {
-        qputenv("TZ", id);
-        tzset();
-    }
-    ~SystemZone()
-    {
-        if (saved_)
-            qputenv("TZ", *saved_);
-        else
-            qunsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::optional<QByteArray> saved_;
-};
 
 TEST(ZoneTimeOfDay, GivesEachZonesWallClockAtTheSameInstant)
 {
@@ -156,6 +137,16 @@ TEST(ZoneSystemInfo, NamesTheComputersZoneByItsCatalogueKey)
         const SystemZone zone(c.systemId);
         EXPECT_EQ(qt::QtSystemInfo().currentZoneKeyName(), c.key) << c.systemId;
     }
+}
+
+TEST(ZoneSystemInfo, SaysWhereTheTzDatabaseWasLookedForAndWhatProvidesIt)
+{
+    const std::string expected = "The list of time zones (zone1970.tab or zone.tab) was not found in "
+                                 "/nonexistent; it comes with the tzdata package.";
+    EXPECT_EQ(qt::QtSystemInfo("/nonexistent").missingCatalogueNote(), expected);
+    qputenv("TZDIR", "/nonexistent");
+    EXPECT_EQ(qt::QtSystemInfo().missingCatalogueNote(), expected) << "the folder TZDIR names";
+    qunsetenv("TZDIR");
 }
 
 } // namespace

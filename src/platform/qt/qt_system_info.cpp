@@ -1,8 +1,8 @@
 #include "platform/qt/qt_system_info.h"
 
+#include "platform/qt/zone_agreement.h"
+#include "platform/qt/zone_file_check.h"
 #include "platform/qt/zoneinfo.h"
-
-#include <QTimeZone>
 
 namespace hv::qt {
 
@@ -22,7 +22,7 @@ int QtSystemInfo::getVersionEx(OsVersionInfo& info)
 
 std::uint32_t QtSystemInfo::getTimeZoneInformation(TimeZoneInformation& info)
 {
-    const ZoneRules rules = zoneRules(QTimeZone::systemTimeZone(), now_());
+    const ZoneRules rules = zoneRules(ownZone(), now_());
     info.bias = rules.tzi.bias;
     info.standardName = rules.standardName;
     info.standardDate = rules.tzi.standardDate;
@@ -37,12 +37,36 @@ std::uint32_t QtSystemInfo::getTimeZoneInformation(TimeZoneInformation& info)
 
 std::string QtSystemInfo::currentZoneKeyName()
 {
-    const QString id = QString::fromUtf8(QTimeZone::systemTimeZoneId());
+    const QString id = QString::fromUtf8(systemZoneId());
     if (const auto table = ZoneTable::read(dir_)) {
         if (const auto key = catalogueKeyFor(*table, dir_, id))
             return *key;
     }
     return id.toStdString();
+}
+
+ZoneAgreement QtSystemInfo::zoneAgreement(std::string_view catalogueKey)
+{
+    const QTimeZone& own = ownZone();
+    if (!own.isValid())
+        return ZoneAgreement::None;
+    const QByteArray key(catalogueKey.data(), static_cast<qsizetype>(catalogueKey.size()));
+    return agreementOf(own, checkedZone(key), now_());
+}
+
+std::string QtSystemInfo::missingCatalogueNote()
+{
+    return "The list of time zones (zone1970.tab or zone.tab) was not found in " + dir_.toStdString() +
+           "; it comes with the tzdata package.";
+}
+
+const QTimeZone& QtSystemInfo::ownZone()
+{
+    if (const QByteArray id = systemZoneId(); id != ownId_) {
+        ownId_ = id;
+        own_ = checkedSystemZone();
+    }
+    return own_;
 }
 
 } // namespace hv::qt

@@ -5,7 +5,11 @@
 #include "platform/qt/zone_rules.h"
 #include "platform/system_info.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QTimeZone>
+
+#include <optional>
 
 namespace hv::qt {
 
@@ -19,10 +23,20 @@ public:
     // The system's zone id, or its catalogue key where it is an alias the
     // tz database resolves with certainty; otherwise the id as it is.
     std::string currentZoneKeyName() override;
+    // The tz database's own test: the same UTC offsets since 1970.
+    ZoneAgreement zoneAgreement(std::string_view catalogueKey) override;
+    // Names the tz database folder and the package that fills it.
+    std::string missingCatalogueNote() override;
 
 private:
+    // The computer's zone, read again only when its id changes: the list
+    // asks about every zone in turn.
+    const QTimeZone& ownZone();
+
     QString dir_;
     EpochClock now_;
+    std::optional<QByteArray> ownId_; // none before the first read
+    QTimeZone own_;
 };
 
 } // namespace hv::qt

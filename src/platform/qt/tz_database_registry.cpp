@@ -1,10 +1,10 @@
 #include "platform/qt/tz_database_registry.h"
 
 #include "platform/qt/registry_keys.h"
+#include "platform/qt/zone_file_check.h"
 
 #include <QDateTime>
 
-#include <cstdio>
 #include <cstring>
 
 namespace hv::qt {
@@ -14,6 +14,15 @@ namespace {
 int yearOf(std::int64_t msSinceEpoch) { return QDateTime::fromMSecsSinceEpoch(msSinceEpoch, Qt::UTC).date().year(); }
 
 constexpr std::string_view kCataloguePath = "software\\microsoft\\windows nt\\currentversion\\time zones";
+
+std::optional<ZoneRules> rulesFor(const std::string& id, std::int64_t now)
+{
+    const QTimeZone zone = checkedZone(QByteArray::fromStdString(id));
+    if (!zone.isValid())
+        return std::nullopt;
+    return zoneRules(zone, now);
+}
+
 } // namespace
 
 TzDatabaseRegistry::TzDatabaseRegistry(QString zoneinfoDir, EpochClock now)
@@ -52,14 +61,10 @@ long TzDatabaseRegistry::openKey(RegKey root, std::string_view subKey, std::uint
 
 bool TzDatabaseRegistry::readTable()
 {
+    // The catalogue's message says what is missing (the system's note).
     auto table = ZoneTable::read(dir_);
-    if (!table) {
-        // The catalogue's own message names a registry key; say here what
-        // is missing on this system.
-        std::fprintf(stderr, "horavista: no time-zone list: neither zone1970.tab nor zone.tab in %s (package tzdata)\n",
-                     qPrintable(zoneinfoDir(dir_)));
+    if (!table)
         return false;
-    }
     table_ = std::make_shared<const ZoneTable>(std::move(*table));
     return true;
 }
@@ -95,8 +100,7 @@ void TzDatabaseRegistry::prefetch()
         const std::int64_t at = now();
         const int year = yearOf(at);
         for (const ZoneRow& row : table->rows())
-            if (const QTimeZone zone(QByteArray::fromStdString(row.id)); zone.isValid())
-                rules.emplace(row.id, CachedRules{year, zoneRules(zone, at)});
+            rules.emplace(row.id, CachedRules{year, rulesFor(row.id, at)});
         return rules;
     });
 }
@@ -107,14 +111,10 @@ const ZoneRules* TzDatabaseRegistry::rulesOf(const std::string& id)
         rules_.merge(prefetched_.get());
     const std::int64_t now = now_();
     const int year = yearOf(now);
-    if (const auto cached = rules_.find(id); cached != rules_.end() && cached->second.year == year)
-        return &cached->second.rules;
-    const QTimeZone zone(QByteArray::fromStdString(id));
-    if (!zone.isValid())
-        return nullptr;
-    auto& slot = rules_[id];
-    slot = {year, zoneRules(zone, now)};
-    return &slot.rules;
+    auto cached = rules_.find(id);
+    if (cached == rules_.end() || cached->second.year != year)
+        cached = rules_.insert_or_assign(id, CachedRules{year, rulesFor(id, now)}).first;
+    return cached->second.rules ? &*cached->second.rules : nullptr;
 }
 
 long TzDatabaseRegistry::enumKey(RegKey key, std::uint32_t index, std::span<char> name)

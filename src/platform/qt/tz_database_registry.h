@@ -15,6 +15,7 @@
 
 #include <future>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 namespace hv::qt {
@@ -57,7 +58,7 @@ private:
     };
     struct CachedRules {
         int year = 0;
-        ZoneRules rules;
+        std::optional<ZoneRules> rules; // none: no zone Qt may read
     };
     using RulesCache = std::unordered_map<std::string, CachedRules>;
 
@@ -65,7 +66,8 @@ private:
     bool readTable();
     long openZone(const std::shared_ptr<const ZoneTable>& table, std::string_view id, RegKey& result);
     // Asking Qt for a zone's offsets, transitions and names is what costs;
-    // the answers hold for the year.
+    // the answers hold for the year. Null for a zone Qt does not know or
+    // whose file is damaged: it is left out of the catalogue.
     const ZoneRules* rulesOf(const std::string& id);
 
     QString dir_;

@@ -1,5 +1,7 @@
 #include "platform/qt/zone_time_of_day.h"
 
+#include "platform/qt/zone_file_check.h"
+
 #include <QDateTime>
 
 namespace hv::qt {
@@ -8,7 +10,7 @@ double ZoneTimeOfDay::secondsSinceMidnight(std::string_view zoneKey)
 {
     if (zoneKey != lastKey_) {
         lastKey_ = zoneKey;
-        zone_ = zoneKey.empty() ? QTimeZone() : QTimeZone(QByteArray::fromStdString(lastKey_));
+        zone_ = checkedZone(QByteArray::fromStdString(lastKey_));
     }
     const std::int64_t now = now_();
     const QDateTime at =

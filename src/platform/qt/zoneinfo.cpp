@@ -1,7 +1,6 @@
 #include "platform/qt/zoneinfo.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QStringList>
@@ -19,35 +18,13 @@ QString lowerOf(std::string_view id)
     return QString::fromUtf8(id.data(), static_cast<qsizetype>(id.size())).toLower();
 }
 
-// The lines of a text file that are neither blank nor comments, split at
-// tabs (the tab files) or at blanks (tzdata.zi).
-std::optional<std::vector<QStringList>> readRecords(const QString& path, QChar separator)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return std::nullopt;
-    std::vector<QStringList> records;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (!line.isEmpty() && !line.startsWith('#'))
-            records.push_back(line.split(separator, Qt::SkipEmptyParts));
-    }
-    return records;
-}
-
-// A tab file's zones: country codes, coordinates, id, comment.
+// A zone tab file's rows; nothing when it cannot be read.
 std::optional<std::vector<ZoneRow>> readTab(const QString& path)
 {
-    const auto records = readRecords(path, '\t');
-    if (!records)
+    const auto contents = readTzText(path);
+    if (!contents)
         return std::nullopt;
-    std::vector<ZoneRow> rows;
-    for (const QStringList& fields : *records) {
-        if (fields.size() >= 3)
-            rows.push_back({fields[2].toStdString(), fields[0].toStdString(),
-                            fields.size() > 3 ? fields[3].toStdString() : std::string()});
-    }
-    return rows;
+    return parseZoneRows(*contents);
 }
 
 QString firstCode(const ZoneRow& row)
@@ -55,18 +32,12 @@ QString firstCode(const ZoneRow& row)
     return QString::fromStdString(row.codes).section(',', 0, 0);
 }
 
-// The zone a link of the tz database's own source names (lines
-// "L target link"), which also covers systems that copy rather than link.
-std::optional<QString> tzdataLinkTarget(const QString& dir, const QString& id)
+// The links of the tz database's own source, which also cover systems
+// that copy rather than link.
+QHash<QString, QString> tzdataLinks(const QString& dir)
 {
-    const auto records = readRecords(QDir(dir).filePath("tzdata.zi"), ' ');
-    if (records) {
-        for (const QStringList& fields : *records) {
-            if (fields.size() == 3 && fields[0] == "L" && fields[2] == id)
-                return fields[1];
-        }
-    }
-    return std::nullopt;
+    const auto contents = readTzText(QDir(dir).filePath("tzdata.zi"));
+    return contents ? parseTzdataLinks(*contents) : QHash<QString, QString>();
 }
 
 std::optional<QString> symlinkTarget(const QString& dir, const QString& id)
@@ -146,12 +117,8 @@ std::optional<ZoneTable> ZoneTable::read(const QString& dir)
         table.rows_.push_back({kUtcKey, {}, {}});
     }
 
-    if (const auto countries = readRecords(QDir(dir).filePath("iso3166.tab"), '\t')) {
-        for (const QStringList& fields : *countries) {
-            if (fields.size() >= 2)
-                table.countries_.insert(fields[0], fields[1]);
-        }
-    }
+    if (const auto countries = readTzText(QDir(dir).filePath("iso3166.tab")))
+        table.countries_ = parseCountryNames(*countries);
     return table;
 }
 
@@ -178,13 +145,18 @@ std::string ZoneTable::placeName(const ZoneRow& row) const
 std::optional<std::string> catalogueKeyFor(const ZoneTable& table, const QString& dir, const QString& id)
 {
     QString name = id;
+    std::optional<QHash<QString, QString>> links; // read when first needed
     for (int step = 0; step < kMaxLinkSteps; ++step) {
         if (const int row = table.find(name.toStdString()); row >= 0)
             return table.rows()[row].id;
         if (isUtcId(name))
             return kUtcKey;
-        auto target = tzdataLinkTarget(dir, name);
-        if (!target)
+        if (!links)
+            links = tzdataLinks(dir);
+        std::optional<QString> target;
+        if (const auto link = links->constFind(name); link != links->constEnd())
+            target = *link;
+        else
             target = symlinkTarget(dir, name);
         if (!target)
             return onlyRowOfCountry(table, dir, name);

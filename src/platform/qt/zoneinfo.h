@@ -2,6 +2,8 @@
 // The system's tz database as a catalogue of zones: the rows of its
 // zone1970.tab (zone.tab on older systems) in the file's order, then UTC,
 // with the country names of iso3166.tab for readable place names.
+#include "platform/qt/tz_text.h"
+
 #include <QHash>
 #include <QString>
 
@@ -23,15 +25,10 @@ QString zoneinfoDir(const QString& given = {});
 // whatever the system calls it.
 bool isUtcId(const QString& id);
 
-struct ZoneRow {
-    std::string id;      // "Europe/Berlin"
-    std::string codes;   // "DE,DK,NO,SE,SJ"
-    std::string comment; // "most of Germany"; may be empty
-};
-
 class ZoneTable {
 public:
-    // Nothing when neither tab file can be read.
+    // Nothing when neither tab file can be read (a refused file counts as
+    // unreadable).
     static std::optional<ZoneTable> read(const QString& dir);
 
     // Every zone, UTC last.

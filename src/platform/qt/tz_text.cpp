@@ -1,0 +1,97 @@
+#include "platform/qt/tz_text.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace hv::qt {
+
+std::optional<QByteArray> readTzText(const QString& path, qint64 maxBytes)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return std::nullopt;
+    // A device or a pipe could feed the reader without end.
+    if (!info.isFile()) {
+        std::fprintf(stderr, "horavista: %s is not an ordinary file; not read\n", qPrintable(path));
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // One byte past the bound tells a file that grew since it was looked at.
+    QByteArray contents = file.read(maxBytes + 1);
+    if (contents.size() > maxBytes) {
+        std::fprintf(stderr, "horavista: %s is larger than %lld bytes, too large for a tz database file; not read\n",
+                     qPrintable(path), static_cast<long long>(maxBytes));
+        return std::nullopt;
+    }
+    return contents;
+}
+
+namespace {
+
+// Calls take(line) for each line that is neither blank nor a comment,
+// trimmed, as bytes: most of tzdata.zi is rules the program never reads,
+// and turning them into text would cost more than the rest of the start.
+template <typename Take>
+void forEachRecordLine(QByteArrayView contents, Take take)
+{
+    while (!contents.isEmpty()) {
+        const qsizetype end = contents.indexOf('\n');
+        const QByteArrayView line = (end < 0 ? contents : contents.first(end)).trimmed();
+        contents = end < 0 ? QByteArrayView() : contents.sliced(end + 1);
+        if (!line.isEmpty() && !line.startsWith('#'))
+            take(line);
+    }
+}
+
+QStringList fieldsOf(QByteArrayView line, QChar separator)
+{
+    return QString::fromUtf8(line).split(separator, Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+std::vector<QStringList> parseRecords(QByteArrayView contents, QChar separator)
+{
+    std::vector<QStringList> records;
+    forEachRecordLine(contents, [&](QByteArrayView line) { records.push_back(fieldsOf(line, separator)); });
+    return records;
+}
+
+std::vector<ZoneRow> parseZoneRows(QByteArrayView contents)
+{
+    std::vector<ZoneRow> rows;
+    for (const QStringList& fields : parseRecords(contents, '\t')) {
+        if (fields.size() >= 3)
+            rows.push_back({fields[2].toStdString(), fields[0].toStdString(),
+                            fields.size() > 3 ? fields[3].toStdString() : std::string()});
+    }
+    return rows;
+}
+
+QHash<QString, QString> parseCountryNames(QByteArrayView contents)
+{
+    QHash<QString, QString> countries;
+    for (const QStringList& fields : parseRecords(contents, '\t')) {
+        if (fields.size() >= 2)
+            countries.insert(fields[0], fields[1]);
+    }
+    return countries;
+}
+
+QHash<QString, QString> parseTzdataLinks(QByteArrayView contents)
+{
+    QHash<QString, QString> links;
+    forEachRecordLine(contents, [&](QByteArrayView line) {
+        if (!line.startsWith("L "))
+            return;
+        if (const QStringList fields = fieldsOf(line, ' '); fields.size() == 3)
+            links.insert(fields[2], fields[1]);
+    });
+    return links;
+}
+
+} // namespace hv::qt
