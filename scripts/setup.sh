@@ -12,6 +12,8 @@ horavista_packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool x11-apps dbus desktop-file-utils
 )
+# libFuzzer comes with clang; llvm-14 brings the symbolizer for its reports.
+horavista_fuzz_packages=(cmake ninja-build clang-14 libclang-rt-14-dev llvm-14)
 
 # usage: horavista_install_missing PACKAGE...
 horavista_install_missing() {
