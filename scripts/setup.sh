@@ -1,5 +1,5 @@
-# Shared by scripts/run and scripts/test: installs what the build needs on a
-# Debian machine when it is missing, then configures and builds.
+# Shared by the scripts: installs what a build needs on a Debian machine
+# when it is missing, and configures and builds.
 set -euo pipefail
 
 HORAVISTA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -12,10 +12,13 @@ horavista_packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool x11-apps dbus desktop-file-utils
 )
+# libFuzzer comes with clang; llvm-14 brings the symbolizer for its reports.
+horavista_fuzz_packages=(cmake ninja-build clang-14 libclang-rt-14-dev llvm-14)
 
+# usage: horavista_install_missing PACKAGE...
 horavista_install_missing() {
   local missing=()
-  for package in "${horavista_packages[@]}"; do
+  for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -26,13 +29,13 @@ horavista_install_missing() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# usage: horavista_build FOLDER [CMAKE-OPTION...]
 horavista_build() {
-  cmake -S "$HORAVISTA_ROOT" -B "$HORAVISTA_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build "$HORAVISTA_BUILD" -- -j"$(nproc)"
+  local folder=$1
+  shift
+  cmake -S "$HORAVISTA_ROOT" -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  cmake --build "$folder" -- -j"$(nproc)"
 }
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-
-horavista_install_missing
-horavista_build

@@ -57,6 +57,9 @@ TEST(TextToInt16, TrimsSignsRoundsAndRejects)
         {"1.5", 2},
         {"2.4999", 2},
         {"2.51", 3},
+        // Too close to nought for a double is nought, not out of range.
+        {"0." + std::string(400, '0') + "1", 0},
+        {"-." + std::string(400, '0') + "9", 0},
         {"32767", 32767},
         {"-32768", -32768},
         // Rounded before the range is checked.

@@ -72,8 +72,13 @@ double parseNumber(std::string_view text)
     double value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
                                            std::chars_format::fixed);
-    if (ec == std::errc::result_out_of_range)
+    if (ec == std::errc::result_out_of_range) {
+        // Below 1 the range is left only towards nought, which a whole
+        // number reads as nought.
+        if (text.substr(0, text.find('.')).find_first_not_of('0') == std::string_view::npos)
+            return 0;
         throw RuntimeError::overflow();
+    }
     if (ec != std::errc() || end != text.data() + text.size())
         throw RuntimeError::typeMismatch();
     return negative ? -value : value;

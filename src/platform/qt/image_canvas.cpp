@@ -216,7 +216,7 @@ void ImageCanvas::resize(QSize size, qreal devicePixelRatio, Colour fill)
     const bool fits = imageBytes(size, devicePixelRatio) <= kMaxImageBytes;
     image_ = fits ? imageInHugePages(size, devicePixelRatio) : QImage();
     image_.fill(toQColor(fill));
-    Call wipe{Kind::Clear};
+    Call wipe{Kind::Clear, 0, 0, 0, {}, {}, {}, {}, {}};
     wipe.fill = fill;
     wipe.bounds = QRect(QPoint(), size);
     frame_ = {wipe};
@@ -236,7 +236,7 @@ void ImageCanvas::resize(QSize size, qreal devicePixelRatio, Colour fill)
 
 void ImageCanvas::clear(Colour background)
 {
-    Call wipe{Kind::Clear};
+    Call wipe{Kind::Clear, 0, 0, 0, {}, {}, {}, {}, {}};
     wipe.fill = background;
     wipe.bounds = QRect(QPoint(), size_);
     if (repeatingLast_)
@@ -416,7 +416,7 @@ QRegion ImageCanvas::takeChanges()
 
 void ImageCanvas::setPixel(double x, double y, Colour colour)
 {
-    Call call{Kind::Pixel, x, y};
+    Call call{Kind::Pixel, x, y, 0, {}, {}, {}, {}, {}};
     call.pen.colour = colour;
     call.bounds = QRect(static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y)), 1, 1);
     add(std::move(call));
@@ -424,14 +424,14 @@ void ImageCanvas::setPixel(double x, double y, Colour colour)
 
 void ImageCanvas::circle(double cx, double cy, double radius, Pen outline, std::optional<Colour> fill)
 {
-    Call call{Kind::Circle, cx, cy, radius, outline, fill};
+    Call call{Kind::Circle, cx, cy, radius, outline, fill, {}, {}, {}};
     call.bounds = around(QRectF(cx - radius, cy - radius, 2 * radius, 2 * radius), outline.width);
     add(std::move(call));
 }
 
 void ImageCanvas::polyline(std::span<const Point> points, Pen pen)
 {
-    Call call{Kind::Polyline};
+    Call call{Kind::Polyline, 0, 0, 0, {}, {}, {}, {}, {}};
     call.pen = pen;
     call.points.assign(points.begin(), points.end());
     call.bounds = bandsAround(call.points, false, pen.width);
@@ -440,7 +440,7 @@ void ImageCanvas::polyline(std::span<const Point> points, Pen pen)
 
 void ImageCanvas::polygon(std::span<const Point> points, Pen outline, std::optional<Colour> fill)
 {
-    Call call{Kind::Polygon};
+    Call call{Kind::Polygon, 0, 0, 0, {}, {}, {}, {}, {}};
     call.pen = outline;
     call.fill = fill;
     call.points.assign(points.begin(), points.end());
@@ -450,7 +450,7 @@ void ImageCanvas::polygon(std::span<const Point> points, Pen outline, std::optio
 
 void ImageCanvas::print(double x, double y, std::string_view text, Colour colour)
 {
-    Call call{Kind::Text, x, y};
+    Call call{Kind::Text, x, y, 0, {}, {}, {}, {}, {}};
     call.pen.colour = colour;
     call.text = std::string(text);
     // Glyphs may reach a little past their advance and their line.
