@@ -1,7 +1,6 @@
 #include "platform/qt/tz_text.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "platform/qt/small_file.h"
 
 #include <cstdio>
 
@@ -9,25 +8,23 @@ namespace hv::qt {
 
 std::optional<QByteArray> readTzText(const QString& path, qint64 maxBytes)
 {
-    const QFileInfo info(path);
-    if (!info.exists())
-        return std::nullopt;
-    // A device or a pipe could feed the reader without end.
-    if (!info.isFile()) {
+    SmallFile file = readSmallFile(path, maxBytes);
+    switch (file.refusal) {
+    case SmallFile::Refusal::None:
+        return std::move(file.bytes);
+    case SmallFile::Refusal::NotRegular:
+        // A device or a pipe could feed the reader without end.
         std::fprintf(stderr, "horavista: %s is not an ordinary file; not read\n", qPrintable(path));
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    // One byte past the bound tells a file that grew since it was looked at.
-    QByteArray contents = file.read(maxBytes + 1);
-    if (contents.size() > maxBytes) {
+        break;
+    case SmallFile::Refusal::TooLarge:
         std::fprintf(stderr, "horavista: %s is larger than %lld bytes, too large for a tz database file; not read\n",
                      qPrintable(path), static_cast<long long>(maxBytes));
-        return std::nullopt;
+        break;
+    case SmallFile::Refusal::CannotOpen:
+    case SmallFile::Refusal::ReadFailed:
+        break;
     }
-    return contents;
+    return std::nullopt;
 }
 
 namespace {

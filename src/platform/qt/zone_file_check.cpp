@@ -1,5 +1,6 @@
 #include "platform/qt/zone_file_check.h"
 
+#include "platform/qt/small_file.h"
 #include "platform/qt/tz_text.h"
 
 #include <QDir>
@@ -89,17 +90,15 @@ QStringList filesFor(const QByteArray& id, const QString& folder)
 // missing or unreadable, since Qt then reads nothing from it).
 std::string fileFault(const QString& path)
 {
-    if (!QFileInfo::exists(path))
-        return {};
-    if (!QFileInfo(path).isFile())
-        return "not an ordinary file";
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.read(kMaxZoneFileBytes + 1);
-    if (bytes.size() > kMaxZoneFileBytes)
-        return "larger than any zone file";
-    return tzifFault(bytes);
+    const SmallFile file = readSmallFile(path, kMaxZoneFileBytes);
+    switch (file.refusal) {
+    case SmallFile::Refusal::None: return tzifFault(file.bytes);
+    case SmallFile::Refusal::NotRegular: return "not an ordinary file";
+    case SmallFile::Refusal::TooLarge: return "larger than any zone file";
+    case SmallFile::Refusal::CannotOpen:
+    case SmallFile::Refusal::ReadFailed: break;
+    }
+    return {};
 }
 
 void reportDamaged(const QString& path, const std::string& fault, const QByteArray& id)
