@@ -85,7 +85,9 @@ void X11SystemInput::keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, st
     if (keycode == 0)
         return;
     XTestFakeKeyEvent(display_, keycode, (flags & kKeyEventKeyUp) ? False : True, CurrentTime);
-    XFlush(display_);
+    // Waits for the server to take the key: the tick lets events run next,
+    // and the key should be among them.
+    XSync(display_, False);
 }
 
 void X11SystemInput::setExecutionState(std::uint32_t flags)
