@@ -3,6 +3,7 @@
 // computer's own time or a zone's; and lists the zones the options window
 // offers, in its order.
 #include "app/settings_keys.h"
+#include "clock/fonts.h"
 #include "clock/frame.h"
 #include "clock/geometry.h"
 #include "platform/console_messages.h"
@@ -254,7 +255,7 @@ void render(const Options& options)
     MemorySettingsStore store;
     store.write(keys::kClockColour, std::to_string(clock));
 
-    qt::ImageCanvas image(qt::toQFont({"Arial", 12, true}));
+    qt::ImageCanvas image(qt::toQFont(kNumeralFont));
     image.resize(QSize(options.width, options.height), 1.0, background);
     RecordingCanvas recorder(image);
     Surface surface(options.ops ? static_cast<Canvas&>(recorder) : image, kButtonText);
