@@ -11,16 +11,13 @@
 //                  root window, whose damage covers every window on it
 //   --seconds N    how long to watch, default 60
 //   --per-second   list every second, not only the summary
-#include <X11/Xlib.h>
-#include <X11/extensions/Xdamage.h>
-
-#include <poll.h>
+#include "x_damage.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <map>
 #include <string>
@@ -28,17 +25,13 @@
 
 namespace {
 
+using bench::fail;
+
 double wallNow()
 {
     timespec ts{};
     clock_gettime(CLOCK_REALTIME, &ts);
     return static_cast<double>(ts.tv_sec) + ts.tv_nsec * 1e-9;
-}
-
-[[noreturn]] void fail(const std::string& message)
-{
-    std::fprintf(stderr, "frame_phase: %s\n", message.c_str());
-    std::exit(2);
 }
 
 struct Options {
@@ -104,12 +97,7 @@ void summarise(const char* what, const std::vector<double>& ms)
 int main(int argc, char** argv)
 {
     const Options options = parse(argc, argv);
-    Display* display = XOpenDisplay(nullptr);
-    if (!display)
-        fail("cannot open the display (is DISPLAY set?)");
-    int damageEvent = 0, damageError = 0;
-    if (!XDamageQueryExtension(display, &damageEvent, &damageError))
-        fail("the X server has no DAMAGE extension");
+    const auto [display, damageEvent] = bench::openDamageDisplay();
     const Window window = options.window != None ? options.window : DefaultRootWindow(display);
     // Raw rectangles: a report for every change, with nothing to
     // acknowledge, so no report waits on this tool.
@@ -123,28 +111,21 @@ int main(int argc, char** argv)
     const double from = start - 0.5, until = end - 0.5;
     std::map<long long, Burst> bursts;
     long long reports = 0;
-    const int fd = ConnectionNumber(display);
-    for (;;) {
-        while (XPending(display)) {
-            XEvent event;
-            XNextEvent(display, &event);
-            const double now = wallNow();
-            if (event.type != damageEvent + XDamageNotify || now < from || now >= until)
-                continue;
-            ++reports;
-            const long long second = std::llround(now);
-            const double ms = (now - static_cast<double>(second)) * 1000;
-            Burst& b = bursts[second];
-            if (b.reports == 0)
-                b.firstMs = ms;
-            b.lastMs = ms;
-            ++b.reports;
-        }
+    const auto deadline = bench::Clock::now()
+                          + std::chrono::ceil<std::chrono::milliseconds>(std::chrono::duration<double>(until - wallNow()));
+    XEvent event;
+    while (bench::nextEvent(display, event, deadline)) {
         const double now = wallNow();
-        if (now >= until)
-            break;
-        pollfd p{fd, POLLIN, 0};
-        poll(&p, 1, static_cast<int>(std::ceil((until - now) * 1000)));
+        if (event.type != damageEvent + XDamageNotify || now < from || now >= until)
+            continue;
+        ++reports;
+        const long long second = std::llround(now);
+        const double ms = (now - static_cast<double>(second)) * 1000;
+        Burst& b = bursts[second];
+        if (b.reports == 0)
+            b.firstMs = ms;
+        b.lastMs = ms;
+        ++b.reports;
     }
     XCloseDisplay(display);
 

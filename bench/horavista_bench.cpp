@@ -3,6 +3,7 @@
 // A frame is drawn whole every second, so its cost is weighed against the
 // least any frame can cost, wiping the image.
 #include "app/settings_keys.h"
+#include "clock/fonts.h"
 #include "clock/frame.h"
 #include "clock/geometry.h"
 #include "clock/surface.h"
@@ -35,8 +36,7 @@ constexpr double kFrameTime = 10 * 3600 + 8 * 60 + 37;
 constexpr Colour kForeground = kWhite;
 constexpr Colour kBackground = kBlack;
 
-// The clock window's numeral font.
-QFont numeralFont() { return qt::toQFont({"Arial", 12, true}); }
+QFont numeralFont() { return qt::toQFont(kNumeralFont); }
 
 QSize sizeOf(const benchmark::State& state)
 {

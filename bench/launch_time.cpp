@@ -7,30 +7,23 @@
 // program is then ended. One line with the milliseconds is printed.
 //
 // usage: launch_time TITLE PROGRAM [ARGS...]
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-#include <X11/extensions/Xdamage.h>
+#include "x_damage.h"
 
-#include <poll.h>
+#include <X11/Xutil.h>
+
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-[[noreturn]] void fail(const std::string& message)
-{
-    std::fprintf(stderr, "launch_time: %s\n", message.c_str());
-    std::exit(2);
-}
+using bench::Clock;
+using bench::fail;
 
 bool hasTitle(Display* display, Window window, const char* title)
 {
@@ -42,20 +35,6 @@ bool hasTitle(Display* display, Window window, const char* title)
     return same;
 }
 
-// Waits for the next event, at most until the deadline; false on timeout.
-bool nextEvent(Display* display, XEvent& event, Clock::time_point deadline)
-{
-    while (!XPending(display)) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0)
-            return false;
-        pollfd fd{ConnectionNumber(display), POLLIN, 0};
-        poll(&fd, 1, static_cast<int>(left));
-    }
-    XNextEvent(display, &event);
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -63,12 +42,7 @@ int main(int argc, char** argv)
     if (argc < 3)
         fail("usage: launch_time TITLE PROGRAM [ARGS...]");
     const char* title = argv[1];
-    Display* display = XOpenDisplay(nullptr);
-    if (!display)
-        fail("cannot open the display");
-    int damageEvent = 0, damageError = 0;
-    if (!XDamageQueryExtension(display, &damageEvent, &damageError))
-        fail("the X server has no DAMAGE extension");
+    const auto [display, damageEvent] = bench::openDamageDisplay();
     const Window root = DefaultRootWindow(display);
     XSelectInput(display, root, SubstructureNotifyMask);
     XSync(display, False);
@@ -84,7 +58,7 @@ int main(int argc, char** argv)
     Window shown = None;
     double ms = -1;
     XEvent event;
-    while (ms < 0 && nextEvent(display, event, deadline)) {
+    while (ms < 0 && bench::nextEvent(display, event, deadline)) {
         if (event.type == MapNotify && shown == None && hasTitle(display, event.xmap.window, title)) {
             shown = event.xmap.window;
             XDamageCreate(display, shown, XDamageReportNonEmpty);

@@ -1,5 +1,6 @@
 // Horavista: the whole screen as an analog clock.
 #include "app/program.h"
+#include "app/settings_keys.h"
 #include "platform/qt/qt_platform.h"
 
 #include <QApplication>
@@ -32,8 +33,9 @@ int main(int argc, char** argv)
     qtPlatform.registry.timeZones.prefetch();
 
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Horavista");
-    QApplication::setOrganizationName("Quellmark");
+    // The names the log-in entry and the settings file go by.
+    QApplication::setApplicationName(QString::fromUtf8(hv::settings::kApplication));
+    QApplication::setOrganizationName(QString::fromUtf8(hv::settings::kOrganisation));
     QApplication::setWindowIcon(QIcon(":/horavista.png"));
     // Windows come and go with the program's own flow; it decides when to end.
     QApplication::setQuitOnLastWindowClosed(false);

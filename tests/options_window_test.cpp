@@ -20,7 +20,7 @@ using fakes::FakeWindowState;
 using fakes::Log;
 using Stored = std::map<std::string, std::string>;
 
-constexpr int kBerlin = 2; // list positions of the seeded catalogue
+constexpr int kBerlin = 2; // list positions of the fakes' catalogue
 constexpr int kKolkata = 3;
 
 struct OptionsWindowTest : testing::Test {

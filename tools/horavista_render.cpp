@@ -3,6 +3,7 @@
 // computer's own time or a zone's; and lists the zones the options window
 // offers, in its order.
 #include "app/settings_keys.h"
+#include "clock/fonts.h"
 #include "clock/frame.h"
 #include "clock/geometry.h"
 #include "platform/console_messages.h"
@@ -15,10 +16,10 @@
 #include "platform/qt/zone_time_of_day.h"
 #include "platform/recording_canvas.h"
 #include "platform/runtime.h"
+#include "render_arguments.h"
 #include "tz/own_zone.h"
 #include "tz/time_zone_catalogue.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QGuiApplication>
 
@@ -26,129 +27,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <numeric>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: horavista-render --size WxH [--time HH:MM:SS[.fff] | [--zone KEY] [--at YYYY-MM-DDTHH:MM:SSZ]]\n"
-    "                        [--clock-color N] [--background N] (--png FILE | --ops)\n"
-    "       horavista-render --list-zones\n"
-    "Without --time the frame shows the time at the instant --at gives (UTC), or now, in the zone\n"
-    "KEY of the time-zone list, or the computer's own. Colours are decimal values as the options\n"
-    "store them (red + 256*green + 65536*blue); without them, the stored options' colours are used.\n"
-    "--list-zones prints the time-zone list in the options window's order, one zone a line:\n"
-    "position, key, display text and bias in minutes, separated by tabs; the zone the list\n"
-    "starts on when no choice is stored (the computer's own) has a fifth field, start.\n";
-
-struct Options {
-    int width = 0, height = 0;
-    std::optional<double> time;
-    std::optional<std::string> zone;
-    std::optional<std::int64_t> atMs;
-    bool listZones = false;
-    std::optional<std::string> clockColour, background;
-    std::optional<std::string> png;
-    bool ops = false;
-};
-
-[[noreturn]] void fail(const std::string& message)
-{
-    std::fprintf(stderr, "horavista-render: %s\n%s", message.c_str(), kUsage);
-    std::exit(2);
-}
-
-std::optional<double> parseTime(const std::string& text)
-{
-    int h = 0, m = 0;
-    double s = 0;
-    int used = 0;
-    if (std::sscanf(text.c_str(), "%2d:%2d:%lf%n", &h, &m, &s, &used) != 3 || used != static_cast<int>(text.size())
-        || h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s >= 60)
-        return std::nullopt;
-    return h * 3600.0 + m * 60.0 + s;
-}
-
-// "2026-07-01T12:00:00Z" as milliseconds since the epoch.
-std::optional<std::int64_t> parseInstant(const std::string& text)
-{
-    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0, used = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2dZ%n", &y, &mo, &d, &h, &mi, &s, &used) != 6
-        || used != static_cast<int>(text.size()))
-        return std::nullopt;
-    const QDate date(y, mo, d);
-    const QTime time(h, mi, s);
-    if (!date.isValid() || !time.isValid())
-        return std::nullopt;
-    return QDateTime(date, time, Qt::UTC).toMSecsSinceEpoch();
-}
-
-Options parse(int argc, char** argv)
-{
-    Options o;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        auto value = [&]() -> std::string {
-            if (i + 1 >= argc)
-                fail(arg + " needs a value");
-            return argv[++i];
-        };
-        if (arg == "--size") {
-            const std::string v = value();
-            char x = 0;
-            int used = 0;
-            if (std::sscanf(v.c_str(), "%d%c%d%n", &o.width, &x, &o.height, &used) != 3 || x != 'x'
-                || used != static_cast<int>(v.size()) || o.width <= 0 || o.height <= 0 || o.width > 16384
-                || o.height > 16384)
-                fail("--size takes WIDTHxHEIGHT in pixels, each 1 to 16384, as 1920x1080");
-            using hv::qt::ImageCanvas;
-            constexpr qint64 kMegabyte = 1'000'000;
-            if (const qint64 bytes = ImageCanvas::imageBytes(QSize(o.width, o.height), 1.0);
-                bytes > ImageCanvas::kMaxImageBytes)
-                fail("--size " + v + " would need an image of " + std::to_string(bytes / kMegabyte)
-                     + " MB; the clock draws into images of "
-                     + std::to_string(ImageCanvas::kMaxImageBytes / kMegabyte) + " MB at the most");
-        } else if (arg == "--time") {
-            o.time = parseTime(value());
-            if (!o.time)
-                fail("--time takes HH:MM:SS or HH:MM:SS.fff");
-        } else if (arg == "--zone") {
-            o.zone = value();
-        } else if (arg == "--at") {
-            o.atMs = parseInstant(value());
-            if (!o.atMs)
-                fail("--at takes an instant in UTC as YYYY-MM-DDTHH:MM:SSZ");
-        } else if (arg == "--list-zones") {
-            o.listZones = true;
-        } else if (arg == "--clock-color") {
-            o.clockColour = value();
-        } else if (arg == "--background") {
-            o.background = value();
-        } else if (arg == "--png") {
-            o.png = value();
-        } else if (arg == "--ops") {
-            o.ops = true;
-        } else if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            std::exit(0);
-        } else {
-            fail("unknown argument " + arg);
-        }
-    }
-    if (o.listZones)
-        return o;
-    if (o.width == 0)
-        fail("--size is required");
-    if (o.time && (o.zone || o.atMs))
-        fail("--time is the time shown; it takes no --zone or --at");
-    if (o.ops == o.png.has_value())
-        fail("give either --png FILE or --ops");
-    return o;
-}
-
+using render_tool::fail;
+using render_tool::Options;
 using namespace hv;
 
 // The catalogue as the options window reads it; a missing tz database ends
@@ -254,7 +140,7 @@ void render(const Options& options)
     MemorySettingsStore store;
     store.write(keys::kClockColour, std::to_string(clock));
 
-    qt::ImageCanvas image(qt::toQFont({"Arial", 12, true}));
+    qt::ImageCanvas image(qt::toQFont(kNumeralFont));
     image.resize(QSize(options.width, options.height), 1.0, background);
     RecordingCanvas recorder(image);
     Surface surface(options.ops ? static_cast<Canvas&>(recorder) : image, kButtonText);
@@ -274,7 +160,10 @@ void render(const Options& options)
 
 int main(int argc, char** argv)
 {
-    const Options options = parse(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const Options options = render_tool::parseArguments(arguments);
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);

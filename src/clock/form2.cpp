@@ -2,17 +2,11 @@
 
 #include "app/settings_keys.h"
 #include "app/shared_procedures.h"
+#include "clock/fonts.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
 
 namespace hv {
-
-namespace {
-
-const FontDesign kNumeralFont{"Arial", 12, true};
-const FontDesign kHintFont{"Arial", 9, true};
-
-} // namespace
 
 std::shared_ptr<Form2> Form2::load(Platform& platform, ClockHost& host)
 {

@@ -10,7 +10,6 @@ namespace hv {
 
 namespace {
 
-constexpr double kPi = 3.141592654;
 constexpr int kTickMinutes[] = {5, 10, 20, 25, 35, 40, 50, 55};
 
 } // namespace

@@ -8,8 +8,6 @@ namespace hv {
 
 namespace {
 
-constexpr double kPi = 3.141592654;
-
 PointList handTemplate(int shoulder, double share, double radius)
 {
     const auto tip = toInt32(-roundExactProduct(share, radius));

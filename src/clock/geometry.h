@@ -7,6 +7,10 @@
 
 namespace hv {
 
+// Pi to the ten digits the dial's angles have always been worked out with:
+// every point of a frame goes through it.
+inline constexpr double kPi = 3.141592654;
+
 struct ClockGeometry {
     std::int16_t centerX = 0;
     std::int16_t centerY = 0;

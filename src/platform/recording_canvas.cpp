@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace hv {
 
@@ -28,6 +29,28 @@ std::string penText(Pen pen)
     return " width=" + std::to_string(pen.width) + " pen=" + std::to_string(pen.colour);
 }
 
+std::string describe(const DrawingCall& call)
+{
+    using Kind = DrawingCall::Kind;
+    const auto number = RecordingCanvas::number;
+    switch (call.kind) {
+    case Kind::Clear:
+        return "cls color=" + std::to_string(*call.fill);
+    case Kind::Pixel:
+        return "pset " + number(call.x) + ' ' + number(call.y) + " color=" + std::to_string(call.pen.colour);
+    case Kind::Circle:
+        return "circle " + number(call.x) + ' ' + number(call.y) + ' ' + number(call.radius) + penText(call.pen)
+               + " fill=" + colourText(call.fill);
+    case Kind::Polyline:
+        return "polyline" + pointsText(call.points) + penText(call.pen);
+    case Kind::Polygon:
+        return "polygon" + pointsText(call.points) + penText(call.pen) + " fill=" + colourText(call.fill);
+    case Kind::Text:
+        return "print " + number(call.x) + ' ' + number(call.y) + ' ' + call.text + " color=" + std::to_string(call.pen.colour);
+    }
+    return {};
+}
+
 } // namespace
 
 std::string RecordingCanvas::number(double value)
@@ -44,47 +67,11 @@ std::string RecordingCanvas::number(double value)
     return text == "-0" ? "0" : text;
 }
 
-void RecordingCanvas::clear(Colour background)
+void RecordingCanvas::draw(DrawingCall call)
 {
-    ops_.push_back("cls color=" + std::to_string(background));
+    ops_.push_back(describe(call));
     if (inner_)
-        inner_->clear(background);
-}
-
-void RecordingCanvas::setPixel(double x, double y, Colour colour)
-{
-    ops_.push_back("pset " + number(x) + ' ' + number(y) + " color=" + std::to_string(colour));
-    if (inner_)
-        inner_->setPixel(x, y, colour);
-}
-
-void RecordingCanvas::circle(double cx, double cy, double radius, Pen outline, std::optional<Colour> fill)
-{
-    ops_.push_back("circle " + number(cx) + ' ' + number(cy) + ' ' + number(radius) + penText(outline)
-                   + " fill=" + colourText(fill));
-    if (inner_)
-        inner_->circle(cx, cy, radius, outline, fill);
-}
-
-void RecordingCanvas::polyline(std::span<const Point> points, Pen pen)
-{
-    ops_.push_back("polyline" + pointsText(points) + penText(pen));
-    if (inner_)
-        inner_->polyline(points, pen);
-}
-
-void RecordingCanvas::polygon(std::span<const Point> points, Pen outline, std::optional<Colour> fill)
-{
-    ops_.push_back("polygon" + pointsText(points) + penText(outline) + " fill=" + colourText(fill));
-    if (inner_)
-        inner_->polygon(points, outline, fill);
-}
-
-void RecordingCanvas::print(double x, double y, std::string_view text, Colour colour)
-{
-    ops_.push_back("print " + number(x) + ' ' + number(y) + ' ' + std::string(text) + " color=" + std::to_string(colour));
-    if (inner_)
-        inner_->print(x, y, text, colour);
+        inner_->draw(std::move(call));
 }
 
 double RecordingCanvas::textWidth(std::string_view text) const

@@ -5,17 +5,17 @@
 // It passes each call on to another canvas when given one, which then also
 // answers the text metrics; alone it measures text as 9 by 19 pixels a
 // character, like a 12 point bold face at 96 dots per inch.
-#include "platform/canvas.h"
+#include "platform/drawing_call.h"
 
 #include <string>
 #include <vector>
 
 namespace hv {
 
-class RecordingCanvas : public Canvas {
+class RecordingCanvas : public CallCanvas {
 public:
     RecordingCanvas(int width, int height) : width_(width), height_(height) {}
-    explicit RecordingCanvas(Canvas& inner) : inner_(&inner), width_(inner.width()), height_(inner.height()) {}
+    explicit RecordingCanvas(CallCanvas& inner) : inner_(&inner), width_(inner.width()), height_(inner.height()) {}
 
     const std::vector<std::string>& ops() const { return ops_; }
     void forget() { ops_.clear(); }
@@ -24,19 +24,14 @@ public:
 
     int width() const override { return width_; }
     int height() const override { return height_; }
-    void clear(Colour background) override;
-    void setPixel(double x, double y, Colour colour) override;
-    void circle(double cx, double cy, double radius, Pen outline, std::optional<Colour> fill) override;
-    void polyline(std::span<const Point> points, Pen pen) override;
-    void polygon(std::span<const Point> points, Pen outline, std::optional<Colour> fill) override;
-    void print(double x, double y, std::string_view text, Colour colour) override;
+    void draw(DrawingCall call) override;
     double textWidth(std::string_view text) const override;
     double textHeight(std::string_view text) const override;
 
     static std::string number(double value);
 
 private:
-    Canvas* inner_ = nullptr;
+    CallCanvas* inner_ = nullptr;
     int width_;
     int height_;
     std::vector<std::string> ops_;

@@ -11,9 +11,6 @@ namespace hv {
 
 namespace {
 
-// Query value, set value, create sub-key, enumerate sub-keys, notify,
-// create link: what the catalogue has always asked for, though it only reads.
-constexpr std::uint32_t kAccess = 0x3F;
 constexpr std::size_t kNameCapacity = 2048;
 constexpr std::size_t kTextCapacity = 2048;
 constexpr std::size_t kTziCapacity = 60;
@@ -162,7 +159,7 @@ std::int32_t TimeZoneCatalogue::GetCurrentBias()
 bool TimeZoneCatalogue::EnumTimeZones(const std::string& path)
 {
     RegKey rootKey = 0;
-    registry_.openKey(reg::kHKeyLocalMachine, path, 0, kAccess, rootKey);
+    registry_.openKey(reg::kHKeyLocalMachine, path, 0, reg::kKeyAccess, rootKey);
     if (rootKey == 0)
         return false;
     const KeyCloser root(registry_, rootKey);
@@ -191,7 +188,7 @@ bool TimeZoneCatalogue::EnumTimeZones(const std::string& path)
         }
         const std::string name = TrimNull(nameBuffer);
         RegKey zoneKey = 0;
-        if (registry_.openKey(reg::kHKeyLocalMachine, path + "\\" + name, 0, kAccess, zoneKey) != reg::kSuccess)
+        if (registry_.openKey(reg::kHKeyLocalMachine, path + "\\" + name, 0, reg::kKeyAccess, zoneKey) != reg::kSuccess)
             continue;
         const KeyCloser zone(registry_, zoneKey);
         const auto slot = static_cast<std::size_t>(found);

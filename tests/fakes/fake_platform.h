@@ -564,7 +564,7 @@ struct FakePlatform {
     FakeFileSystem files;
     FakePlatform()
     {
-        seedCatalogue(registry);
+        fillCatalogue(registry);
         registry.key(reg::kHKeyCurrentUser, std::string(kRunKey));
     }
     Platform platform{settings, windows, boxes,  colourDialog, events, lifetime,

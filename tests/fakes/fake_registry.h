@@ -200,7 +200,7 @@ inline void addCatalogueZone(FakeRegistry& registry, const std::string& key, con
 // A small catalogue in the registry's own order, which is not the order of
 // its display texts. Sorted, the list reads: UTC, Algiers, Berlin, Kolkata,
 // Kathmandu, New York.
-inline void seedCatalogue(FakeRegistry& registry)
+inline void fillCatalogue(FakeRegistry& registry)
 {
     const struct {
         const char* key;

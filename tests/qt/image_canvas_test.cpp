@@ -1,6 +1,7 @@
 // The image canvas reuses what the frames before drew; whatever it reuses,
 // each frame must come out pixel for pixel as if drawn whole on a fresh
 // image, and what it reports as changed must cover every changed pixel.
+#include "clock/fonts.h"
 #include "clock/frame.h"
 #include "platform/qt/image_canvas.h"
 #include "platform/qt/qt_window.h"
@@ -41,7 +42,7 @@ void draw(Canvas& canvas, const Frame& f)
     ClockPainter(surface, geometry, store).Draw_Clock(f.t, f.background);
 }
 
-QFont numeralFont() { return qt::toQFont({"Arial", 12, true}); }
+QFont numeralFont() { return qt::toQFont(kNumeralFont); }
 
 QImage drawnAfresh(QSize size, const Frame& f)
 {

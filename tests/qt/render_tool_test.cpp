@@ -9,12 +9,15 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 struct Outcome {
     bool exited = false; // on its own, not by a signal
     int status = -1;
     QString errors;
+    QString output;
 };
 
 class RenderTool : public ::testing::Test {
@@ -33,7 +36,7 @@ protected:
         tool.start(HORAVISTA_RENDER, arguments);
         tool.waitForFinished(60'000);
         return {tool.exitStatus() == QProcess::NormalExit, tool.exitCode(),
-                QString::fromUtf8(tool.readAllStandardError())};
+                QString::fromUtf8(tool.readAllStandardError()), QString::fromUtf8(tool.readAllStandardOutput())};
     }
 
     void store(const QString& key, const QString& value) const
@@ -77,6 +80,52 @@ TEST_F(RenderTool, RefusesAnImageOfMoreThanAGigabyte)
         "--size 16000x16000 would need an image of 1024 MB; the clock draws into images of 1000 MB at the most"))
         << outcome.errors.toStdString();
     EXPECT_EQ(run({"--size", "100x100", "--ops"}).status, 0);
+}
+
+TEST_F(RenderTool, NamesTheFirstArgumentItDoesNotTakeAndEndsWith2)
+{
+    const QStringList draw{"--size", "10x10", "--ops"};
+    const std::pair<QStringList, QString> cases[] = {
+        {{}, "--size is required"},
+        {{"--size"}, "--size needs a value"},
+        {draw + QStringList{"--time"}, "--time needs a value"},
+        {draw + QStringList{"--bogus"}, "unknown argument --bogus"},
+        {QStringList{"--bogus"} + draw, "unknown argument --bogus"},
+        {draw + QStringList{"-x"}, "unknown argument -x"},
+        {draw + QStringList{"-hx"}, "unknown argument -hx"},
+        {draw + QStringList{"foo"}, "unknown argument foo"},
+        {{"--size", "10x10", "--ops=1"}, "unknown argument --ops=1"},
+        {{"--size", "0x10", "--ops"}, "--size takes WIDTHxHEIGHT in pixels, each 1 to 16384, as 1920x1080"},
+        {{"--size", "99999x1", "--size", "10x10", "--ops"},
+         "--size takes WIDTHxHEIGHT in pixels, each 1 to 16384, as 1920x1080"},
+        {draw + QStringList{"--time", "24:00:00"}, "--time takes HH:MM:SS or HH:MM:SS.fff"},
+        {draw + QStringList{"--at", "2026-02-30T00:00:00Z"}, "--at takes an instant in UTC as YYYY-MM-DDTHH:MM:SSZ"},
+        {draw + QStringList{"--time", "01:00:00", "--zone", "UTC"},
+         "--time is the time shown; it takes no --zone or --at"},
+        {{"--size", "10x10"}, "give either --png FILE or --ops"},
+        {draw + QStringList{"--png", "f.png"}, "give either --png FILE or --ops"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const Outcome outcome = run(arguments);
+        EXPECT_EQ(outcome.status, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(outcome.errors.startsWith("horavista-render: " + message + "\nusage: horavista-render --size WxH"))
+            << outcome.errors.toStdString();
+        EXPECT_TRUE(outcome.output.isEmpty()) << arguments.join(' ').toStdString();
+    }
+}
+
+TEST_F(RenderTool, TakesTheLastOfARepeatedOptionAndShowsItsUsageOnRequest)
+{
+    const QStringList draw{"--size", "100x100", "--ops"};
+    const Outcome once = run(draw + QStringList{"--time", "02:00:00"});
+    ASSERT_EQ(once.status, 0);
+    EXPECT_EQ(run(draw + QStringList{"--time", "01:00:00", "--time", "02:00:00"}).output, once.output);
+    for (const QString help : {"-h", "--help"}) {
+        const Outcome asked = run({help});
+        EXPECT_EQ(asked.status, 0);
+        EXPECT_TRUE(asked.output.startsWith("usage: horavista-render --size WxH")) << asked.output.toStdString();
+        EXPECT_TRUE(asked.errors.isEmpty());
+    }
 }
 
 TEST_F(RenderTool, EndsWithAStatusWhenTheZoneListFails)

@@ -171,14 +171,14 @@ TEST_F(TzSystemCatalogue, UnknownKeysAndValuesAreNotFound)
     for (const std::string& path : {std::string(kCatalogue) + "\\Mars/Olympus_Mons",
                                    std::string("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Time Zones"),
                                    std::string("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion"), std::string(kCatalogue) + "\\"}) {
-        EXPECT_EQ(registry.openKey(reg::kHKeyLocalMachine, path, 0, 0x3F, key), reg::kFileNotFound) << path;
+        EXPECT_EQ(registry.openKey(reg::kHKeyLocalMachine, path, 0, reg::kKeyAccess, key), reg::kFileNotFound) << path;
         EXPECT_EQ(key, 0u) << path;
     }
-    EXPECT_EQ(registry.openKey(reg::kHKeyCurrentUser, kCatalogue, 0, 0x3F, key), reg::kFileNotFound);
+    EXPECT_EQ(registry.openKey(reg::kHKeyCurrentUser, kCatalogue, 0, reg::kKeyAccess, key), reg::kFileNotFound);
 
     const RegKey root = openOrZero(registry, reg::kHKeyLocalMachine, kCatalogue);
     const RegKey zone = openOrZero(registry, root, "Europe/Berlin");
-    EXPECT_EQ(registry.openKey(zone, "Europe/Berlin", 0, 0x3F, key), reg::kFileNotFound) << "zones have no sub-keys";
+    EXPECT_EQ(registry.openKey(zone, "Europe/Berlin", 0, reg::kKeyAccess, key), reg::kFileNotFound) << "zones have no sub-keys";
     EXPECT_EQ(text(registry, zone, "TzVersion"), "<missing>");
     EXPECT_EQ(text(registry, root, "Display"), "<missing>") << "the catalogue key holds no values";
     std::array<char, 64> name{};

@@ -18,7 +18,7 @@ TEST_F(TzMadeFolder, WithoutTabFilesTheCatalogueDoesNotOpen)
     EXPECT_EQ(catalogue(), std::vector<std::string>{"<does not open>"});
     TzDatabaseRegistry missing(QDir(dir_.path()).filePath("nowhere"));
     RegKey key = 99;
-    EXPECT_EQ(missing.openKey(reg::kHKeyLocalMachine, kCatalogue, 0, 0x3F, key), reg::kFileNotFound);
+    EXPECT_EQ(missing.openKey(reg::kHKeyLocalMachine, kCatalogue, 0, reg::kKeyAccess, key), reg::kFileNotFound);
     EXPECT_EQ(key, 0u);
 }
 

@@ -34,7 +34,7 @@ inline qt::EpochClock fixedAt(std::int64_t ms)
 inline RegKey openOrZero(Registry& registry, RegKey root, const std::string& path)
 {
     RegKey key = 0;
-    registry.openKey(root, path, 0, 0x3F, key);
+    registry.openKey(root, path, 0, reg::kKeyAccess, key);
     return key;
 }
 
