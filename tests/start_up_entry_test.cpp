@@ -5,6 +5,7 @@
 #include "app/settings_keys.h"
 #include "fakes/fake_platform.h"
 #include "platform/error_report.h"
+#include "platform/runtime.h"
 #include "system/reg_stuff.h"
 
 #include <gtest/gtest.h>
