@@ -2,13 +2,13 @@
 //
 // A frame is drawn whole every second, so its cost is weighed against the
 // least any frame can cost, wiping the image.
-#include "app/settings_keys.h"
 #include "clock/frame.h"
 #include "clock/geometry.h"
 #include "clock/surface.h"
 #include "platform/qt/image_canvas.h"
 #include "platform/qt/qt_window.h"
 #include "platform/settings_store.h"
+#include "shared/settings_keys.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,9 +2,10 @@
 // set-up from the store, keys, closing, and the two timers. The clock is
 // opened as the user opens it, from the options window.
 #include "app/program.h"
-#include "app/settings_keys.h"
 #include "fakes/fake_platform.h"
 #include "platform/error_report.h"
+#include "platform/runtime.h"
+#include "shared/settings_keys.h"
 
 #include <gtest/gtest.h>
 

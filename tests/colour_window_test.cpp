@@ -2,9 +2,9 @@
 // stored clock colour, what a pick or a cancelled dialog stores, and how
 // closing it brings the options window back.
 #include "app/program.h"
-#include "app/settings_keys.h"
 #include "fakes/fake_platform.h"
 #include "platform/error_report.h"
+#include "shared/settings_keys.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // program with every port faked: what a load restores and writes back,
 // the start-up option, opening and closing the clock, and the zone list.
 #include "app/program.h"
-#include "app/settings_keys.h"
-#include "app/shared_procedures.h"
 #include "fakes/fake_platform.h"
 #include "platform/error_report.h"
+#include "shared/procedures.h"
+#include "shared/settings_keys.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // restored with every way it can be wrong, and the choice handed to the
 // clock.
 #include "app/program.h"
-#include "app/settings_keys.h"
 #include "fakes/fake_platform.h"
 #include "platform/error_report.h"
+#include "shared/settings_keys.h"
 
 #include <gtest/gtest.h>
 

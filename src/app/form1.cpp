@@ -1,10 +1,10 @@
 #include "app/form1.h"
 
 #include "app/program.h"
-#include "app/settings_keys.h"
-#include "app/shared_procedures.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
+#include "shared/procedures.h"
+#include "shared/settings_keys.h"
 #include "system/start_up.h"
 
 namespace hv {

@@ -4,9 +4,9 @@
 #include "app/form1.h"
 
 #include "app/program.h"
-#include "app/settings_keys.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
+#include "shared/settings_keys.h"
 #include "tz/own_zone.h"
 
 namespace hv {

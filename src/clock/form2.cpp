@@ -1,9 +1,9 @@
 #include "clock/form2.h"
 
-#include "app/settings_keys.h"
-#include "app/shared_procedures.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
+#include "shared/procedures.h"
+#include "shared/settings_keys.h"
 
 namespace hv {
 
