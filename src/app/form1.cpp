@@ -1,11 +1,13 @@
 #include "app/form1.h"
 
-#include "app/program.h"
+#include "clock/form2.h"
+#include "colour/form3.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
 #include "shared/procedures.h"
 #include "shared/settings_keys.h"
 #include "system/start_up.h"
+#include "tz/time_zone_catalogue.h"
 
 namespace hv {
 
@@ -35,9 +37,9 @@ bool isBackground(std::string_view control)
 
 } // namespace
 
-std::shared_ptr<Form1> Form1::create(Platform& platform, Program& program)
+std::shared_ptr<Form1> Form1::create(Platform& platform, OptionsHost& host)
 {
-    auto form = std::make_shared<Form1>(platform, program);
+    auto form = std::make_shared<Form1>(platform, host);
     form->build();
     return form;
 }
@@ -79,7 +81,7 @@ void Form1::Form_Load()
     });
     trap(106, [&] { view_->setCaption(std::string(kProductName)); });
     trap(108, [&] { view_->setApplicationIcon(); });
-    trap(110, [&] { program_.setAppTitle(SetAppTitle(kProductName)); });
+    trap(110, [&] { host_.setAppTitle(SetAppTitle(kProductName)); });
     trap(112, [&] {
         check1_->setValue(checkedCheckState(toInt16(store.get(settings::kHideHint, settings::kHideHintDefault))));
     });
@@ -159,7 +161,7 @@ void Form1::Combo1_Click()
     p_.settings.write(settings::kTimeZone, decimalText(position));
     if (position < 0)
         return;
-    const auto& keys = program_.catalogue().TimeZoneKeyNames();
+    const auto& keys = host_.catalogue().TimeZoneKeyNames();
     if (const auto index = static_cast<std::size_t>(combo1_->itemData(position)); index < keys.size())
         p_.settings.write(settings::kTimeZoneName, keys[index]);
 }
@@ -169,16 +171,16 @@ void Form1::PushButton1_Click()
     ErrorTrap trap(p_.messageBoxes, "Form1.PushButton1_Click");
     trap(100, [&] { mDontUnload = true; });
     trap(102, [&] {
-        const std::string& zone = program_.catalogue().keyName(combo1_->itemData(combo1_->listIndex()));
-        program_.clockWindow()->mTimeZone = zone;
+        const std::string& zone = host_.catalogue().keyName(combo1_->itemData(combo1_->listIndex()));
+        host_.clockWindow()->mTimeZone = zone;
     });
-    trap(104, [&] { program_.clockWindow()->Form_Load(); });
-    trap(106, [&] { program_.clockWindow()->show(); });
+    trap(104, [&] { host_.clockWindow()->Form_Load(); });
+    trap(106, [&] { host_.clockWindow()->show(); });
     trap(108, [&] {
         if (mLoading)
             view_->hide();
         else
-            program_.unloadOptionsWindow();
+            host_.unloadOptionsWindow();
     });
 }
 
@@ -186,14 +188,14 @@ void Form1::PushButton2_Click()
 {
     ErrorTrap trap(p_.messageBoxes, "Form1.PushButton2_Click");
     trap(100, [&] {
-        p_.messageBoxes.show(std::string(kHelpText) + std::string(kSupportAddress) + ".", 0, program_.appTitle());
+        p_.messageBoxes.show(std::string(kHelpText) + std::string(kSupportAddress) + ".", 0, host_.appTitle());
     });
 }
 
 void Form1::PushButton4_Click()
 {
     ErrorTrap trap(p_.messageBoxes, "Form1.PushButton4_Click");
-    trap(100, [&] { program_.colourWindow()->show(); });
+    trap(100, [&] { host_.colourWindow()->show(); });
     trap(102, [&] { view_->hide(); });
 }
 
@@ -234,7 +236,7 @@ void Form1::onClick(std::string_view control)
 
 void Form1::onCloseRequest()
 {
-    program_.unloadOptionsWindow();
+    host_.unloadOptionsWindow();
 }
 
 } // namespace hv

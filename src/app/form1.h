@@ -2,6 +2,7 @@
 // The options window: the program's start-up window, from which the user
 // picks the zone the clock shows, switches the options and opens the clock.
 // Every option is stored the moment it changes.
+#include "app/options_host.h"
 #include "platform/platform.h"
 
 #include <memory>
@@ -10,8 +11,6 @@
 
 namespace hv {
 
-class Program;
-
 class Form1 : public WindowEvents, public std::enable_shared_from_this<Form1> {
 public:
     static constexpr std::string_view kHelpText =
@@ -19,9 +18,9 @@ public:
 
     // Creates the window with its design values; Form_Load is left to the
     // caller, so the program can name the window before its load runs.
-    static std::shared_ptr<Form1> create(Platform& platform, Program& program);
+    static std::shared_ptr<Form1> create(Platform& platform, OptionsHost& host);
 
-    Form1(Platform& platform, Program& program) : p_(platform), program_(program) {}
+    Form1(Platform& platform, OptionsHost& host) : p_(platform), host_(host) {}
 
     // While true, closing this window does not end the program.
     bool mDontUnload = false;
@@ -59,7 +58,7 @@ private:
     void restoreCheck3(std::int16_t value);
 
     Platform& p_;
-    Program& program_;
+    OptionsHost& host_;
     std::unique_ptr<WindowView> view_;
     CheckBox* check1_ = nullptr;
     CheckBox* check3_ = nullptr;

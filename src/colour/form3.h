@@ -2,21 +2,13 @@
 // The colour window: one wide swatch in the clock's colour. Clicking it
 // opens the colour dialog; the colour picked there is stored at once and
 // the clock draws in it from its next frame.
+#include "colour/colour_host.h"
 #include "platform/platform.h"
 
 #include <memory>
 #include <string_view>
 
 namespace hv {
-
-// What the colour window needs of the program around it.
-class ColourHost {
-public:
-    virtual ~ColourHost() = default;
-    virtual void showOptionsWindow() = 0;
-    // Runs the colour window's unload handling, then unloads it.
-    virtual void unloadColourWindow() = 0;
-};
 
 class Form3 : public WindowEvents, public std::enable_shared_from_this<Form3> {
 public:
