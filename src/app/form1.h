@@ -11,7 +11,7 @@
 
 namespace hv {
 
-class Form1 : public WindowEvents, public std::enable_shared_from_this<Form1> {
+class Form1 : public std::enable_shared_from_this<Form1> {
 public:
     static constexpr std::string_view kHelpText =
         "If you need help or features added to the software, please email ";
@@ -49,10 +49,6 @@ public:
     WindowView& view() { return *view_; }
 
 private:
-    void onMouseMove(std::string_view control) override;
-    void onClick(std::string_view control) override;
-    void onCloseRequest() override;
-
     void build();
     // Sets the log-in box without storing or registering anything.
     void restoreCheck3(std::int16_t value);

@@ -31,7 +31,12 @@ void Form2::build()
     design.backColor = kBlack;
     design.foreColor = kButtonText;
     design.font = kNumeralFont;
-    view_ = p_.windows.createWindow(design, weak_from_this());
+    WindowEvents events;
+    events.onResize = [this] { resized(); };
+    events.onKeyDown = [this](std::int16_t& keyCode, std::int16_t shift) { Form_KeyDown(keyCode, shift); };
+    events.onMouseMove = [this] { Form_MouseMove(); };
+    events.onCloseRequest = [this] { host_.unloadClockWindow(); };
+    view_ = p_.windows.createWindow(design, std::move(events), weak_from_this());
     surface_.emplace(view_->canvas(), design.foreColor);
 
     LabelDesign hint;
@@ -43,8 +48,8 @@ void Form2::build()
     hint.backColor = kBlack;
     hint.wordWrap = true;
     hint_ = &view_->addLabel(hint);
-    timer1_ = &view_->addTimer({"Timer1", 1000, true, true});
-    timer2_ = &view_->addTimer({"Timer2", 59000, false, false});
+    timer1_ = &view_->addTimer({"Timer1", 1000, true, true, [this] { Timer1_Timer(); }});
+    timer2_ = &view_->addTimer({"Timer2", 59000, false, false, [this] { Timer2_Timer(); }});
 }
 
 void Form2::Form_Load()
@@ -64,7 +69,7 @@ void Form2::Form_Load()
     trap(114, [&] { hideWord_.reset(); });
 }
 
-void Form2::onResize()
+void Form2::resized()
 {
     try {
         Form_Resize();
@@ -125,14 +130,6 @@ void Form2::markUnloaded()
 {
     loaded_ = false;
     view_->close();
-}
-
-void Form2::onTimer(std::string_view timer)
-{
-    if (timer == "Timer1")
-        Timer1_Timer();
-    else
-        Timer2_Timer();
 }
 
 void Form2::Timer1_Timer()

@@ -14,7 +14,7 @@
 
 namespace hv {
 
-class Form2 : public WindowEvents, public std::enable_shared_from_this<Form2> {
+class Form2 : public std::enable_shared_from_this<Form2> {
 public:
     inline static const std::string kHint = "Press ESC To Exit. Type 'hide' to hide this text.";
 
@@ -52,17 +52,10 @@ public:
     WindowView& view() { return *view_; }
 
 private:
-    void onResize() override;
-    void onKeyDown(std::int16_t& keyCode, std::int16_t shift) override { Form_KeyDown(keyCode, shift); }
-    void onMouseMove(std::string_view control) override
-    {
-        if (control.empty())
-            Form_MouseMove();
-    }
-    void onCloseRequest() override { host_.unloadClockWindow(); }
-    void onTimer(std::string_view timer) override;
-
     void build();
+    // Form_Resize, with a client area too large for the dial's geometry
+    // taken as none.
+    void resized();
     void collapseHint();
 
     Platform& p_;

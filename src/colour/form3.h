@@ -10,7 +10,7 @@
 
 namespace hv {
 
-class Form3 : public WindowEvents, public std::enable_shared_from_this<Form3> {
+class Form3 : public std::enable_shared_from_this<Form3> {
 public:
     // Creates the window with its design values; Form_Load is left to the
     // caller.
@@ -30,10 +30,6 @@ public:
     WindowView& view() { return *view_; }
 
 private:
-    void onMouseMove(std::string_view control) override;
-    void onClick(std::string_view control) override;
-    void onCloseRequest() override;
-
     void build();
 
     Platform& p_;

@@ -1,5 +1,6 @@
 #include "fakes/fake_controls.h"
 
+#include "fakes/fake_window.h"
 #include "platform/runtime.h"
 
 #include <algorithm>
@@ -11,8 +12,7 @@ namespace hv::fakes {
 
 void FakeControl::clicked()
 {
-    if (onClick)
-        onClick(design.name);
+    window_.deliver(design.onClick);
 }
 
 void FakeCheckBox::setValue(std::int16_t value)

@@ -1,14 +1,16 @@
 #pragma once
 // Fakes of a window's controls, timers and skin component. A change that
-// the real control reports as a click is reported through onClick.
+// the real control reports as a click reaches the control's onClick
+// through its window, as the front-end delivers it.
 #include "platform/window.h"
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace hv::fakes {
+
+struct FakeWindowState;
 
 using Log = std::vector<std::string>;
 
@@ -40,16 +42,19 @@ public:
     const LabelDesign design;
 };
 
-// A frame or push button, and the base of the other controls.
+// A frame, push button or text box, and the base of the other controls.
 class FakeControl : public FakeControlState {
 public:
-    explicit FakeControl(const ControlDesign& d) : FakeControlState(d.rect, d.backColor), design(d) {}
+    FakeControl(const ControlDesign& d, FakeWindowState& window)
+        : FakeControlState(d.rect, d.backColor), design(d), window_(window) {}
 
     const ControlDesign design;
-    std::function<void(const std::string&)> onClick;
 
 protected:
     void clicked();
+
+private:
+    FakeWindowState& window_;
 };
 
 class FakeCheckBox : public FakeControl, public CheckBox {

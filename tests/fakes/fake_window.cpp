@@ -6,11 +6,18 @@
 
 namespace hv::fakes {
 
-FakeLabel& FakeWindowState::label(const std::string& name) const
+FakeLabel* FakeWindowState::findLabel(const std::string& name) const
 {
     for (const auto& l : labels)
         if (l->design.name == name)
-            return *l;
+            return l.get();
+    return nullptr;
+}
+
+FakeLabel& FakeWindowState::label(const std::string& name) const
+{
+    if (FakeLabel* found = findLabel(name))
+        return *found;
     throw std::logic_error("no label " + name);
 }
 
@@ -25,12 +32,13 @@ FakeTimer& FakeWindowState::timer(const std::string& name) const
 void FakeWindowState::resize(int width, int height)
 {
     canvas.resize(width, height);
-    deliver([](WindowEvents& e) { e.onResize(); });
+    deliver(events.onResize);
 }
 
 std::int16_t FakeWindowState::keyDown(std::int16_t keyCode, std::int16_t shift)
 {
-    deliver([&](WindowEvents& e) { e.onKeyDown(keyCode, shift); });
+    if (events.onKeyDown)
+        deliver([&] { events.onKeyDown(keyCode, shift); });
     return keyCode;
 }
 
@@ -40,34 +48,43 @@ void FakeWindowState::type(std::initializer_list<std::int16_t> keys)
         keyDown(key);
 }
 
-void FakeWindowState::mouseMove(const std::string& control)
+void FakeWindowState::mouseMove(const std::string& name)
 {
-    deliver([&](WindowEvents& e) { e.onMouseMove(control); });
+    if (name.empty())
+        deliver(events.onMouseMove);
+    else if (const FakeLabel* l = findLabel(name))
+        deliver(l->design.onMouseMove);
+    else
+        deliver(control(name).design.onMouseMove);
 }
 
-void FakeWindowState::click(const std::string& control)
+void FakeWindowState::click(const std::string& name)
 {
-    deliver([&](WindowEvents& e) { e.onClick(control); });
+    if (const FakeLabel* l = findLabel(name))
+        deliver(l->design.onClick);
+    else
+        deliver(control(name).design.onClick);
 }
 
 void FakeWindowState::closeRequest()
 {
-    deliver([](WindowEvents& e) { e.onCloseRequest(); });
+    deliver(events.onCloseRequest);
 }
 
 void FakeWindowState::tick(const std::string& timerName)
 {
-    if (!timer(timerName).enabled())
-        return;
-    deliver([&](WindowEvents& e) { e.onTimer(timerName); });
+    const FakeTimer& t = timer(timerName);
+    if (t.enabled())
+        deliver(t.design.onTimer);
 }
 
-void FakeWindowState::deliver(const std::function<void(WindowEvents&)>& fn)
+void FakeWindowState::deliver(const std::function<void()>& handler)
 {
     if (closed || destroyed)
         return;
-    if (auto presenter = events.lock())
-        fn(*presenter);
+    const auto presenter = owner.lock();
+    if (presenter && handler)
+        handler();
 }
 
 Control& FakeWindowView::addLabel(const LabelDesign& design)
@@ -115,12 +132,13 @@ void FakeWindowView::close()
     s_->log->push_back("close " + s_->design.name);
 }
 
-std::unique_ptr<WindowView> FakeWindowFactory::createWindow(const WindowDesign& design,
-                                                            std::weak_ptr<WindowEvents> events)
+std::unique_ptr<WindowView> FakeWindowFactory::createWindow(const WindowDesign& design, WindowEvents events,
+                                                            std::weak_ptr<void> owner)
 {
     auto state = std::make_shared<FakeWindowState>();
     state->design = design;
     state->events = std::move(events);
+    state->owner = std::move(owner);
     state->log = &log_;
     state->backColor = design.backColor;
     state->notPictures = notPictures;

@@ -1,7 +1,8 @@
 #pragma once
 // Fake windows: what each created window looked like and what happened to
-// it, and events fired the way the front-end fires them: through the
-// presenter's weak pointer, locked for the call.
+// it, and events fired the way the front-end fires them: to the handlers
+// the presenter declared, with the presenter locked for the call. A test
+// names the control or timer an event is for.
 #include "fakes/fake_controls.h"
 #include "platform/recording_canvas.h"
 
@@ -24,7 +25,8 @@ using FakeCanvas = RecordingCanvas;
 // unloaded and destroyed.
 struct FakeWindowState {
     WindowDesign design;
-    std::weak_ptr<WindowEvents> events;
+    WindowEvents events;
+    std::weak_ptr<void> owner;
     Log* log = nullptr;
 
     FakeCanvas canvas{0, 0};
@@ -46,6 +48,7 @@ struct FakeWindowState {
     bool destroyed = false;
 
     FakeLabel& label(const std::string& name) const;
+    FakeLabel* findLabel(const std::string& name) const;
     template <typename T = FakeControl>
     T& control(const std::string& name) const
     {
@@ -59,18 +62,24 @@ struct FakeWindowState {
     FakeComboBox& comboBox(const std::string& name) const { return control<FakeComboBox>(name); }
     FakeTimer& timer(const std::string& name) const;
 
-    // Events, delivered like the front-end does: not after the window was
-    // unloaded, and with the presenter kept alive for the length of the call.
+    // Events, delivered like the front-end does them.
     void resize(int width, int height);
     // Returns the key code as the handler left it.
     std::int16_t keyDown(std::int16_t keyCode, std::int16_t shift = 0);
     void type(std::initializer_list<std::int16_t> keys);
+    // Over the named control or label, or over the window's own surface.
     void mouseMove(const std::string& control = "");
+    // A push button or label clicked; a check box or list reports its own
+    // changes as clicks when its value is set.
     void click(const std::string& control);
     void closeRequest();
+    // A tick of an enabled timer.
     void tick(const std::string& timerName);
 
-    void deliver(const std::function<void(WindowEvents&)>& fn);
+    // Runs a handler as the front-end does: not after the window was
+    // unloaded, and with the presenter kept alive for the length of the
+    // call.
+    void deliver(const std::function<void()>& handler);
 };
 
 class FakeWindowView : public WindowView {
@@ -104,13 +113,8 @@ private:
     template <typename T>
     T& add(const ControlDesign& design)
     {
-        auto control = std::make_unique<T>(design);
+        auto control = std::make_unique<T>(design, *s_);
         T& added = *control;
-        std::weak_ptr<FakeWindowState> state = s_;
-        control->onClick = [state](const std::string& name) {
-            if (auto s = state.lock())
-                s->click(name);
-        };
         s_->controls.push_back(std::move(control));
         return added;
     }
@@ -122,7 +126,8 @@ class FakeWindowFactory : public WindowFactory {
 public:
     explicit FakeWindowFactory(Log& log) : log_(log) {}
 
-    std::unique_ptr<WindowView> createWindow(const WindowDesign& design, std::weak_ptr<WindowEvents> events) override;
+    std::unique_ptr<WindowView> createWindow(const WindowDesign& design, WindowEvents events,
+                                             std::weak_ptr<void> owner) override;
 
     FakeWindowState& last() const { return *created.back(); }
     // The last window created under that name.

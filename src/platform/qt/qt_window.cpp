@@ -58,6 +58,26 @@ QRegion inTiles(const QRegion& changes)
     return tiles;
 }
 
+// Reports the mouse moving over one control. A child of the control's
+// widget, it lives as long as the widget does.
+class MouseMoveReport : public QObject {
+public:
+    MouseMoveReport(QWidget* control, FormWidget& form, std::function<void()> onMouseMove)
+        : QObject(control), form_(form), onMouseMove_(std::move(onMouseMove)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseMove)
+            form_.deliver(onMouseMove_);
+        return false;
+    }
+
+private:
+    FormWidget& form_;
+    const std::function<void()> onMouseMove_;
+};
+
 Qt::WindowFlags windowFlagsOf(const WindowDesign& design)
 {
     if (design.borderless)
@@ -80,8 +100,8 @@ QFont toQFont(const FontDesign& font)
     return qfont;
 }
 
-FormWidget::FormWidget(const WindowDesign& design, std::weak_ptr<WindowEvents> events)
-    : events_(std::move(events)), backColor_(design.backColor), canvas_(toQFont(design.font))
+FormWidget::FormWidget(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner)
+    : events_(std::move(events)), owner_(std::move(owner)), backColor_(design.backColor), canvas_(toQFont(design.font))
 {
     setObjectName(qs(design.name));
     setFont(toQFont(design.font));
@@ -101,13 +121,13 @@ void FormWidget::setBackColor(Colour colour)
     fillBackground(*this, colour);
 }
 
-void FormWidget::dispatch(const std::function<void(WindowEvents&)>& fn)
+void FormWidget::deliver(const std::function<void()>& handler)
 {
-    auto events = events_.lock();
-    if (!events)
+    const auto presenter = owner_.lock();
+    if (!presenter || !handler)
         return;
     try {
-        fn(*events);
+        handler();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "horavista: %s: %s\n", qPrintable(objectName()), e.what());
     }
@@ -147,34 +167,26 @@ void FormWidget::paintEvent(QPaintEvent* event)
 void FormWidget::resizeEvent(QResizeEvent*)
 {
     canvas_.resize(size(), devicePixelRatioF(), backColor_);
-    dispatch([](WindowEvents& events) { events.onResize(); });
+    deliver(events_.onResize);
 }
 
 void FormWidget::keyPressEvent(QKeyEvent* event)
 {
     std::int16_t keyCode = virtualKeyOf(event->key());
     const std::int16_t shift = shiftStateOf(static_cast<int>(event->modifiers()));
-    dispatch([&](WindowEvents& events) { events.onKeyDown(keyCode, shift); });
+    if (events_.onKeyDown)
+        deliver([&] { events_.onKeyDown(keyCode, shift); });
 }
 
 void FormWidget::mouseMoveEvent(QMouseEvent*)
 {
-    dispatch([](WindowEvents& events) { events.onMouseMove(""); });
+    deliver(events_.onMouseMove);
 }
 
-void FormWidget::reportMouseMoves(QWidget* control)
+void FormWidget::reportMouseMoves(QWidget* control, std::function<void()> onMouseMove)
 {
     control->setMouseTracking(true);
-    control->installEventFilter(this);
-}
-
-bool FormWidget::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseMove) {
-        const std::string control = watched->objectName().toStdString();
-        dispatch([&control](WindowEvents& events) { events.onMouseMove(control); });
-    }
-    return false;
+    control->installEventFilter(new MouseMoveReport(control, *this, std::move(onMouseMove)));
 }
 
 void FormWidget::setTabOrder(const std::vector<QWidget*>& controls)
@@ -192,11 +204,11 @@ void FormWidget::closeEvent(QCloseEvent* event)
 {
     // The presenter decides; it unloads the window itself.
     event->ignore();
-    dispatch([](WindowEvents& events) { events.onCloseRequest(); });
+    deliver(events_.onCloseRequest);
 }
 
-QtWindowView::QtWindowView(const WindowDesign& design, std::weak_ptr<WindowEvents> events)
-    : design_(design), widget_(new FormWidget(design, std::move(events)))
+QtWindowView::QtWindowView(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner)
+    : design_(design), widget_(new FormWidget(design, std::move(events), std::move(owner)))
 {
 }
 

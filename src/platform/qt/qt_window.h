@@ -21,18 +21,20 @@ inline int toPixels(int twips) { return twips / kTwipsPerPixel; }
 
 class FormWidget : public QWidget {
 public:
-    FormWidget(const WindowDesign& design, std::weak_ptr<WindowEvents> events);
+    FormWidget(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner);
 
     ImageCanvas& canvas() { return canvas_; }
     void setBackColor(Colour colour);
     Colour backColor() const { return backColor_; }
-    // Runs fn with the presenter alive for the whole call; nothing after
-    // closing. Errors that a handler lets through are told on stderr.
-    void dispatch(const std::function<void(WindowEvents&)>& fn);
-    void detach() { events_.reset(); }
-    // The control reports the mouse moving over it as onMouseMove with its
-    // object name.
-    void reportMouseMoves(QWidget* control);
+    // Every handler of the window, its controls and timers is called here:
+    // with the presenter alive for the whole call, and never once the
+    // window is closed. Errors that a handler lets through are told on
+    // stderr.
+    void deliver(const std::function<void()>& handler);
+    // The window is closed: no handler runs any more.
+    void detach() { owner_.reset(); }
+    // The mouse moving over the control is reported to onMouseMove.
+    void reportMouseMoves(QWidget* control, std::function<void()> onMouseMove);
     // Tab moves the focus along these controls; without any, Tab is a key
     // like the others for the window's own key handler.
     void setTabOrder(const std::vector<QWidget*>& controls);
@@ -43,14 +45,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     bool focusNextPrevChild(bool next) override { return tabNavigation_ && QWidget::focusNextPrevChild(next); }
 
 private:
     void schedulePresent();
     void present();
 
-    std::weak_ptr<WindowEvents> events_;
+    // Kept for the widget's whole life, which may be longer than the
+    // presenter's: the handlers are called only while owner_ locks.
+    const WindowEvents events_;
+    std::weak_ptr<void> owner_;
     Colour backColor_;
     ImageCanvas canvas_;
     bool presentPending_ = false;
@@ -59,7 +63,7 @@ private:
 
 class QtWindowView : public WindowView {
 public:
-    QtWindowView(const WindowDesign& design, std::weak_ptr<WindowEvents> events);
+    QtWindowView(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner);
     ~QtWindowView() override;
 
     Control& addLabel(const LabelDesign& design) override;
@@ -111,9 +115,10 @@ private:
 
 class QtWindowFactory : public WindowFactory {
 public:
-    std::unique_ptr<WindowView> createWindow(const WindowDesign& design, std::weak_ptr<WindowEvents> events) override
+    std::unique_ptr<WindowView> createWindow(const WindowDesign& design, WindowEvents events,
+                                             std::weak_ptr<void> owner) override
     {
-        return std::make_unique<QtWindowView>(design, std::move(events));
+        return std::make_unique<QtWindowView>(design, std::move(events), std::move(owner));
     }
 };
 
