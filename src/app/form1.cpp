@@ -37,13 +37,6 @@ ControlDesign button(std::string name, std::string caption, int top, int tabInde
 
 } // namespace
 
-std::shared_ptr<Form1> Form1::create(Platform& platform, OptionsHost& host)
-{
-    auto form = std::make_shared<Form1>(platform, host);
-    form->build();
-    return form;
-}
-
 void Form1::build()
 {
     // The pointer turns into the hand over the buttons that open or reset
@@ -53,8 +46,7 @@ void Form1::build()
     WindowEvents events;
     events.onMouseMove = plain;
     events.onCloseRequest = [this] { host_.unloadOptionsWindow(); };
-    view_ = p_.windows.createWindow(FixedWindow("Form1", {8040, 4950}, true, kWhite), std::move(events),
-                                    weak_from_this());
+    createWindow(FixedWindow("Form1", {8040, 4950}, true, kWhite), std::move(events));
 
     view_->addPushButton(button("PushButton1", "Show Fullscreen Clock", 120, 3, [this] { PushButton1_Click(); }, hand));
     recoloured_.push_back(&view_->addFrame(frame("Frame2", "Select Time Zone", {120, 560, 7800, 810}, 5, plain)));

@@ -63,6 +63,14 @@ private:
     std::shared_ptr<Form1> form1_;
     std::shared_ptr<Form2> form2_;
     std::shared_ptr<Form3> form3_;
+
+    // The window in slot, loaded first when it is not.
+    template <typename Form>
+    std::shared_ptr<Form> loaded(std::shared_ptr<Form>& slot);
+    // Unloads the window in slot, unless it is not loaded or already
+    // closing.
+    template <typename Form>
+    void unload(std::shared_ptr<Form>& slot);
 };
 
 } // namespace hv

@@ -14,14 +14,6 @@ const FontDesign kHintFont{"Arial", 9, true};
 
 } // namespace
 
-std::shared_ptr<Form2> Form2::load(Platform& platform, ClockHost& host)
-{
-    auto form = std::make_shared<Form2>(platform, host);
-    form->build();
-    form->Form_Load();
-    return form;
-}
-
 void Form2::build()
 {
     WindowDesign design;
@@ -36,7 +28,7 @@ void Form2::build()
     events.onKeyDown = [this](std::int16_t& keyCode, std::int16_t shift) { Form_KeyDown(keyCode, shift); };
     events.onMouseMove = [this] { Form_MouseMove(); };
     events.onCloseRequest = [this] { host_.unloadClockWindow(); };
-    view_ = p_.windows.createWindow(design, std::move(events), weak_from_this());
+    createWindow(design, std::move(events));
     surface_.emplace(view_->canvas(), design.foreColor);
 
     LabelDesign hint;
@@ -126,20 +118,14 @@ void Form2::Form_QueryUnload()
     p_.events.pumpEvents();
 }
 
-void Form2::markUnloaded()
-{
-    loaded_ = false;
-    view_->close();
-}
-
 void Form2::Timer1_Timer()
 {
     bool drawing = false;
     // A window that is closing tells nothing more, and a drawing error is
     // told once per opening.
-    ErrorTrap trap(p_.messageBoxes, "Form2.Timer1_Timer", [&] { return !closing_ && !(drawing && drawingReported_); });
+    ErrorTrap trap(p_.messageBoxes, "Form2.Timer1_Timer", [&] { return !closing() && !(drawing && drawingReported_); });
     trap(100, [&] { p_.events.pumpEvents(); });
-    if (!loaded_ || closing_)
+    if (closing())
         return;
     drawing = true;
     const bool drawn = trap(102, [&] {
@@ -164,7 +150,7 @@ void Form2::Timer1_Timer()
 void Form2::Timer2_Timer()
 {
     SystemInput& input = p_.input;
-    ErrorTrap trap(p_.messageBoxes, "Form2.Timer2_Timer", [this] { return !closing_; });
+    ErrorTrap trap(p_.messageBoxes, "Form2.Timer2_Timer", [this] { return !closing(); });
     auto rightShiftScanCode = [&] {
         return static_cast<std::uint8_t>(input.mapVirtualKey(SystemInput::kVkRightShift, SystemInput::kMapVkToVsc));
     };

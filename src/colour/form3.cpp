@@ -7,13 +7,6 @@
 
 namespace hv {
 
-std::shared_ptr<Form3> Form3::create(Platform& platform, ColourHost& host)
-{
-    auto form = std::make_shared<Form3>(platform, host);
-    form->build();
-    return form;
-}
-
 void Form3::build()
 {
     // The pointer turns into the hand over the swatch and the button, and
@@ -23,8 +16,7 @@ void Form3::build()
     WindowEvents events;
     events.onMouseMove = plain;
     events.onCloseRequest = [this] { host_.unloadColourWindow(); };
-    view_ = p_.windows.createWindow(FixedWindow("Form3", {8040, 1665}, false, kButtonFace), std::move(events),
-                                    weak_from_this());
+    createWindow(FixedWindow("Form3", {8040, 1665}, false, kButtonFace), std::move(events));
 
     // Below the client area, so never seen: first in the tab order, it
     // takes the focus, and no control the user sees shows a focus mark.
