@@ -16,13 +16,8 @@ const FontDesign kHintFont{"Arial", 9, true};
 
 void Form2::build()
 {
-    WindowDesign design;
-    design.name = "Form2";
-    design.borderless = true;
-    design.maximized = true;
-    design.backColor = kBlack;
-    design.foreColor = kButtonText;
-    design.font = kNumeralFont;
+    const WindowDesign design{.name = "Form2", .borderless = true, .maximized = true, .backColor = kBlack,
+                              .foreColor = kButtonText, .font = kNumeralFont};
     WindowEvents events;
     events.onResize = [this] { resized(); };
     events.onKeyDown = [this](std::int16_t& keyCode, std::int16_t shift) { Form_KeyDown(keyCode, shift); };

@@ -37,7 +37,7 @@ struct WindowDesign {
     // A window with a fixed single border keeps its client size; 0 by 0
     // leaves the size to the platform.
     bool fixedSingle = false;
-    TwipSize client;
+    TwipSize client = {};
     bool minButton = true;
     bool maxButton = true;
     bool centred = false;
