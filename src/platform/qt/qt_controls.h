@@ -3,7 +3,7 @@
 // design in twips, and hands what the user does with it to the handlers of
 // its design, through its window. The widget belongs to the window and may
 // outlive its control.
-#include "platform/qt/qt_window.h"
+#include "platform/qt/form_widget.h"
 
 #include <QMetaObject>
 #include <QPointer>
