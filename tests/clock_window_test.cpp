@@ -61,7 +61,7 @@ TEST_F(ClockWindowTest, OpensAsDesigned)
     EXPECT_EQ(w.backColor, kBlack);
     EXPECT_TRUE(w.shown);
     EXPECT_TRUE(w.iconSet);
-    EXPECT_FALSE(program.optionsWindowLoaded());
+    EXPECT_FALSE(fake.windows.loaded("Form1"));
     EXPECT_TRUE(fake.windows.last("Form1").destroyed);
 
     const LabelDesign& d = hint().design;
@@ -204,7 +204,7 @@ TEST_F(ClockWindowTest, EscHidesUnloadsAndBringsBackAFreshOptionsWindow)
     EXPECT_TRUE(w.destroyed);
     EXPECT_FALSE(w.timer("Timer1").enabled());
     EXPECT_FALSE(w.timer("Timer2").enabled());
-    EXPECT_FALSE(program.clockWindowLoaded());
+    EXPECT_FALSE(fake.windows.loaded("Form2"));
     EXPECT_FALSE(dontUnload(program));
 
     // The next opening starts from the design values.
@@ -219,7 +219,7 @@ TEST_F(ClockWindowTest, CloseRequestRunsTheSameClosing)
     FakeWindowState& w = open();
     w.closeRequest();
     EXPECT_EQ(fake.log, (Log{"create Form1", "show Form1", "pump", "pump", "close Form2"}));
-    EXPECT_FALSE(program.clockWindowLoaded());
+    EXPECT_FALSE(fake.windows.loaded("Form2"));
     EXPECT_FALSE(dontUnload(program));
 }
 
@@ -390,7 +390,7 @@ TEST_F(ClockWindowTest, ClosedWindowReportsNothing)
     };
     again.tick("Timer2");
 
-    EXPECT_FALSE(program.clockWindowLoaded());
+    EXPECT_FALSE(fake.windows.loaded("Form2"));
     EXPECT_TRUE(fake.boxes.shown.empty());
 }
 

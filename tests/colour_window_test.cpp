@@ -114,7 +114,7 @@ TEST_F(ColourWindowTest, CloseAndTheCloseBoxBothBringTheSameOptionsWindowBack)
         SCOPED_TRACE(closeBox ? "close box" : "Close");
         EXPECT_EQ(f.log, (Log{"show Form1", "close Form3"}));
         EXPECT_TRUE(w.destroyed);
-        EXPECT_FALSE(p.colourWindowLoaded());
+        EXPECT_FALSE(f.windows.loaded("Form3"));
         EXPECT_EQ(p.optionsWindow(), options);
     }
 }

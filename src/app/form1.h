@@ -37,8 +37,6 @@ public:
     bool openedClockOnLoad() const { return openedClockOnLoad_; }
     CheckBox& hideHintBox() { return *check1_; }
     CheckBox& keepAwakeBox() { return *check4_; }
-    WindowView& view() { return *view_; }
-    ComboBox& zoneList() { return *combo1_; }
 
 private:
     void build() override;

@@ -31,9 +31,6 @@ public:
     std::shared_ptr<Form1> optionsWindow();
     std::shared_ptr<Form2> clockWindow() override;
     std::shared_ptr<Form3> colourWindow() override;
-    bool optionsWindowLoaded() const { return form1_ != nullptr; }
-    bool clockWindowLoaded() const { return form2_ != nullptr; }
-    bool colourWindowLoaded() const { return form3_ != nullptr; }
     // Runs the options window's close handling, then unloads it.
     void unloadOptionsWindow() override;
 

@@ -32,10 +32,6 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
 
-    const ClockGeometry& geometry() const { return geometry_; }
-    Control& hint() { return *hint_; }
-    WindowView& view() { return *view_; }
-
 private:
     void build() override;
     void onUnload() override { Form_QueryUnload(); }

@@ -17,8 +17,6 @@ public:
     // Never refused: it brings the options window back.
     void Form_Unload();
 
-    WindowView& view() { return *view_; }
-
 private:
     void build() override;
     void onUnload() override { Form_Unload(); }

@@ -156,4 +156,12 @@ FakeWindowState& FakeWindowFactory::last(const std::string& name) const
     throw std::logic_error("no window " + name);
 }
 
+bool FakeWindowFactory::loaded(const std::string& name) const
+{
+    for (const auto& window : created)
+        if (window->design.name == name && !window->closed && !window->destroyed)
+            return true;
+    return false;
+}
+
 } // namespace hv::fakes

@@ -132,6 +132,9 @@ public:
     FakeWindowState& last() const { return *created.back(); }
     // The last window created under that name.
     FakeWindowState& last(const std::string& name) const;
+    // Whether a window of that name is loaded: created, not closed, and
+    // still held by its presenter.
+    bool loaded(const std::string& name) const;
 
     std::vector<std::shared_ptr<FakeWindowState>> created;
     // Files the picture loader refuses, and whether skin files are refused.
