@@ -199,7 +199,6 @@ public:
 
     virtual void show() = 0;
     virtual void hide() = 0;
-    virtual bool visible() const = 0;
     // The window is unloaded: hidden for good, its timers stopped and its
     // events no longer delivered.
     virtual void close() = 0;

@@ -106,7 +106,6 @@ public:
     bool iconic() const override { return s_->iconic; }
     void show() override;
     void hide() override;
-    bool visible() const override { return s_->shown && !s_->hidden && !s_->closed; }
     void close() override;
 
 private:

@@ -29,7 +29,6 @@ public:
     SkinFramework& addSkinFramework(const std::string& name) override;
     void setCaption(const std::string& caption) override { widget_->setWindowTitle(QString::fromStdString(caption)); }
     void setMouseIcon(const std::string& path) override;
-    bool visible() const override { return widget_ && widget_->isVisible(); }
     Canvas& canvas() override { return widget_->canvas(); }
     void setApplicationIcon() override;
     void setBackColor(Colour colour) override { widget_->setBackColor(colour); }
