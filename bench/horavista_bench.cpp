@@ -2,7 +2,6 @@
 //
 // A frame is drawn whole every second, so its cost is weighed against the
 // least any frame can cost, wiping the image.
-#include "app/settings_keys.h"
 #include "clock/fonts.h"
 #include "clock/frame.h"
 #include "clock/geometry.h"
@@ -10,6 +9,7 @@
 #include "platform/qt/image_canvas.h"
 #include "platform/qt/qt_window.h"
 #include "platform/settings_store.h"
+#include "shared/settings_keys.h"
 
 #include <benchmark/benchmark.h>
 

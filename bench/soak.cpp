@@ -5,9 +5,9 @@
 // a second adds up over a day: whatever the paint path keeps per frame
 // shows here.
 #include "app/program.h"
-#include "app/settings_keys.h"
 #include "platform/console_messages.h"
 #include "platform/qt/qt_platform.h"
+#include "shared/settings_keys.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -78,12 +78,15 @@ int main(int argc, char** argv)
                       day,      real.input,   real.registry, real.system, real.files};
     Program program(platform);
     program.start();
-    if (!program.clockWindowLoaded()) {
+    QWidget* widget = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "Form2" && window->isVisible())
+            widget = window;
+    if (!widget) {
         std::fputs("soak: the clock window did not open\n", stderr);
         return 1;
     }
     auto clock = program.clockWindow();
-    auto* widget = dynamic_cast<qt::QtWindowView&>(clock->view()).widget();
     PaintCounter counter;
     widget->installEventFilter(&counter);
 

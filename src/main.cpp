@@ -1,6 +1,6 @@
 // Horavista: the whole screen as an analog clock.
 #include "app/program.h"
-#include "app/settings_keys.h"
+#include "shared/settings_keys.h"
 #include "platform/qt/qt_platform.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // stored clock colour, what a pick or a cancelled dialog stores, and how
 // closing it brings the options window back.
 #include "app/program.h"
-#include "app/settings_keys.h"
 #include "fakes/fake_platform.h"
 #include "platform/error_report.h"
+#include "shared/settings_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -114,7 +114,7 @@ TEST_F(ColourWindowTest, CloseAndTheCloseBoxBothBringTheSameOptionsWindowBack)
         SCOPED_TRACE(closeBox ? "close box" : "Close");
         EXPECT_EQ(f.log, (Log{"show Form1", "close Form3"}));
         EXPECT_TRUE(w.destroyed);
-        EXPECT_FALSE(p.colourWindowLoaded());
+        EXPECT_FALSE(f.windows.loaded("Form3"));
         EXPECT_EQ(p.optionsWindow(), options);
     }
 }

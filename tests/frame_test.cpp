@@ -1,8 +1,8 @@
 // One frame of the clock, as the drawing calls that reach the canvas.
-#include "app/settings_keys.h"
 #include "clock/frame.h"
 #include "platform/recording_canvas.h"
 #include "platform/runtime.h"
+#include "shared/settings_keys.h"
 
 #include <gtest/gtest.h>
 

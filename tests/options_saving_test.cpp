@@ -2,8 +2,8 @@
 // replaced a damaged options file: once a run for a save that fails, with
 // the file named, whichever window stored the option.
 #include "app/program.h"
-#include "app/settings_keys.h"
 #include "fakes/fake_platform.h"
+#include "shared/settings_keys.h"
 
 #include <gtest/gtest.h>
 

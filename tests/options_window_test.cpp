@@ -2,10 +2,10 @@
 // program with every port faked: what a load restores and writes back,
 // the start-up option, opening and closing the clock, and the zone list.
 #include "app/program.h"
-#include "app/settings_keys.h"
-#include "app/shared_procedures.h"
 #include "fakes/fake_platform.h"
 #include "platform/error_report.h"
+#include "shared/procedures.h"
+#include "shared/settings_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,7 @@ TEST_F(OptionsWindowTest, FirstStartShowsTheDefaultsAndStoresWhatTheRestoreWrote
     EXPECT_EQ(w.comboBox("Combo1").itemText(kBerlin), "(UTC+01:00) Berlin, Germany");
     EXPECT_EQ(fake.settings.values(), (Stored{{"Check4", "1"}, {"Combo1", "2"}, {"Time Zone", "Europe/Berlin"}}));
     EXPECT_FALSE(form1()->mDontUnload);
-    EXPECT_FALSE(program.clockWindowLoaded());
+    EXPECT_FALSE(fake.windows.loaded("Form2"));
     EXPECT_TRUE(fake.boxes.shown.empty());
     // Unskinned: the window and its frames keep the designed white.
     EXPECT_EQ(w.backColor, kWhite);
@@ -67,8 +67,8 @@ TEST_F(OptionsWindowTest, ShowFullscreenClockOpensTheChosenZoneAndUnloadsTheOpti
 
     EXPECT_EQ(fake.log, (Log{"create Form2", "show Form2", "close Form1"}));
     EXPECT_TRUE(options().destroyed);
-    EXPECT_FALSE(program.optionsWindowLoaded());
-    ASSERT_TRUE(program.clockWindowLoaded());
+    EXPECT_FALSE(fake.windows.loaded("Form1"));
+    ASSERT_TRUE(fake.windows.loaded("Form2"));
     EXPECT_EQ(program.clockWindow()->mTimeZone, "Asia/Kolkata");
 
     // Every frame asks for the time of day in that zone.
@@ -78,7 +78,7 @@ TEST_F(OptionsWindowTest, ShowFullscreenClockOpensTheChosenZoneAndUnloadsTheOpti
 
     // Esc brings a freshly loaded options window with the same options.
     clock().keyDown(vk::kEscape);
-    EXPECT_FALSE(program.clockWindowLoaded());
+    EXPECT_FALSE(fake.windows.loaded("Form2"));
     EXPECT_TRUE(options().shown);
     EXPECT_FALSE(options().hidden);
     EXPECT_EQ(options().comboBox("Combo1").listIndex(), kKolkata);
@@ -101,7 +101,7 @@ TEST_F(OptionsWindowTest, StartupOptionStartsStraightIntoTheClock)
     program.start();
 
     EXPECT_EQ(fake.log, (Log{"create Form1", "create Form2", "show Form2", "hide Form1"}));
-    EXPECT_TRUE(program.optionsWindowLoaded());
+    EXPECT_TRUE(fake.windows.loaded("Form1"));
     EXPECT_TRUE(form1()->mDontUnload);
     EXPECT_EQ(options().checkBox("Check3").value(), 1);
     // The restore wrote Check4 and the zone (position and key) back, and
@@ -122,12 +122,12 @@ TEST_F(OptionsWindowTest, HiddenOptionsClosedBySystemLeaveTheClockRunning)
 
     options().closeRequest();
 
-    EXPECT_FALSE(program.optionsWindowLoaded());
-    EXPECT_TRUE(program.clockWindowLoaded());
+    EXPECT_FALSE(fake.windows.loaded("Form1"));
+    EXPECT_TRUE(fake.windows.loaded("Form2"));
     // Esc reloads the options window; its load opens the clock again while
     // the clock is still closing, which has no lasting effect.
     clock().keyDown(vk::kEscape);
-    EXPECT_FALSE(program.clockWindowLoaded());
+    EXPECT_FALSE(fake.windows.loaded("Form2"));
     EXPECT_TRUE(options().shown);
     EXPECT_FALSE(options().closed);
     EXPECT_FALSE(form1()->mDontUnload);
@@ -154,7 +154,7 @@ TEST_F(OptionsWindowTest, StartupSwitchCountsOnlyInItsExactSpelling)
     fake.settings.write(settings::kWindowsStartup, "on");
     program.start();
     EXPECT_EQ(options().checkBox("Check3").value(), 0);
-    EXPECT_FALSE(program.clockWindowLoaded());
+    EXPECT_FALSE(fake.windows.loaded("Form2"));
 }
 
 TEST_F(OptionsWindowTest, UnusableStoredBoxIsReportedAndKeepsItsState)

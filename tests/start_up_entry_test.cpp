@@ -2,9 +2,10 @@
 // ticking and clearing the box writes to the user's Run key, and what the
 // user sees when the entry cannot be written or deleted.
 #include "app/program.h"
-#include "app/settings_keys.h"
 #include "fakes/fake_platform.h"
 #include "platform/error_report.h"
+#include "platform/runtime.h"
+#include "shared/settings_keys.h"
 #include "system/reg_stuff.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,6 @@
 // drawing code, into a PNG file or as a list of drawing calls, for the
 // computer's own time or a zone's; and lists the zones the options window
 // offers, in its order.
-#include "app/settings_keys.h"
 #include "clock/fonts.h"
 #include "clock/frame.h"
 #include "clock/geometry.h"
@@ -17,6 +16,7 @@
 #include "platform/recording_canvas.h"
 #include "platform/runtime.h"
 #include "render_arguments.h"
+#include "shared/settings_keys.h"
 #include "tz/own_zone.h"
 #include "tz/time_zone_catalogue.h"
 

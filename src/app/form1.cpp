@@ -1,67 +1,71 @@
 #include "app/form1.h"
 
-#include "app/program.h"
-#include "app/settings_keys.h"
-#include "app/shared_procedures.h"
+#include "clock/form2.h"
+#include "colour/form3.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
+#include "shared/procedures.h"
+#include "shared/settings_keys.h"
 #include "system/start_up.h"
+#include "tz/time_zone_catalogue.h"
 
 namespace hv {
 
 namespace {
 
-ControlDesign control(std::string name, std::string caption, TwipRect rect, int tabIndex, std::string parent = {},
-                      FontDesign font = kWindowFont)
+using Handler = std::function<void()>;
+
+ControlDesign frame(std::string name, std::string caption, TwipRect rect, int tabIndex, Handler onMouseMove)
 {
-    return {std::move(name), std::move(caption), rect, std::move(font), std::move(parent), tabIndex, kWhite};
+    return {std::move(name), std::move(caption), rect, kWindowFont, {}, tabIndex, kWhite, {}, std::move(onMouseMove)};
 }
 
-ControlDesign button(std::string name, std::string caption, int top, int tabIndex)
+// A check box or list inside a frame.
+ControlDesign framed(std::string name, std::string caption, TwipRect rect, int tabIndex, std::string frame,
+                     Handler onClick)
 {
-    return control(std::move(name), std::move(caption), {120, top, 7800, 405}, tabIndex, {}, kButtonFont);
+    return {std::move(name), std::move(caption), rect, kWindowFont, std::move(frame), tabIndex, kWhite,
+            std::move(onClick), {}};
 }
 
-// The push buttons over which the pointer turns into the hand.
-bool isHandButton(std::string_view control)
+ControlDesign button(std::string name, std::string caption, int top, int tabIndex, Handler onClick,
+                     Handler onMouseMove = {})
 {
-    return control == "PushButton1" || control == "PushButton4" || control == "PushButton5";
-}
-
-bool isBackground(std::string_view control)
-{
-    return control.empty() || control == "Frame1" || control == "Frame2" || control == "Frame3";
+    return {std::move(name), std::move(caption), {120, top, 7800, 405}, kButtonFont, {}, tabIndex, kWhite,
+            std::move(onClick), std::move(onMouseMove)};
 }
 
 } // namespace
 
-std::shared_ptr<Form1> Form1::create(Platform& platform, Program& program)
-{
-    auto form = std::make_shared<Form1>(platform, program);
-    form->build();
-    return form;
-}
-
 void Form1::build()
 {
-    view_ = p_.windows.createWindow(FixedWindow("Form1", {8040, 4950}, true, kWhite), weak_from_this());
+    // The pointer turns into the hand over the buttons that open or reset
+    // something, and back over the window and its frames.
+    const Handler hand = [this] { PointerRule(*view_, MousePointer::Custom); };
+    const Handler plain = [this] { PointerRule(*view_, MousePointer::Default); };
+    WindowEvents events;
+    events.onMouseMove = plain;
+    events.onCloseRequest = [this] { host_.unloadOptionsWindow(); };
+    createWindow(FixedWindow("Form1", {8040, 4950}, true, kWhite), std::move(events));
 
-    view_->addPushButton(button("PushButton1", "Show Fullscreen Clock", 120, 3));
-    recoloured_.push_back(&view_->addFrame(control("Frame2", "Select Time Zone", {120, 560, 7800, 810}, 5)));
-    combo1_ = &view_->addComboBox(control("Combo1", "", {240, 300, 7455, 345}, 0, "Frame2"));
-    recoloured_.push_back(&view_->addFrame(control("Frame1", "Prevent Option", {120, 1440, 7800, 1050}, 4)));
-    check4_ = &view_->addCheckBox(control("Check4", "Prevent computer from sleeping or starting screensaver",
-                                          {240, 300, 5295, 255}, 1, "Frame1"));
-    check1_ = &view_->addCheckBox(control("Check1", "Hide 'Press ESC To Exit'", {240, 650, 5295, 255}, 2, "Frame1"));
+    view_->addPushButton(button("PushButton1", "Show Fullscreen Clock", 120, 3, [this] { PushButton1_Click(); }, hand));
+    recoloured_.push_back(&view_->addFrame(frame("Frame2", "Select Time Zone", {120, 560, 7800, 810}, 5, plain)));
+    combo1_ = &view_->addComboBox(
+        framed("Combo1", "", {240, 300, 7455, 345}, 0, "Frame2", [this] { Combo1_Click(); }));
+    recoloured_.push_back(&view_->addFrame(frame("Frame1", "Prevent Option", {120, 1440, 7800, 1050}, 4, plain)));
+    check4_ = &view_->addCheckBox(framed("Check4", "Prevent computer from sleeping or starting screensaver",
+                                         {240, 300, 5295, 255}, 1, "Frame1", [this] { Check4_Click(); }));
+    check1_ = &view_->addCheckBox(
+        framed("Check1", "Hide 'Press ESC To Exit'", {240, 650, 5295, 255}, 2, "Frame1", [this] { Check1_Click(); }));
     recoloured_.push_back(check4_);
     recoloured_.push_back(check1_);
-    recoloured_.push_back(&view_->addFrame(control("Frame3", "Startup Options", {120, 2550, 7800, 735}, 6)));
-    check3_ = &view_->addCheckBox(
-        control("Check3", "Load this software on Windows startup", {240, 300, 3930, 285}, 7, "Frame3"));
+    recoloured_.push_back(&view_->addFrame(frame("Frame3", "Startup Options", {120, 2550, 7800, 735}, 6, plain)));
+    check3_ = &view_->addCheckBox(framed("Check3", "Load this software on Windows startup", {240, 300, 3930, 285}, 7,
+                                         "Frame3", [this] { Check3_Click(); }));
     recoloured_.push_back(check3_);
-    view_->addPushButton(button("PushButton4", "Change Color", 3400, 8));
-    view_->addPushButton(button("PushButton5", "Reset Color To Defaults", 3910, 9));
-    view_->addPushButton(button("PushButton2", "Help", 4420, 10));
+    view_->addPushButton(button("PushButton4", "Change Color", 3400, 8, [this] { PushButton4_Click(); }, hand));
+    view_->addPushButton(button("PushButton5", "Reset Color To Defaults", 3910, 9, [this] { PushButton5_Click(); }, hand));
+    view_->addPushButton(button("PushButton2", "Help", 4420, 10, [this] { PushButton2_Click(); }));
     skin_ = &view_->addSkinFramework("SkinFramework1");
 }
 
@@ -79,7 +83,7 @@ void Form1::Form_Load()
     });
     trap(106, [&] { view_->setCaption(std::string(kProductName)); });
     trap(108, [&] { view_->setApplicationIcon(); });
-    trap(110, [&] { program_.setAppTitle(SetAppTitle(kProductName)); });
+    trap(110, [&] { host_.setAppTitle(SetAppTitle(kProductName)); });
     trap(112, [&] {
         check1_->setValue(checkedCheckState(toInt16(store.get(settings::kHideHint, settings::kHideHintDefault))));
     });
@@ -159,7 +163,7 @@ void Form1::Combo1_Click()
     p_.settings.write(settings::kTimeZone, decimalText(position));
     if (position < 0)
         return;
-    const auto& keys = program_.catalogue().TimeZoneKeyNames();
+    const auto& keys = host_.catalogue().TimeZoneKeyNames();
     if (const auto index = static_cast<std::size_t>(combo1_->itemData(position)); index < keys.size())
         p_.settings.write(settings::kTimeZoneName, keys[index]);
 }
@@ -169,16 +173,16 @@ void Form1::PushButton1_Click()
     ErrorTrap trap(p_.messageBoxes, "Form1.PushButton1_Click");
     trap(100, [&] { mDontUnload = true; });
     trap(102, [&] {
-        const std::string& zone = program_.catalogue().keyName(combo1_->itemData(combo1_->listIndex()));
-        program_.clockWindow()->mTimeZone = zone;
+        const std::string& zone = host_.catalogue().keyName(combo1_->itemData(combo1_->listIndex()));
+        host_.clockWindow()->mTimeZone = zone;
     });
-    trap(104, [&] { program_.clockWindow()->Form_Load(); });
-    trap(106, [&] { program_.clockWindow()->show(); });
+    trap(104, [&] { host_.clockWindow()->Form_Load(); });
+    trap(106, [&] { host_.clockWindow()->show(); });
     trap(108, [&] {
         if (mLoading)
             view_->hide();
         else
-            program_.unloadOptionsWindow();
+            host_.unloadOptionsWindow();
     });
 }
 
@@ -186,14 +190,14 @@ void Form1::PushButton2_Click()
 {
     ErrorTrap trap(p_.messageBoxes, "Form1.PushButton2_Click");
     trap(100, [&] {
-        p_.messageBoxes.show(std::string(kHelpText) + std::string(kSupportAddress) + ".", 0, program_.appTitle());
+        p_.messageBoxes.show(std::string(kHelpText) + std::string(kSupportAddress) + ".", 0, host_.appTitle());
     });
 }
 
 void Form1::PushButton4_Click()
 {
     ErrorTrap trap(p_.messageBoxes, "Form1.PushButton4_Click");
-    trap(100, [&] { program_.colourWindow()->show(); });
+    trap(100, [&] { host_.colourWindow()->show(); });
     trap(102, [&] { view_->hide(); });
 }
 
@@ -202,39 +206,6 @@ void Form1::PushButton5_Click()
     ErrorTrap trap(p_.messageBoxes, "Form1.PushButton5_Click");
     trap(100, [&] { p_.settings.write(settings::kClockColour, settings::kClockColourDefault); });
     trap(102, [&] { p_.settings.write(settings::kBackgroundColour, settings::kBackgroundColourDefault); });
-}
-
-void Form1::onMouseMove(std::string_view control)
-{
-    if (isHandButton(control))
-        PointerRule(*view_, MousePointer::Custom);
-    else if (isBackground(control))
-        PointerRule(*view_, MousePointer::Default);
-}
-
-void Form1::onClick(std::string_view control)
-{
-    if (control == "Check1")
-        Check1_Click();
-    else if (control == "Check3")
-        Check3_Click();
-    else if (control == "Check4")
-        Check4_Click();
-    else if (control == "Combo1")
-        Combo1_Click();
-    else if (control == "PushButton1")
-        PushButton1_Click();
-    else if (control == "PushButton2")
-        PushButton2_Click();
-    else if (control == "PushButton4")
-        PushButton4_Click();
-    else if (control == "PushButton5")
-        PushButton5_Click();
-}
-
-void Form1::onCloseRequest()
-{
-    program_.unloadOptionsWindow();
 }
 
 } // namespace hv

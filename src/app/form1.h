@@ -2,31 +2,26 @@
 // The options window: the program's start-up window, from which the user
 // picks the zone the clock shows, switches the options and opens the clock.
 // Every option is stored the moment it changes.
-#include "platform/platform.h"
+#include "app/options_host.h"
+#include "shared/presenter.h"
 
-#include <memory>
-#include <string>
+#include <cstdint>
+#include <string_view>
 #include <vector>
 
 namespace hv {
 
-class Program;
-
-class Form1 : public WindowEvents, public std::enable_shared_from_this<Form1> {
+class Form1 : public Presenter {
 public:
     static constexpr std::string_view kHelpText =
         "If you need help or features added to the software, please email ";
 
-    // Creates the window with its design values; Form_Load is left to the
-    // caller, so the program can name the window before its load runs.
-    static std::shared_ptr<Form1> create(Platform& platform, Program& program);
-
-    Form1(Platform& platform, Program& program) : p_(platform), program_(program) {}
+    Form1(Platform& platform, OptionsHost& host) : Presenter(platform), host_(host) {}
 
     // While true, closing this window does not end the program.
     bool mDontUnload = false;
 
-    void Form_Load();
+    void Form_Load() override;
     void Form_QueryUnload();
     void ListTimeZones();
     void Check1_Click();
@@ -38,29 +33,18 @@ public:
     void PushButton4_Click();
     void PushButton5_Click();
 
-    void show() { view_->show(); }
-    // Called by the program once the close handling has run.
-    void markUnloaded() { view_->close(); }
     // Whether the last load opened the clock by itself.
     bool openedClockOnLoad() const { return openedClockOnLoad_; }
-
     CheckBox& hideHintBox() { return *check1_; }
     CheckBox& keepAwakeBox() { return *check4_; }
-    ComboBox& zoneList() { return *combo1_; }
-    WindowView& view() { return *view_; }
 
 private:
-    void onMouseMove(std::string_view control) override;
-    void onClick(std::string_view control) override;
-    void onCloseRequest() override;
-
-    void build();
+    void build() override;
+    void onUnload() override { Form_QueryUnload(); }
     // Sets the log-in box without storing or registering anything.
     void restoreCheck3(std::int16_t value);
 
-    Platform& p_;
-    Program& program_;
-    std::unique_ptr<WindowView> view_;
+    OptionsHost& host_;
     CheckBox* check1_ = nullptr;
     CheckBox* check3_ = nullptr;
     CheckBox* check4_ = nullptr;

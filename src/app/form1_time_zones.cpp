@@ -3,17 +3,17 @@
 // index, and the stored or the computer's own zone selected.
 #include "app/form1.h"
 
-#include "app/program.h"
-#include "app/settings_keys.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
+#include "shared/settings_keys.h"
 #include "tz/own_zone.h"
+#include "tz/time_zone_catalogue.h"
 
 namespace hv {
 
 void Form1::ListTimeZones()
 {
-    TimeZoneCatalogue& catalogue = program_.catalogue();
+    TimeZoneCatalogue& catalogue = host_.catalogue();
     ErrorTrap trap(p_.messageBoxes, "Form1.ListTimeZones");
     std::int32_t current = 0;
     ListOrder order;

@@ -2,8 +2,6 @@
 
 #include "platform/runtime.h"
 
-#include <utility>
-
 namespace hv {
 
 Program::Program(const Platform& platform)
@@ -22,45 +20,38 @@ void Program::start()
         options->show();
 }
 
-std::shared_ptr<Form1> Program::optionsWindow()
+template <typename Form>
+std::shared_ptr<Form> Program::loaded(std::shared_ptr<Form>& slot)
 {
-    if (!form1_) {
-        // Named before its load runs: the load may open the clock, whose
-        // own load reaches back into this window.
-        auto loading = Form1::create(p_, *this);
-        form1_ = loading;
-        loading->Form_Load();
+    if (!slot) {
+        // Named before its load runs: the options window's load may open
+        // the clock, whose own load reaches back into the options window.
+        auto loading = std::make_shared<Form>(p_, *this);
+        slot = loading;
+        loading->load();
     }
-    return form1_;
+    return slot;
 }
 
-std::shared_ptr<Form2> Program::clockWindow()
+template <typename Form>
+void Program::unload(std::shared_ptr<Form>& slot)
 {
-    if (!form2_)
-        form2_ = Form2::load(p_, *this);
-    return form2_;
-}
-
-std::shared_ptr<Form3> Program::colourWindow()
-{
-    if (!form3_) {
-        form3_ = Form3::create(p_, *this);
-        form3_->Form_Load();
-    }
-    return form3_;
-}
-
-void Program::unloadOptionsWindow()
-{
-    if (!form1_)
+    if (!slot || slot->closing())
         return;
     // Kept alive until the handler that unloads it has returned.
-    auto closing = form1_;
-    closing->Form_QueryUnload();
-    closing->markUnloaded();
-    if (form1_ == closing)
-        form1_.reset();
+    const auto closing = slot;
+    closing->unload();
+    if (slot == closing)
+        slot.reset();
 }
+
+std::shared_ptr<Form1> Program::optionsWindow() { return loaded(form1_); }
+std::shared_ptr<Form2> Program::clockWindow() { return loaded(form2_); }
+std::shared_ptr<Form3> Program::colourWindow() { return loaded(form3_); }
+
+void Program::unloadOptionsWindow() { unload(form1_); }
+void Program::unloadClockWindow() { unload(form2_); }
+void Program::unloadColourWindow() { unload(form3_); }
 
 std::int16_t Program::optionBox(Box box)
 {
@@ -82,30 +73,6 @@ void Program::showOptionsWindow()
 void Program::setDontUnload(bool dontUnload)
 {
     optionsWindow()->mDontUnload = dontUnload;
-}
-
-void Program::unloadClockWindow()
-{
-    if (!form2_ || form2_->closing())
-        return;
-    // Kept alive here: the close handling lets events run, and the window
-    // may be asked to close again meanwhile.
-    auto closing = form2_;
-    closing->beginClosing();
-    closing->Form_QueryUnload();
-    closing->markUnloaded();
-    if (form2_ == closing)
-        form2_.reset();
-}
-
-void Program::unloadColourWindow()
-{
-    if (!form3_)
-        return;
-    // Kept alive until the handler that unloads it has returned.
-    auto closing = std::exchange(form3_, nullptr);
-    closing->Form_Unload();
-    closing->markUnloaded();
 }
 
 } // namespace hv

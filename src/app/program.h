@@ -16,7 +16,7 @@
 
 namespace hv {
 
-class Program : public ClockHost, public ColourHost {
+class Program : public OptionsHost, public ClockHost, public ColourHost {
 public:
     // Every window shows its boxes through the program's one-at-a-time
     // guard around the platform's message boxes, and stores its options
@@ -29,21 +29,18 @@ public:
 
     // The windows, each loaded first when it is not.
     std::shared_ptr<Form1> optionsWindow();
-    std::shared_ptr<Form2> clockWindow();
-    std::shared_ptr<Form3> colourWindow();
-    bool optionsWindowLoaded() const { return form1_ != nullptr; }
-    bool clockWindowLoaded() const { return form2_ != nullptr; }
-    bool colourWindowLoaded() const { return form3_ != nullptr; }
+    std::shared_ptr<Form2> clockWindow() override;
+    std::shared_ptr<Form3> colourWindow() override;
     // Runs the options window's close handling, then unloads it.
-    void unloadOptionsWindow();
+    void unloadOptionsWindow() override;
 
-    TimeZoneCatalogue& catalogue() { return catalogue_; }
+    TimeZoneCatalogue& catalogue() override { return catalogue_; }
     // The message boxes every part of the program shows its boxes through:
     // never more than one is open.
     OneBoxAtATime& messageBoxes() { return boxes_; }
     // The title of message boxes that name none.
-    const std::string& appTitle() const { return appTitle_; }
-    void setAppTitle(std::string title) { appTitle_ = std::move(title); }
+    const std::string& appTitle() const override { return appTitle_; }
+    void setAppTitle(std::string title) override { appTitle_ = std::move(title); }
 
     std::int16_t optionBox(Box box) override;
     void setOptionBox(Box box, std::int16_t value) override;
@@ -63,6 +60,14 @@ private:
     std::shared_ptr<Form1> form1_;
     std::shared_ptr<Form2> form2_;
     std::shared_ptr<Form3> form3_;
+
+    // The window in slot, loaded first when it is not.
+    template <typename Form>
+    std::shared_ptr<Form> loaded(std::shared_ptr<Form>& slot);
+    // Unloads the window in slot, unless it is not loaded or already
+    // closing.
+    template <typename Form>
+    void unload(std::shared_ptr<Form>& slot);
 };
 
 } // namespace hv

@@ -1,7 +1,7 @@
 #include "app/reporting_settings_store.h"
 
-#include "app/shared_procedures.h"
 #include "platform/error_report.h"
+#include "shared/procedures.h"
 
 namespace hv {
 

@@ -1,31 +1,23 @@
 #include "clock/form2.h"
 
-#include "app/settings_keys.h"
-#include "app/shared_procedures.h"
 #include "clock/fonts.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
+#include "shared/procedures.h"
+#include "shared/settings_keys.h"
 
 namespace hv {
 
-std::shared_ptr<Form2> Form2::load(Platform& platform, ClockHost& host)
-{
-    auto form = std::make_shared<Form2>(platform, host);
-    form->build();
-    form->Form_Load();
-    return form;
-}
-
 void Form2::build()
 {
-    WindowDesign design;
-    design.name = "Form2";
-    design.borderless = true;
-    design.maximized = true;
-    design.backColor = kBlack;
-    design.foreColor = kButtonText;
-    design.font = kNumeralFont;
-    view_ = p_.windows.createWindow(design, weak_from_this());
+    const WindowDesign design{.name = "Form2", .borderless = true, .maximized = true, .backColor = kBlack,
+                              .foreColor = kButtonText, .font = kNumeralFont};
+    WindowEvents events;
+    events.onResize = [this] { resized(); };
+    events.onKeyDown = [this](std::int16_t& keyCode, std::int16_t shift) { Form_KeyDown(keyCode, shift); };
+    events.onMouseMove = [this] { Form_MouseMove(); };
+    events.onCloseRequest = [this] { host_.unloadClockWindow(); };
+    createWindow(design, std::move(events));
     surface_.emplace(view_->canvas(), design.foreColor);
 
     LabelDesign hint;
@@ -37,8 +29,8 @@ void Form2::build()
     hint.backColor = kBlack;
     hint.wordWrap = true;
     hint_ = &view_->addLabel(hint);
-    timer1_ = &view_->addTimer({"Timer1", 1000, true, true});
-    timer2_ = &view_->addTimer({"Timer2", 59000, false, false});
+    timer1_ = &view_->addTimer({"Timer1", 1000, true, true, [this] { Timer1_Timer(); }});
+    timer2_ = &view_->addTimer({"Timer2", 59000, false, false, [this] { Timer2_Timer(); }});
 }
 
 void Form2::Form_Load()
@@ -58,7 +50,7 @@ void Form2::Form_Load()
     trap(114, [&] { hideWord_.reset(); });
 }
 
-void Form2::onResize()
+void Form2::resized()
 {
     try {
         Form_Resize();
@@ -115,28 +107,14 @@ void Form2::Form_QueryUnload()
     p_.events.pumpEvents();
 }
 
-void Form2::markUnloaded()
-{
-    loaded_ = false;
-    view_->close();
-}
-
-void Form2::onTimer(std::string_view timer)
-{
-    if (timer == "Timer1")
-        Timer1_Timer();
-    else
-        Timer2_Timer();
-}
-
 void Form2::Timer1_Timer()
 {
     bool drawing = false;
     // A window that is closing tells nothing more, and a drawing error is
     // told once per opening.
-    ErrorTrap trap(p_.messageBoxes, "Form2.Timer1_Timer", [&] { return !closing_ && !(drawing && drawingReported_); });
+    ErrorTrap trap(p_.messageBoxes, "Form2.Timer1_Timer", [&] { return !closing() && !(drawing && drawingReported_); });
     trap(100, [&] { p_.events.pumpEvents(); });
-    if (!loaded_ || closing_)
+    if (closing())
         return;
     drawing = true;
     const bool drawn = trap(102, [&] {
@@ -161,7 +139,7 @@ void Form2::Timer1_Timer()
 void Form2::Timer2_Timer()
 {
     SystemInput& input = p_.input;
-    ErrorTrap trap(p_.messageBoxes, "Form2.Timer2_Timer", [this] { return !closing_; });
+    ErrorTrap trap(p_.messageBoxes, "Form2.Timer2_Timer", [this] { return !closing(); });
     auto rightShiftScanCode = [&] {
         return static_cast<std::uint8_t>(input.mapVirtualKey(SystemInput::kVkRightShift, SystemInput::kMapVkToVsc));
     };

@@ -1,7 +1,7 @@
 #include "clock/frame.h"
 
-#include "app/settings_keys.h"
 #include "platform/runtime.h"
+#include "shared/settings_keys.h"
 
 #include <cmath>
 #include <string>

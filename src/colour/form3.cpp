@@ -1,35 +1,39 @@
 #include "colour/form3.h"
 
-#include "app/settings_keys.h"
-#include "app/shared_procedures.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
+#include "shared/procedures.h"
+#include "shared/settings_keys.h"
 
 namespace hv {
 
-std::shared_ptr<Form3> Form3::create(Platform& platform, ColourHost& host)
-{
-    auto form = std::make_shared<Form3>(platform, host);
-    form->build();
-    return form;
-}
-
 void Form3::build()
 {
-    view_ = p_.windows.createWindow(FixedWindow("Form3", {8040, 1665}, false, kButtonFace), weak_from_this());
+    // The pointer turns into the hand over the swatch and the button, and
+    // back over the window and its frame.
+    const std::function<void()> hand = [this] { PointerRule(*view_, MousePointer::Custom); };
+    const std::function<void()> plain = [this] { PointerRule(*view_, MousePointer::Default); };
+    WindowEvents events;
+    events.onMouseMove = plain;
+    events.onCloseRequest = [this] { host_.unloadColourWindow(); };
+    createWindow(FixedWindow("Form3", {8040, 1665}, false, kButtonFace), std::move(events));
 
     // Below the client area, so never seen: first in the tab order, it
     // takes the focus, and no control the user sees shows a focus mark.
-    view_->addTextBox({"Text1", "Text1", {840, 2160, 2655, 420}, kWindowFont, {}, 0, kWhite});
-    frame1_ = &view_->addFrame({"Frame1", "Clock Color Option", {120, 30, 7800, 975}, kWindowFont, {}, 3, kButtonFace});
+    view_->addTextBox({"Text1", "Text1", {840, 2160, 2655, 420}, kWindowFont, {}, 0, kWhite, {}, {}});
+    frame1_ = &view_->addFrame(
+        {"Frame1", "Clock Color Option", {120, 30, 7800, 975}, kWindowFont, {}, 3, kButtonFace, {}, plain});
     LabelDesign swatch;
     swatch.name = "Label1";
     swatch.rect = {240, 300, 7260, 495};
     swatch.parent = "Frame1";
     swatch.font = kWindowFont;
     swatch.backColor = kButtonFace;
+    swatch.onClick = [this] { Label1_Click(); };
+    swatch.onMouseMove = hand;
     swatch_ = &view_->addLabel(swatch);
-    view_->addPushButton({"PushButton1", "Close", {120, 1140, 7800, 405}, kButtonFont, {}, 2, kButtonFace});
+    view_->addPushButton({"PushButton1", "Close", {120, 1140, 7800, 405}, kButtonFont, {}, 2, kButtonFace,
+                          [this] { PushButton1_Click(); }, hand});
 }
 
 void Form3::Form_Load()
@@ -71,27 +75,6 @@ void Form3::PushButton1_Click()
 void Form3::Form_Unload()
 {
     host_.showOptionsWindow();
-}
-
-void Form3::onMouseMove(std::string_view control)
-{
-    if (control == "Label1" || control == "PushButton1")
-        PointerRule(*view_, MousePointer::Custom);
-    else if (control.empty() || control == "Frame1")
-        PointerRule(*view_, MousePointer::Default);
-}
-
-void Form3::onClick(std::string_view control)
-{
-    if (control == "Label1")
-        Label1_Click();
-    else if (control == "PushButton1")
-        PushButton1_Click();
-}
-
-void Form3::onCloseRequest()
-{
-    host_.unloadColourWindow();
 }
 
 } // namespace hv

@@ -2,51 +2,26 @@
 // The colour window: one wide swatch in the clock's colour. Clicking it
 // opens the colour dialog; the colour picked there is stored at once and
 // the clock draws in it from its next frame.
-#include "platform/platform.h"
-
-#include <memory>
-#include <string_view>
+#include "colour/colour_host.h"
+#include "shared/presenter.h"
 
 namespace hv {
 
-// What the colour window needs of the program around it.
-class ColourHost {
+class Form3 : public Presenter {
 public:
-    virtual ~ColourHost() = default;
-    virtual void showOptionsWindow() = 0;
-    // Runs the colour window's unload handling, then unloads it.
-    virtual void unloadColourWindow() = 0;
-};
+    Form3(Platform& platform, ColourHost& host) : Presenter(platform), host_(host) {}
 
-class Form3 : public WindowEvents, public std::enable_shared_from_this<Form3> {
-public:
-    // Creates the window with its design values; Form_Load is left to the
-    // caller.
-    static std::shared_ptr<Form3> create(Platform& platform, ColourHost& host);
-
-    Form3(Platform& platform, ColourHost& host) : p_(platform), host_(host) {}
-
-    void Form_Load();
+    void Form_Load() override;
     void Label1_Click();
     void PushButton1_Click();
     // Never refused: it brings the options window back.
     void Form_Unload();
 
-    void show() { view_->show(); }
-    // Called by the program once the unload handling has run.
-    void markUnloaded() { view_->close(); }
-    WindowView& view() { return *view_; }
-
 private:
-    void onMouseMove(std::string_view control) override;
-    void onClick(std::string_view control) override;
-    void onCloseRequest() override;
+    void build() override;
+    void onUnload() override { Form_Unload(); }
 
-    void build();
-
-    Platform& p_;
     ColourHost& host_;
-    std::unique_ptr<WindowView> view_;
     Control* frame1_ = nullptr;
     Control* swatch_ = nullptr;
 };

@@ -1,14 +1,14 @@
 #pragma once
-// Windows and their controls. A presenter in the core declares its window
-// and controls with their design values; a front-end builds them and
-// forwards their events to the presenter through WindowEvents.
+// Windows and their controls. A presenter in the core declares its window,
+// controls and timers with their design values and the handlers of their
+// events; a front-end builds them and calls those handlers.
 #include "platform/canvas.h"
 #include "platform/colour.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
 
 namespace hv {
 
@@ -37,7 +37,7 @@ struct WindowDesign {
     // A window with a fixed single border keeps its client size; 0 by 0
     // leaves the size to the platform.
     bool fixedSingle = false;
-    TwipSize client;
+    TwipSize client = {};
     bool minButton = true;
     bool maxButton = true;
     bool centred = false;
@@ -57,6 +57,8 @@ struct LabelDesign {
     Colour foreColor = kButtonText;
     Colour backColor = kWhite;
     bool wordWrap = false;
+    std::function<void()> onClick = {};
+    std::function<void()> onMouseMove = {};
 };
 
 // A frame, check box, drop-down list, push button or text box. A control inside a
@@ -70,6 +72,12 @@ struct ControlDesign {
     std::string parent;
     int tabIndex = 0;
     Colour backColor = kWhite;
+    // A push button pressed, a check box's value or a list's selection
+    // changed, by the user or by code.
+    std::function<void()> onClick = {};
+    // The mouse moving over a frame, push button or text box; check boxes
+    // and lists report none.
+    std::function<void()> onMouseMove = {};
 };
 
 struct TimerDesign {
@@ -79,6 +87,18 @@ struct TimerDesign {
     // Fire just after whole seconds of the wall clock, re-armed at every
     // tick, instead of counting the interval from the last tick.
     bool onWholeSeconds = false;
+    std::function<void()> onTimer = {};
+};
+
+// What a window reports of itself, as opposed to its controls.
+struct WindowEvents {
+    std::function<void()> onResize;
+    // keyCode is a Windows virtual-key code; a handler may set it to 0.
+    std::function<void(std::int16_t& keyCode, std::int16_t shift)> onKeyDown;
+    // The mouse moving over the window's own surface, not over a control.
+    std::function<void()> onMouseMove;
+    // Any request to close the window; the presenter decides what happens.
+    std::function<void()> onCloseRequest;
 };
 
 class Control {
@@ -148,25 +168,6 @@ public:
     virtual bool enabled() const = 0;
 };
 
-// What a window reports to its presenter. A front-end holds the presenter
-// weakly and keeps it alive for the length of each call, so a handler may
-// unload its own window.
-class WindowEvents {
-public:
-    virtual ~WindowEvents() = default;
-    virtual void onResize() {}
-    // keyCode is a Windows virtual-key code; a handler may set it to 0.
-    virtual void onKeyDown(std::int16_t& keyCode, std::int16_t shift) { (void)keyCode; (void)shift; }
-    // control is empty for the window's own surface.
-    virtual void onMouseMove(std::string_view control) { (void)control; }
-    // A push button pressed or a label clicked, a check box's value or a
-    // list's selection changed.
-    virtual void onClick(std::string_view control) { (void)control; }
-    // Any request to close the window; the presenter decides what happens.
-    virtual void onCloseRequest() {}
-    virtual void onTimer(std::string_view timer) { (void)timer; }
-};
-
 class WindowView {
 public:
     virtual ~WindowView() = default;
@@ -198,7 +199,6 @@ public:
 
     virtual void show() = 0;
     virtual void hide() = 0;
-    virtual bool visible() const = 0;
     // The window is unloaded: hidden for good, its timers stopped and its
     // events no longer delivered.
     virtual void close() = 0;
@@ -207,8 +207,13 @@ public:
 class WindowFactory {
 public:
     virtual ~WindowFactory() = default;
-    virtual std::unique_ptr<WindowView> createWindow(const WindowDesign& design,
-                                                     std::weak_ptr<WindowEvents> events) = 0;
+    // The handlers of the window, its controls and its timers run only
+    // while owner, the presenter, lives and the window is not closed, and
+    // the front-end keeps owner alive for the length of each call: a handler
+    // may unload its own window, and handlers may hold the presenter by a
+    // plain pointer.
+    virtual std::unique_ptr<WindowView> createWindow(const WindowDesign& design, WindowEvents events,
+                                                     std::weak_ptr<void> owner) = 0;
 };
 
 } // namespace hv

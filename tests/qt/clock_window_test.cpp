@@ -3,6 +3,7 @@
 #include "app/program.h"
 #include "fakes/fake_platform.h"
 #include "platform/qt/qt_platform.h"
+#include "qt/loaded_windows.h"
 
 #include <QLabel>
 #include <QPaintEvent>
@@ -22,12 +23,11 @@ protected:
     void SetUp() override
     {
         program_.start();
-        auto* options = dynamic_cast<qt::QtWindowView&>(program_.optionsWindow()->view()).widget();
-        auto* show = options->findChild<QPushButton*>("PushButton1");
+        auto* show = windows_.widget("Form1")->findChild<QPushButton*>("PushButton1");
         ASSERT_TRUE(show);
         QTest::mouseClick(show, Qt::LeftButton);
-        ASSERT_TRUE(program_.clockWindowLoaded());
-        widget_ = dynamic_cast<qt::QtWindowView&>(program_.clockWindow()->view()).widget();
+        ASSERT_TRUE(windows_.loaded("Form2"));
+        widget_ = windows_.widget("Form2");
         ASSERT_TRUE(widget_);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(widget_));
         hint_ = widget_->findChild<QLabel*>();
@@ -39,7 +39,7 @@ protected:
 
     fakes::FakePlatform fake_;
     MemorySettingsStore settings_;
-    qt::QtWindowFactory windows_;
+    test::LoadedWindows windows_;
     qt::QtEventPump events_;
     Platform platform_{settings_, windows_, fake_.boxes, fake_.colourDialog, events_, fake_.lifetime, fake_.timeOfDay, fake_.input, fake_.registry, fake_.system, fake_.files};
     Program program_{platform_};
@@ -67,10 +67,10 @@ TEST_F(ClockWindowQt, TypingHideCollapsesTheHintAndEscClosesTheClock)
     EXPECT_EQ(hint_->size(), QSize(0, 0));
 
     press(Qt::Key_Escape);
-    EXPECT_FALSE(program_.clockWindowLoaded());
+    EXPECT_FALSE(windows_.loaded("Form2"));
     EXPECT_FALSE(widget_->isVisible());
-    ASSERT_TRUE(program_.optionsWindowLoaded());
-    EXPECT_TRUE(program_.optionsWindow()->view().visible());
+    ASSERT_TRUE(windows_.loaded("Form1"));
+    EXPECT_TRUE(windows_.widget("Form1")->isVisible());
     EXPECT_TRUE(fake_.boxes.shown.empty());
 }
 

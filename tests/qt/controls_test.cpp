@@ -29,10 +29,22 @@ using test::errorNumber;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-class RecordingEvents : public WindowEvents {
+// Stands in for the presenter: what the window and its controls report,
+// each event with the name of its control.
+class RecordingEvents {
 public:
-    void onClick(std::string_view control) override { log.push_back("click " + std::string(control)); }
-    void onMouseMove(std::string_view control) override { log.push_back("move " + std::string(control)); }
+    std::function<void()> record(std::string event)
+    {
+        return [this, event] { log.push_back(event); };
+    }
+    // Every control reports its clicks and the mouse moving over it, as far
+    // as the front-end reports them.
+    ControlDesign reporting(ControlDesign design)
+    {
+        design.onClick = record("click " + design.name);
+        design.onMouseMove = record("move " + design.name);
+        return design;
+    }
     std::vector<std::string> take() { return std::exchange(log, {}); }
     std::vector<std::string> log;
 };
@@ -48,15 +60,20 @@ protected:
         design.maxButton = false;
         design.centred = true;
         design.font = {"Arial", 9, true};
-        view_ = windows_.createWindow(design, events_);
+        WindowEvents events;
+        events.onMouseMove = events_->record("move ");
+        view_ = windows_.createWindow(design, events, events_);
         view_->setCaption("Horavista");
         const FontDesign font{"Arial", 9, true};
         const FontDesign buttonFont{"Arial", 11.25, true};
-        view_->addPushButton({"PushButton1", "Show Fullscreen Clock", {120, 120, 7800, 405}, buttonFont, "", 3});
-        view_->addFrame({"Frame2", "Select Time Zone", {120, 560, 7800, 810}, font, "", 5});
-        list_ = &view_->addComboBox({"Combo1", "", {240, 300, 7455, 345}, font, "Frame2", 0});
-        view_->addFrame({"Frame1", "Prevent Option", {120, 1440, 7800, 1050}, font, "", 4});
-        box_ = &view_->addCheckBox({"Check4", "Prevent computer from sleeping", {240, 300, 5295, 255}, font, "Frame1", 1});
+        RecordingEvents& r = *events_;
+        view_->addPushButton(
+            r.reporting({"PushButton1", "Show Fullscreen Clock", {120, 120, 7800, 405}, buttonFont, "", 3}));
+        view_->addFrame(r.reporting({"Frame2", "Select Time Zone", {120, 560, 7800, 810}, font, "", 5}));
+        list_ = &view_->addComboBox(r.reporting({"Combo1", "", {240, 300, 7455, 345}, font, "Frame2", 0}));
+        view_->addFrame(r.reporting({"Frame1", "Prevent Option", {120, 1440, 7800, 1050}, font, "", 4}));
+        box_ = &view_->addCheckBox(
+            r.reporting({"Check4", "Prevent computer from sleeping", {240, 300, 5295, 255}, font, "Frame1", 1}));
         form_ = dynamic_cast<qt::QtWindowView&>(*view_).widget();
     }
 
@@ -198,7 +215,7 @@ TEST_F(QtControls, ButtonsAndFramesReportClicksAndTheMouseMovingOverThem)
     QWindow* window = form_->windowHandle();
     QTest::mouseMove(window, inWindow("PushButton1", {40, 10}));
     QTest::mouseMove(window, inWindow("Frame1", {400, 40}));
-    QTest::mouseMove(window, inWindow("Check4", {5, 5})); // a box has no rule of its own
+    QTest::mouseMove(window, inWindow("Check4", {5, 5})); // a box reports none
     QTest::mouseMove(window, QPoint(530, 320));
     EXPECT_THAT(events_->take(), ElementsAre("move PushButton1", "move Frame1", "move "));
 

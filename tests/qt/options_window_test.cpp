@@ -5,6 +5,7 @@
 #include "fakes/fake_platform.h"
 #include "platform/qt/qt_platform.h"
 #include "platform/qt/zone_time_of_day.h"
+#include "qt/loaded_windows.h"
 #include "qt/tz_test_support.h"
 
 #include <QApplication>
@@ -37,13 +38,13 @@ protected:
     void TearDown() override
     {
         // The program would end here; the test only lets the windows go.
-        if (program_.clockWindowLoaded())
+        if (windows_.loaded("Form2"))
             program_.unloadClockWindow();
-        if (program_.colourWindowLoaded())
+        if (windows_.loaded("Form3"))
             program_.unloadColourWindow();
     }
 
-    QWidget* window() { return dynamic_cast<qt::QtWindowView&>(program_.optionsWindow()->view()).widget(); }
+    QWidget* window() { return windows_.widget("Form1"); }
     template <typename T>
     T* child(const char* name)
     {
@@ -54,13 +55,13 @@ protected:
     std::string stored(std::string_view key) { return settings_.get(key, "(absent)"); }
     std::string selectedZone()
     {
-        ComboBox& list = program_.optionsWindow()->zoneList();
-        return program_.catalogue().keyName(list.itemData(list.listIndex()));
+        const auto* list = child<QComboBox>("Combo1");
+        return program_.catalogue().keyName(list->currentData().value<std::int32_t>());
     }
 
     fakes::FakePlatform fake_;
     MemorySettingsStore settings_;
-    qt::QtWindowFactory windows_;
+    test::LoadedWindows windows_;
     qt::QtColourDialog colourDialog_;
     qt::QtEventPump events_;
     qt::ZoneTimeOfDay timeOfDay_;
@@ -154,16 +155,16 @@ TEST_F(OptionsWindowQt, ShowFullscreenClockOpensTheChosenZoneAndEscComesBack)
     QPointer<QWidget> options = window();
     QTest::mouseClick(child<QPushButton>("PushButton1"), Qt::LeftButton);
 
-    ASSERT_TRUE(program_.clockWindowLoaded());
-    EXPECT_FALSE(program_.optionsWindowLoaded());
+    ASSERT_TRUE(windows_.loaded("Form2"));
+    EXPECT_FALSE(windows_.loaded("Form1"));
     EXPECT_EQ(program_.clockWindow()->mTimeZone, "Asia/Kolkata");
-    QWidget* clock = dynamic_cast<qt::QtWindowView&>(program_.clockWindow()->view()).widget();
+    QWidget* clock = windows_.widget("Form2");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(clock));
     EXPECT_TRUE(!options || !options->isVisible());
 
     QTest::keyClick(clock, Qt::Key_Escape);
-    EXPECT_FALSE(program_.clockWindowLoaded());
-    ASSERT_TRUE(program_.optionsWindowLoaded());
+    EXPECT_FALSE(windows_.loaded("Form2"));
+    ASSERT_TRUE(windows_.loaded("Form1"));
     EXPECT_TRUE(window()->isVisible());
     EXPECT_EQ(child<QComboBox>("Combo1")->currentIndex(), kolkata);
 }
@@ -171,8 +172,8 @@ TEST_F(OptionsWindowQt, ShowFullscreenClockOpensTheChosenZoneAndEscComesBack)
 TEST_F(OptionsWindowQt, ChangeColorPicksTheClockColourInTheColourDialog)
 {
     QTest::mouseClick(child<QPushButton>("PushButton4"), Qt::LeftButton);
-    ASSERT_TRUE(program_.colourWindowLoaded());
-    QWidget* colours = dynamic_cast<qt::QtWindowView&>(program_.colourWindow()->view()).widget();
+    ASSERT_TRUE(windows_.loaded("Form3"));
+    QWidget* colours = windows_.widget("Form3");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(colours));
     EXPECT_FALSE(window()->isVisible());
     EXPECT_EQ(colours->size(), QSize(536, 111));
@@ -196,7 +197,7 @@ TEST_F(OptionsWindowQt, ChangeColorPicksTheClockColourInTheColourDialog)
     EXPECT_EQ(swatch->palette().color(swatch->backgroundRole()), QColor(Qt::red));
 
     QTest::mouseClick(colours->findChild<QPushButton*>("PushButton1"), Qt::LeftButton);
-    EXPECT_FALSE(program_.colourWindowLoaded());
+    EXPECT_FALSE(windows_.loaded("Form3"));
     EXPECT_TRUE(window()->isVisible());
 }
 

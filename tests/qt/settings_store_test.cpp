@@ -1,6 +1,6 @@
 // The options file as it lies on disk.
-#include "app/settings_keys.h"
 #include "platform/qt/qt_settings_store.h"
+#include "shared/settings_keys.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -52,16 +52,11 @@ protected:
     }
 };
 
-void reportClick(FormWidget& form, const std::string& name)
-{
-    form.dispatch([&name](WindowEvents& events) { events.onClick(name); });
-}
-
 // A click is a press and a release of the left button over the label.
 class ClickableLabel : public QLabel {
 public:
-    ClickableLabel(const QString& text, QWidget* parent, FormWidget& form, std::string name)
-        : QLabel(text, parent), form_(form), name_(std::move(name)) {}
+    ClickableLabel(const QString& text, QWidget* parent, FormWidget& form, std::function<void()> onClick)
+        : QLabel(text, parent), form_(form), onClick_(std::move(onClick)) {}
 
 protected:
     void mousePressEvent(QMouseEvent* event) override { pressed_ = event->button() == Qt::LeftButton; }
@@ -70,12 +65,12 @@ protected:
         const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
         pressed_ = false;
         if (click)
-            reportClick(form_, name_);
+            form_.deliver(onClick_);
     }
 
 private:
     FormWidget& form_;
-    std::string name_;
+    const std::function<void()> onClick_;
     bool pressed_ = false;
 };
 
@@ -133,11 +128,11 @@ void QtControl::place()
 }
 
 QtLabel::QtLabel(QWidget* parent, const LabelDesign& design, FormWidget& form)
-    : QtControl(new ClickableLabel(qs(design.caption), parent, form, design.name), design.name, design.rect,
+    : QtControl(new ClickableLabel(qs(design.caption), parent, form, design.onClick), design.name, design.rect,
                 design.font, design.backColor, Back::Fill)
 {
     auto* label = static_cast<QLabel*>(widget());
-    form.reportMouseMoves(label);
+    form.reportMouseMoves(label, design.onMouseMove);
     label->setWordWrap(design.wordWrap);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QPalette palette = label->palette();
@@ -148,29 +143,29 @@ QtLabel::QtLabel(QWidget* parent, const LabelDesign& design, FormWidget& form)
 QtFrame::QtFrame(QWidget* parent, const ControlDesign& design, FormWidget& form)
     : QtControl(new QGroupBox(qs(design.caption), parent), design, Back::Fill)
 {
-    form.reportMouseMoves(widget());
+    form.reportMouseMoves(widget(), design.onMouseMove);
 }
 
 QtPushButton::QtPushButton(QWidget* parent, const ControlDesign& design, FormWidget& form)
     : QtControl(new EnterPushButton(qs(design.caption), parent), design, Back::Face)
 {
     auto* button = static_cast<QPushButton*>(widget());
-    form.reportMouseMoves(button);
+    form.reportMouseMoves(button, design.onMouseMove);
     keep(QObject::connect(button, &QPushButton::clicked, button,
-                          [&form, name = design.name] { reportClick(form, name); }));
+                          [&form, onClick = design.onClick] { form.deliver(onClick); }));
 }
 
 QtTextBox::QtTextBox(QWidget* parent, const ControlDesign& design, FormWidget& form)
     : QtControl(new QLineEdit(qs(design.caption), parent), design, Back::Fill)
 {
-    form.reportMouseMoves(widget());
+    form.reportMouseMoves(widget(), design.onMouseMove);
 }
 
 QtCheckBox::QtCheckBox(QWidget* parent, const ControlDesign& design, FormWidget& form)
     : QtControl(new TwoWayCheckBox(qs(design.caption), parent), design, Back::Fill)
 {
     keep(QObject::connect(box(), &QCheckBox::stateChanged, box(),
-                          [&form, name = design.name] { reportClick(form, name); }));
+                          [&form, onClick = design.onClick] { form.deliver(onClick); }));
 }
 
 QCheckBox* QtCheckBox::box() const { return static_cast<QCheckBox*>(widget()); }
@@ -195,7 +190,7 @@ QtComboBox::QtComboBox(QWidget* parent, const ControlDesign& design, FormWidget&
     : QtControl(new QComboBox(parent), design, Back::Face)
 {
     keep(QObject::connect(box(), &QComboBox::currentIndexChanged, box(),
-                          [&form, name = design.name] { reportClick(form, name); }));
+                          [&form, onClick = design.onClick] { form.deliver(onClick); }));
 }
 
 QComboBox* QtComboBox::box() const { return static_cast<QComboBox*>(widget()); }

@@ -1,8 +1,9 @@
 #pragma once
 // The controls of a Qt window. Each wraps one widget, placed from its
-// design in twips, and forwards what the user does with it to the window's
-// presenter. The widget belongs to the window and may outlive its control.
-#include "platform/qt/qt_window.h"
+// design in twips, and hands what the user does with it to the handlers of
+// its design, through its window. The widget belongs to the window and may
+// outlive its control.
+#include "platform/qt/form_widget.h"
 
 #include <QMetaObject>
 #include <QPointer>
@@ -34,7 +35,8 @@ protected:
     // style draws for a button or a closed list.
     enum class Back { Fill, Face };
 
-    // The widget is named after the control: events report that name.
+    // The widget is named after the control: a skin's style sheet picks
+    // it out by that name.
     QtControl(QWidget* widget, const std::string& name, const TwipRect& rect, const FontDesign& font,
               Colour backColor, Back back);
     QtControl(QWidget* widget, const ControlDesign& design, Back back)

@@ -1,6 +1,6 @@
 #include "platform/qt/qt_settings_store.h"
 
-#include "app/settings_keys.h"
+#include "shared/settings_keys.h"
 
 #include <QFile>
 

@@ -10,12 +10,12 @@ QtTimer::QtTimer(FormWidget* owner, const TimerDesign& design) : timer_(new QTim
 {
     timer_->setTimerType(Qt::PreciseTimer);
     timer_->setSingleShot(design.onWholeSeconds);
-    QObject::connect(timer_, &QTimer::timeout, owner, [this, owner, name = design.name] {
+    QObject::connect(timer_, &QTimer::timeout, owner, [this, owner] {
         if (design_.onWholeSeconds)
             arm(kNextTickGapMs);
         // The tick may unload the window and this timer with it: after
         // the call nothing of this object is touched.
-        owner->dispatch([&name](WindowEvents& events) { events.onTimer(name); });
+        owner->deliver(design_.onTimer);
     });
     setEnabled(design.enabled);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A window's timer: its ticks reach the presenter like the window's other
 // events, and stop with the window.
-#include "platform/qt/qt_window.h"
+#include "platform/qt/form_widget.h"
 
 #include <QPointer>
 #include <QTimer>

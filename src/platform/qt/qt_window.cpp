@@ -1,22 +1,15 @@
 #include "platform/qt/qt_window.h"
 
-#include "platform/qt/qt_colour.h"
 #include "platform/qt/qt_controls.h"
 #include "platform/qt/qt_cursor.h"
-#include "platform/qt/qt_keys.h"
 #include "platform/qt/qt_skin.h"
 #include "platform/qt/qt_timer.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
-#include <QPainter>
 #include <QScreen>
 
 #include <algorithm>
-#include <cstdio>
-#include <exception>
 #include <stdexcept>
 
 namespace hv::qt {
@@ -24,14 +17,6 @@ namespace hv::qt {
 namespace {
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
-
-void fillBackground(QWidget& widget, Colour colour)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, toQColor(colour));
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
-}
 
 // The screen a new window opens on: that of a window the program already
 // shows, else the primary screen.
@@ -43,160 +28,10 @@ QScreen* screenForNewWindow(const QWidget* self)
     return QGuiApplication::primaryScreen();
 }
 
-// The part of the window to repaint: whole tiles around what changed. The
-// canvas tells a change as bands a few rows high that hug each hand, a
-// hundred and more rectangles a frame; the paint path then works rectangle
-// by rectangle, and the heap it churned through grew for hours. In tiles
-// the region is a few rectangles, for a little more copying.
-QRegion inTiles(const QRegion& changes)
-{
-    constexpr int kTileMask = 31;
-    QRegion tiles;
-    for (const QRect& r : changes)
-        tiles += QRect(QPoint(r.left() & ~kTileMask, r.top() & ~kTileMask),
-                       QPoint(r.right() | kTileMask, r.bottom() | kTileMask));
-    return tiles;
-}
-
-Qt::WindowFlags windowFlagsOf(const WindowDesign& design)
-{
-    if (design.borderless)
-        return Qt::Window | Qt::FramelessWindowHint;
-    Qt::WindowFlags flags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (design.minButton)
-        flags |= Qt::WindowMinimizeButtonHint;
-    if (design.maxButton)
-        flags |= Qt::WindowMaximizeButtonHint;
-    return flags;
-}
-
 } // namespace
 
-QFont toQFont(const FontDesign& font)
-{
-    QFont qfont(qs(font.face));
-    qfont.setPointSizeF(font.points);
-    qfont.setBold(font.bold);
-    return qfont;
-}
-
-FormWidget::FormWidget(const WindowDesign& design, std::weak_ptr<WindowEvents> events)
-    : events_(std::move(events)), backColor_(design.backColor), canvas_(toQFont(design.font))
-{
-    setObjectName(qs(design.name));
-    setFont(toQFont(design.font));
-    setMouseTracking(true);
-    setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowFlags(windowFlagsOf(design));
-    if (design.fixedSingle)
-        setFixedSize(toPixels(design.client.width), toPixels(design.client.height));
-    fillBackground(*this, backColor_);
-    canvas_.setOnDrawn([this] { schedulePresent(); });
-}
-
-void FormWidget::setBackColor(Colour colour)
-{
-    backColor_ = colour;
-    fillBackground(*this, colour);
-}
-
-void FormWidget::dispatch(const std::function<void(WindowEvents&)>& fn)
-{
-    auto events = events_.lock();
-    if (!events)
-        return;
-    try {
-        fn(*events);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "horavista: %s: %s\n", qPrintable(objectName()), e.what());
-    }
-}
-
-void FormWidget::schedulePresent()
-{
-    if (presentPending_)
-        return;
-    presentPending_ = true;
-    // Shown once the handler that draws has returned, so a frame appears
-    // whole.
-    QMetaObject::invokeMethod(this, [this] { present(); }, Qt::QueuedConnection);
-}
-
-void FormWidget::present()
-{
-    presentPending_ = false;
-    const QRegion changes = canvas_.takeChanges();
-    if (!changes.isEmpty())
-        update(inTiles(changes));
-}
-
-void FormWidget::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(this);
-    const QImage& image = canvas_.image();
-    if (image.isNull()) {
-        painter.fillRect(event->rect(), toQColor(backColor_));
-        return;
-    }
-    const qreal ratio = image.devicePixelRatio();
-    for (const QRect& r : event->region())
-        painter.drawImage(r, image, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
-}
-
-void FormWidget::resizeEvent(QResizeEvent*)
-{
-    canvas_.resize(size(), devicePixelRatioF(), backColor_);
-    dispatch([](WindowEvents& events) { events.onResize(); });
-}
-
-void FormWidget::keyPressEvent(QKeyEvent* event)
-{
-    std::int16_t keyCode = virtualKeyOf(event->key());
-    const std::int16_t shift = shiftStateOf(static_cast<int>(event->modifiers()));
-    dispatch([&](WindowEvents& events) { events.onKeyDown(keyCode, shift); });
-}
-
-void FormWidget::mouseMoveEvent(QMouseEvent*)
-{
-    dispatch([](WindowEvents& events) { events.onMouseMove(""); });
-}
-
-void FormWidget::reportMouseMoves(QWidget* control)
-{
-    control->setMouseTracking(true);
-    control->installEventFilter(this);
-}
-
-bool FormWidget::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseMove) {
-        const std::string control = watched->objectName().toStdString();
-        dispatch([&control](WindowEvents& events) { events.onMouseMove(control); });
-    }
-    return false;
-}
-
-void FormWidget::setTabOrder(const std::vector<QWidget*>& controls)
-{
-    tabNavigation_ = !controls.empty();
-    if (!tabNavigation_)
-        return;
-    // The focus rests on the controls, as on any window that has some.
-    setFocusPolicy(Qt::NoFocus);
-    for (std::size_t i = 1; i < controls.size(); ++i)
-        QWidget::setTabOrder(controls[i - 1], controls[i]);
-}
-
-void FormWidget::closeEvent(QCloseEvent* event)
-{
-    // The presenter decides; it unloads the window itself.
-    event->ignore();
-    dispatch([](WindowEvents& events) { events.onCloseRequest(); });
-}
-
-QtWindowView::QtWindowView(const WindowDesign& design, std::weak_ptr<WindowEvents> events)
-    : design_(design), widget_(new FormWidget(design, std::move(events)))
+QtWindowView::QtWindowView(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner)
+    : design_(design), widget_(new FormWidget(design, std::move(events), std::move(owner)))
 {
 }
 

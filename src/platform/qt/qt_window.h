@@ -1,65 +1,22 @@
 #pragma once
-// Windows of the Qt front-end: a top-level widget per presenter window,
-// its controls and timers, and an off-screen image of the client area that
-// the presenter draws into and the widget shows.
-#include "platform/qt/image_canvas.h"
+// The view of a window of the Qt front-end: the presenter's hold on its
+// top-level widget, its controls and timers.
+#include "platform/qt/form_widget.h"
 #include "platform/window.h"
 
 #include <QCursor>
 #include <QPointer>
-#include <QWidget>
 
-#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace hv::qt {
 
-QFont toQFont(const FontDesign& font);
-inline int toPixels(int twips) { return twips / kTwipsPerPixel; }
-
-class FormWidget : public QWidget {
-public:
-    FormWidget(const WindowDesign& design, std::weak_ptr<WindowEvents> events);
-
-    ImageCanvas& canvas() { return canvas_; }
-    void setBackColor(Colour colour);
-    Colour backColor() const { return backColor_; }
-    // Runs fn with the presenter alive for the whole call; nothing after
-    // closing. Errors that a handler lets through are told on stderr.
-    void dispatch(const std::function<void(WindowEvents&)>& fn);
-    void detach() { events_.reset(); }
-    // The control reports the mouse moving over it as onMouseMove with its
-    // object name.
-    void reportMouseMoves(QWidget* control);
-    // Tab moves the focus along these controls; without any, Tab is a key
-    // like the others for the window's own key handler.
-    void setTabOrder(const std::vector<QWidget*>& controls);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    bool focusNextPrevChild(bool next) override { return tabNavigation_ && QWidget::focusNextPrevChild(next); }
-
-private:
-    void schedulePresent();
-    void present();
-
-    std::weak_ptr<WindowEvents> events_;
-    Colour backColor_;
-    ImageCanvas canvas_;
-    bool presentPending_ = false;
-    bool tabNavigation_ = false;
-};
-
 class QtWindowView : public WindowView {
 public:
-    QtWindowView(const WindowDesign& design, std::weak_ptr<WindowEvents> events);
+    QtWindowView(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner);
     ~QtWindowView() override;
 
     Control& addLabel(const LabelDesign& design) override;
@@ -72,7 +29,6 @@ public:
     SkinFramework& addSkinFramework(const std::string& name) override;
     void setCaption(const std::string& caption) override { widget_->setWindowTitle(QString::fromStdString(caption)); }
     void setMouseIcon(const std::string& path) override;
-    bool visible() const override { return widget_ && widget_->isVisible(); }
     Canvas& canvas() override { return widget_->canvas(); }
     void setApplicationIcon() override;
     void setBackColor(Colour colour) override { widget_->setBackColor(colour); }
@@ -111,9 +67,10 @@ private:
 
 class QtWindowFactory : public WindowFactory {
 public:
-    std::unique_ptr<WindowView> createWindow(const WindowDesign& design, std::weak_ptr<WindowEvents> events) override
+    std::unique_ptr<WindowView> createWindow(const WindowDesign& design, WindowEvents events,
+                                             std::weak_ptr<void> owner) override
     {
-        return std::make_unique<QtWindowView>(design, std::move(events));
+        return std::make_unique<QtWindowView>(design, std::move(events), std::move(owner));
     }
 };
 

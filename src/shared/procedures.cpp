@@ -1,4 +1,4 @@
-#include "app/shared_procedures.h"
+#include "shared/procedures.h"
 
 #include <utility>
 
