@@ -113,3 +113,11 @@ use_work_dir() {
     CLIENT_PID=
     trap 'stop_process "$CLIENT_PID"; stop_process "$XVFB_PID"; rm -rf "$WORK_DIR"' EXIT
 }
+
+# usage: clock_at_start_config FOLDER: makes FOLDER an XDG_CONFIG_HOME in
+# which the program starts straight into its clock, as it does at log-in
+# ("Windows Startup" = "On"; the start writes no log-in entry).
+clock_at_start_config() {
+    mkdir -p "$1/Quellmark"
+    printf '[Horavista]\nWindows%%20Startup=On\n' >"$1/Quellmark/Horavista.ini"
+}

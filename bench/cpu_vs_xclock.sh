@@ -45,8 +45,7 @@ measure() {
     local serverBefore serverWarm clientWarm serverEnd clientEnd
     serverBefore=$(cpu_ticks "$XVFB_PID")
     local config=$WORK_DIR/config-$name
-    mkdir -p "$config/Quellmark"
-    printf '[Horavista]\nWindows%%20Startup=On\n' >"$config/Quellmark/Horavista.ini"
+    clock_at_start_config "$config"
     DISPLAY=$XVFB_DISPLAY XDG_CONFIG_HOME=$config "$@" >"$WORK_DIR/$name.log" 2>&1 &
     CLIENT_PID=$!
     sleep "$warmup"

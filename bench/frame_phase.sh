@@ -34,6 +34,7 @@ fi
 use_work_dir
 
 start_xvfb "$size"
+clock_at_start_config "$WORK_DIR/config"
 DISPLAY=$XVFB_DISPLAY XDG_CONFIG_HOME=$WORK_DIR/config "$program" >"$WORK_DIR/horavista.log" 2>&1 &
 CLIENT_PID=$!
 
