@@ -12,6 +12,8 @@ horavista_packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool x11-apps dbus desktop-file-utils
 )
+# The Windows program: cross-built with mingw-w64, tested under Wine.
+horavista_windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 googletest xvfb xauth)
 # libFuzzer comes with clang; llvm-14 brings the symbolizer for its reports.
 horavista_fuzz_packages=(cmake ninja-build clang-14 libclang-rt-14-dev llvm-14)
 

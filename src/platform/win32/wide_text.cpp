@@ -1,0 +1,31 @@
+#include "platform/win32/wide_text.h"
+
+#include <windows.h>
+
+#include <climits>
+
+namespace hv::win32 {
+
+std::wstring widen(std::string_view utf8)
+{
+    if (utf8.empty() || utf8.size() > INT_MAX)
+        return {};
+    const int size = static_cast<int>(utf8.size());
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::string narrow(std::wstring_view utf16)
+{
+    if (utf16.empty() || utf16.size() > INT_MAX)
+        return {};
+    const int size = static_cast<int>(utf16.size());
+    const int length = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, text.data(), length, nullptr, nullptr);
+    return text;
+}
+
+} // namespace hv::win32
