@@ -23,7 +23,6 @@
 
 namespace {
 
-using render_tool::fail;
 using render_tool::Options;
 using namespace hv;
 
@@ -45,13 +44,9 @@ double timeToDraw(const Options& options)
 {
     if (options.time)
         return *options.time;
-    const std::string zone = options.zone.value_or("");
-    if (!zone.empty()) {
-        qt::TzDatabaseRegistry registry;
-        qt::QtSystemInfo system;
-        if (!render_tool::ZoneCatalogue(registry, system).has(zone))
-            fail("no zone " + zone + " in the time-zone list (see --list-zones)");
-    }
+    qt::TzDatabaseRegistry registry;
+    qt::QtSystemInfo system;
+    const std::string zone = render_tool::zoneToDraw(options, registry, system);
     qt::ZoneTimeOfDay timeOfDay(options.atMs ? qt::EpochClock([at = *options.atMs] { return at; })
                                              : qt::EpochClock(qt::systemNowMs));
     return timeOfDay.secondsSinceMidnight(zone);

@@ -52,6 +52,14 @@ void ZoneCatalogue::print(const ListLess& less)
     }
 }
 
+std::string zoneToDraw(const Options& options, Registry& registry, SystemInfo& system)
+{
+    const std::string zone = options.zone.value_or("");
+    if (!zone.empty() && !ZoneCatalogue(registry, system).has(zone))
+        fail("no zone " + zone + " in the time-zone list (see --list-zones)");
+    return zone;
+}
+
 namespace {
 
 // The colour a text names; when it names none, the error says where the

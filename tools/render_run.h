@@ -41,6 +41,10 @@ private:
     hv::TimeZoneCatalogue zones_;
 };
 
+// The zone whose time of day to draw: the one --zone names, or empty for
+// the computer's own. A zone the list does not hold ends the tool.
+std::string zoneToDraw(const Options& options, hv::Registry& registry, hv::SystemInfo& system);
+
 // A colour from the command line, else from the stored options; one that
 // is no colour is named with where it came from (storedWhere: where the
 // store keeps its values, as the user knows it).
