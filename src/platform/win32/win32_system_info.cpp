@@ -1,0 +1,91 @@
+#include "platform/win32/win32_system_info.h"
+
+#include "platform/win32/wide_text.h"
+
+#include <windows.h>
+
+namespace hv::win32 {
+
+namespace {
+
+SystemTime fromWindows(const SYSTEMTIME& t)
+{
+    return {t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
+std::string textOf(const wchar_t* name) { return narrow(std::wstring_view(name)); }
+
+int currentYear()
+{
+    SYSTEMTIME now{};
+    GetSystemTime(&now);
+    return now.wYear;
+}
+
+// Whether a zone has the computer's zone's offsets through the years from
+// first to last.
+bool agreeThrough(const DYNAMIC_TIME_ZONE_INFORMATION* zone, int first, int last)
+{
+    for (int year = first; year <= last; ++year) {
+        TIME_ZONE_INFORMATION theirs{}, ours{};
+        if (!rulesForYear(zone, year, theirs) || !rulesForYear(nullptr, year, ours) || !sameOffsets(theirs, ours))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int Win32SystemInfo::getVersionEx(OsVersionInfo& info)
+{
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    const BOOL result = GetVersionExA(&version);
+    info.majorVersion = version.dwMajorVersion;
+    info.minorVersion = version.dwMinorVersion;
+    info.buildNumber = version.dwBuildNumber;
+    info.platformId = version.dwPlatformId;
+    return result;
+}
+
+std::uint32_t Win32SystemInfo::getTimeZoneInformation(TimeZoneInformation& info)
+{
+    TIME_ZONE_INFORMATION zone{};
+    const DWORD result = GetTimeZoneInformation(&zone);
+    info.bias = zone.Bias;
+    info.standardName = textOf(zone.StandardName);
+    info.standardDate = fromWindows(zone.StandardDate);
+    info.standardBias = zone.StandardBias;
+    info.daylightName = textOf(zone.DaylightName);
+    info.daylightDate = fromWindows(zone.DaylightDate);
+    info.daylightBias = zone.DaylightBias;
+    return result;
+}
+
+std::string Win32SystemInfo::currentZoneKeyName()
+{
+    DYNAMIC_TIME_ZONE_INFORMATION zone{};
+    if (GetDynamicTimeZoneInformation(&zone) == TIME_ZONE_ID_INVALID)
+        return {};
+    return textOf(zone.TimeZoneKeyName);
+}
+
+ZoneAgreement Win32SystemInfo::zoneAgreement(std::string_view catalogueKey)
+{
+    const DYNAMIC_TIME_ZONE_INFORMATION* zone = zones_.find(catalogueKey);
+    if (!zone)
+        return ZoneAgreement::None;
+    const int year = thisYear != 0 ? thisYear : currentYear();
+    // Most zones differ at once; the long span is read only for those that
+    // agree over the short one.
+    if (!agreeThrough(zone, year, year + 1))
+        return ZoneAgreement::None;
+    return agreeThrough(zone, 1970, year - 1) ? ZoneAgreement::Since1970 : ZoneAgreement::ThisYearAndNext;
+}
+
+std::string Win32SystemInfo::missingCatalogueNote()
+{
+    return "The list of time zones that Windows keeps in its registry could not be opened.";
+}
+
+} // namespace hv::win32

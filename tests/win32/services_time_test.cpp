@@ -1,0 +1,96 @@
+// A zone's time of day at fixed instants and now, and what Windows says of
+// the zone the computer is set to.
+#include "platform/win32/win32_system_info.h"
+#include "platform/win32/win32_time_of_day.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace hv::win32 {
+namespace {
+
+constexpr std::int64_t kJuly15Noon2025 = 1752580800000; // 2025-07-15T12:00:00Z
+constexpr std::int64_t kJanuary15Noon2024 = 1705320000000; // 2024-01-15T12:00:00Z
+constexpr double kDay = 86400;
+
+double hours(double h, double m) { return h * 3600 + m * 60; }
+
+// Seconds apart on the dial, across midnight too.
+double apart(double a, double b)
+{
+    const double d = std::fmod(std::fabs(a - b), kDay);
+    return std::min(d, kDay - d);
+}
+
+TEST(TimeOfDayTest, ZonesAtFixedInstantsWithTheirDaylightTime)
+{
+    Win32TimeOfDay time;
+    const struct {
+        const char* key;
+        std::int64_t at;
+        double expected;
+    } cases[] = {
+        {"India Standard Time", kJuly15Noon2025, hours(17, 30)},
+        {"W. Europe Standard Time", kJuly15Noon2025, hours(14, 0)},      // daylight time
+        {"Lord Howe Standard Time", kJuly15Noon2025, hours(22, 30)},     // its winter
+        {"W. Europe Standard Time", kJanuary15Noon2024, hours(13, 0)},   // standard time, another year
+        {"Lord Howe Standard Time", kJanuary15Noon2024, hours(23, 0)},   // its half-hour summer step
+        {"india standard time", kJuly15Noon2025, hours(17, 30)},         // key names ignore case
+        {"Nepal Standard Time", kJuly15Noon2025 + 250, hours(17, 45) + 0.25}, // the fraction of the second
+        {"India Standard Time", kJanuary15Noon2024, hours(17, 30)},      // back to a zone asked before
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(time.secondsSinceMidnightAt(c.key, c.at), c.expected) << c.key << " at " << c.at;
+}
+
+TEST(TimeOfDayTest, NowInAZoneAndLocalTimeForNoOrAnUnknownZone)
+{
+    Win32TimeOfDay time;
+    // The first question reads the zones; the clock is read after it.
+    time.secondsSinceMidnight("India Standard Time");
+    SYSTEMTIME utc{}, local{};
+    GetSystemTime(&utc);
+    GetLocalTime(&local);
+    const double utcNow = utc.wHour * 3600.0 + utc.wMinute * 60 + utc.wSecond;
+    const double localNow = local.wHour * 3600.0 + local.wMinute * 60 + local.wSecond;
+
+    EXPECT_LT(apart(time.secondsSinceMidnight("India Standard Time"), utcNow + hours(5, 30)), 2);
+    EXPECT_LT(apart(time.secondsSinceMidnight(""), localNow), 2);
+    EXPECT_LT(apart(time.secondsSinceMidnight("Nowhere Standard Time"), localNow), 2);
+    EXPECT_LT(apart(time.secondsSinceMidnight("UTC"), utcNow), 2);
+}
+
+TEST(SystemInfoTest, TheNtFamilyAndTheComputersZoneAsTheCatalogueNamesIt)
+{
+    Win32SystemInfo system;
+    OsVersionInfo version;
+    EXPECT_NE(system.getVersionEx(version), 0);
+    EXPECT_EQ(version.platformId, SystemInfo::kPlatformWin32Nt);
+    EXPECT_GE(version.majorVersion, 6u);
+
+    TimeZoneInformation zone;
+    const std::uint32_t state = system.getTimeZoneInformation(zone);
+    EXPECT_LE(state, SystemInfo::kTimeZoneIdDaylight);
+    EXPECT_FALSE(zone.standardName.empty());
+
+    // The key name is the catalogue's; the zone keeps its own time.
+    const std::string key = system.currentZoneKeyName();
+    ASSERT_FALSE(key.empty());
+    EXPECT_EQ(system.zoneAgreement(key), ZoneAgreement::Since1970) << key;
+    EXPECT_FALSE(system.missingCatalogueNote().empty());
+}
+
+TEST(SystemInfoTest, ZonesWithOtherOffsetsDoNotAgree)
+{
+    Win32SystemInfo system;
+    TimeZoneInformation zone;
+    system.getTimeZoneInformation(zone);
+    // A zone hours away from the computer's.
+    EXPECT_EQ(system.zoneAgreement(zone.bias == -330 ? "Hawaiian Standard Time" : "India Standard Time"),
+              ZoneAgreement::None);
+    EXPECT_EQ(system.zoneAgreement("Nowhere Standard Time"), ZoneAgreement::None);
+}
+
+} // namespace
+} // namespace hv::win32
