@@ -1,5 +1,6 @@
 // A zone's time of day at fixed instants and now, and what Windows says of
 // the zone the computer is set to.
+#include "platform/win32/dynamic_zones.h"
 #include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_time_of_day.h"
 
@@ -59,6 +60,38 @@ TEST(TimeOfDayTest, NowInAZoneAndLocalTimeForNoOrAnUnknownZone)
     EXPECT_LT(apart(time.secondsSinceMidnight(""), localNow), 2);
     EXPECT_LT(apart(time.secondsSinceMidnight("Nowhere Standard Time"), localNow), 2);
     EXPECT_LT(apart(time.secondsSinceMidnight("UTC"), utcNow), 2);
+}
+
+TIME_ZONE_INFORMATION rules(LONG bias, LONG daylightBias, WORD daylightMonth, WORD standardMonth)
+{
+    TIME_ZONE_INFORMATION r{};
+    r.Bias = bias;
+    r.DaylightBias = daylightBias;
+    r.DaylightDate = {0, daylightMonth, 0, 5, 2, 0, 0, 0};
+    r.StandardDate = {0, standardMonth, 0, 5, 3, 0, 0, 0};
+    return r;
+}
+
+// Two zones agree when every instant has the same offset in both, however
+// their rules are written down.
+TEST(SystemInfoTest, RulesAgreeByTheOffsetsTheyGive)
+{
+    const TIME_ZONE_INFORMATION berlin = rules(-60, -60, 3, 10);
+    TIME_ZONE_INFORMATION named = berlin;
+    wcscpy(named.StandardName, L"Romance Standard Time");
+    TIME_ZONE_INFORMATION kolkata = rules(-330, 0, 0, 0);
+    TIME_ZONE_INFORMATION kolkataWithDates = rules(-330, 0, 3, 10); // dates, but nothing changes
+    TIME_ZONE_INFORMATION shifted = rules(-330, 0, 0, 0);
+    shifted.Bias = -300;
+    shifted.StandardBias = -30; // the same offset written another way
+
+    EXPECT_TRUE(sameOffsets(berlin, named));
+    EXPECT_TRUE(sameOffsets(kolkata, kolkataWithDates));
+    EXPECT_TRUE(sameOffsets(kolkata, shifted));
+    EXPECT_FALSE(sameOffsets(berlin, rules(-60, 0, 0, 0))) << "one keeps daylight time, the other not";
+    EXPECT_FALSE(sameOffsets(berlin, rules(-60, -60, 4, 10))) << "another change-over";
+    EXPECT_FALSE(sameOffsets(berlin, rules(-60, -30, 3, 10))) << "another daylight offset";
+    EXPECT_FALSE(sameOffsets(kolkata, rules(-345, 0, 0, 0)));
 }
 
 TEST(SystemInfoTest, TheNtFamilyAndTheComputersZoneAsTheCatalogueNamesIt)
