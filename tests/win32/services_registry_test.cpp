@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <set>
 #include <string>
 #include <vector>
@@ -144,6 +145,47 @@ TEST(RegistryCatalogueTest, TheSystemsZonesReadWithTheirBiasesAndDisplays)
     EXPECT_EQ(entry.bias(), -330);
     EXPECT_EQ(entry.Display, "(UTC+05:30) Chennai, Kolkata, Mumbai, New Delhi");
     EXPECT_EQ(entry.Std, "India Standard Time");
+}
+
+// A zone whose names no ANSI code page holds, in a catalogue of the test's
+// own: HKEY_LOCAL_MACHINE stands for a scratch key while it is read.
+TEST(RegistryCatalogueTest, ZoneNamesOutsideTheCodePageComeThroughWhole)
+{
+    const ScratchKey machine(L"Software\\Horavista tests\\machine");
+    const std::wstring zonePath = machine.path() + L"\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones\\" +
+                                  kTokyoWide;
+    HKEY zone = nullptr, root = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, zonePath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &zone, nullptr),
+              ERROR_SUCCESS);
+    const auto setText = [&](const wchar_t* name, const std::wstring& text) {
+        RegSetValueExW(zone, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    };
+    setText(L"Display", L"(UTC+9:00) \x6771\x4EAC, \x5927\x962A");
+    setText(L"Std", L"\x6771\x4EAC \x6A19\x6E96\x6642");
+    std::vector<BYTE> tzi(44, 0);
+    const LONG bias = -540;
+    std::memcpy(tzi.data(), &bias, sizeof bias);
+    RegSetValueExW(zone, L"TZI", 0, REG_BINARY, tzi.data(), static_cast<DWORD>(tzi.size()));
+    RegCloseKey(zone);
+
+    fakes::Log log;
+    fakes::FakeMessageBoxes boxes(log);
+    fakes::FakeLifetime lifetime(log);
+    Win32Registry registry;
+    Win32SystemInfo system;
+    TimeZoneCatalogue catalogue(registry, system, boxes, lifetime);
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, machine.path().c_str(), 0, KEY_READ, &root), ERROR_SUCCESS);
+    ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, root), ERROR_SUCCESS);
+    catalogue.LoadTimeZones();
+    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+    RegCloseKey(root);
+
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(catalogue.TimeZoneKeyNames(), std::vector<std::string>{kTokyo});
+    EXPECT_EQ(catalogue.entry(0).Display, "(UTC+09:00) \xE6\x9D\xB1\xE4\xBA\xAC, \xE5\xA4\xA7\xE9\x98\xAA");
+    EXPECT_EQ(catalogue.entry(0).Std, "\xE6\x9D\xB1\xE4\xBA\xAC \xE6\xA8\x99\xE6\xBA\x96\xE6\x99\x82");
+    EXPECT_EQ(catalogue.entry(0).bias(), -540);
 }
 
 } // namespace
