@@ -102,16 +102,13 @@ TEST(SystemInfoTest, TheNtFamilyAndTheComputersZoneAsTheCatalogueNamesIt)
     EXPECT_EQ(version.platformId, SystemInfo::kPlatformWin32Nt);
     EXPECT_GE(version.majorVersion, 6u);
 
-    TimeZoneInformation zone;
-    const std::uint32_t state = system.getTimeZoneInformation(zone);
-    EXPECT_LE(state, SystemInfo::kTimeZoneIdDaylight);
-    EXPECT_FALSE(zone.standardName.empty());
+    EXPECT_FALSE(system.missingCatalogueNote().empty());
 
     // The key name is the catalogue's; the zone keeps its own time.
     const std::string key = system.currentZoneKeyName();
-    ASSERT_FALSE(key.empty());
+    if (key.empty())
+        GTEST_SKIP() << "Windows has no zone of its own for this computer's (Wine: for some TZ values)";
     EXPECT_EQ(system.zoneAgreement(key), ZoneAgreement::Since1970) << key;
-    EXPECT_FALSE(system.missingCatalogueNote().empty());
 }
 
 TEST(SystemInfoTest, ZonesWithOtherOffsetsDoNotAgree)

@@ -22,13 +22,21 @@ int currentYear()
     return now.wYear;
 }
 
+// The computer's zone's rules for a year. A zone Windows has no key for
+// (the very case the agreement is asked about) has no rules by year: its
+// present rules stand for every year.
+bool computerRules(int year, TIME_ZONE_INFORMATION& rules)
+{
+    return rulesForYear(nullptr, year, rules) || GetTimeZoneInformation(&rules) != TIME_ZONE_ID_INVALID;
+}
+
 // Whether a zone has the computer's zone's offsets through the years from
 // first to last.
 bool agreeThrough(const DYNAMIC_TIME_ZONE_INFORMATION* zone, int first, int last)
 {
     for (int year = first; year <= last; ++year) {
         TIME_ZONE_INFORMATION theirs{}, ours{};
-        if (!rulesForYear(zone, year, theirs) || !rulesForYear(nullptr, year, ours) || !sameOffsets(theirs, ours))
+        if (!rulesForYear(zone, year, theirs) || !computerRules(year, ours) || !sameOffsets(theirs, ours))
             return false;
     }
     return true;
