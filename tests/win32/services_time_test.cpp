@@ -94,6 +94,34 @@ TEST(SystemInfoTest, RulesAgreeByTheOffsetsTheyGive)
     EXPECT_FALSE(sameOffsets(kolkata, rules(-345, 0, 0, 0)));
 }
 
+// Year by year: a zone that changed its rules in 2020 agrees with one
+// that has always kept the new rules over this year and next only; one
+// that changes them next year agrees with neither; a year without rules
+// counts as disagreeing.
+TEST(SystemInfoTest, AgreementSpansTheYearsTheRulesAgree)
+{
+    const TIME_ZONE_INFORMATION oldRules = rules(-60, -60, 3, 10), newRules = rules(-60, 0, 0, 0);
+    const auto changingIn = [&](int change) {
+        return [&, change](int year, TIME_ZONE_INFORMATION& r) {
+            r = year < change ? oldRules : newRules;
+            return true;
+        };
+    };
+    const YearRules always = changingIn(0), since2020 = changingIn(2020), from2027 = changingIn(2027);
+    const YearRules noneIn1990 = [&](int year, TIME_ZONE_INFORMATION& r) {
+        r = newRules;
+        return year != 1990;
+    };
+
+    EXPECT_EQ(agreementOf(always, always, 2025), ZoneAgreement::Since1970);
+    EXPECT_EQ(agreementOf(since2020, always, 2025), ZoneAgreement::ThisYearAndNext);
+    EXPECT_EQ(agreementOf(always, since2020, 2025), ZoneAgreement::ThisYearAndNext);
+    EXPECT_EQ(agreementOf(from2027, since2020, 2025), ZoneAgreement::None);
+    EXPECT_EQ(agreementOf(from2027, since2020, 2026), ZoneAgreement::None) << "next year counts";
+    EXPECT_EQ(agreementOf(from2027, since2020, 2027), ZoneAgreement::ThisYearAndNext);
+    EXPECT_EQ(agreementOf(noneIn1990, always, 2025), ZoneAgreement::ThisYearAndNext);
+}
+
 TEST(SystemInfoTest, TheNtFamilyAndTheComputersZoneAsTheCatalogueNamesIt)
 {
     Win32SystemInfo system;

@@ -18,6 +18,16 @@ bool keepsDaylightTime(const TIME_ZONE_INFORMATION& rules)
            rules.DaylightBias != rules.StandardBias;
 }
 
+bool agreeThrough(const YearRules& a, const YearRules& b, int first, int last)
+{
+    for (int year = first; year <= last; ++year) {
+        TIME_ZONE_INFORMATION rulesA{}, rulesB{};
+        if (!a(year, rulesA) || !b(year, rulesB) || !sameOffsets(rulesA, rulesB))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 const DYNAMIC_TIME_ZONE_INFORMATION* DynamicZones::find(std::string_view keyName)
@@ -59,6 +69,15 @@ bool sameOffsets(const TIME_ZONE_INFORMATION& a, const TIME_ZONE_INFORMATION& b)
         return false;
     return !daylightA || (a.Bias + a.DaylightBias == b.Bias + b.DaylightBias && sameDate(a.StandardDate, b.StandardDate) &&
                           sameDate(a.DaylightDate, b.DaylightDate));
+}
+
+ZoneAgreement agreementOf(const YearRules& a, const YearRules& b, int thisYear)
+{
+    // Most zones differ at once; the long span is read only for those that
+    // agree over the short one.
+    if (!agreeThrough(a, b, thisYear, thisYear + 1))
+        return ZoneAgreement::None;
+    return agreeThrough(a, b, 1970, thisYear - 1) ? ZoneAgreement::Since1970 : ZoneAgreement::ThisYearAndNext;
 }
 
 } // namespace hv::win32

@@ -3,9 +3,12 @@
 // time-zone functions give them. Enumerating them is slow (about 3 ms a
 // zone under Wine), so it goes only as far as the zone asked for, and what
 // it read is kept for the next question.
+#include "platform/system_info.h"
+
 #include <windows.h>
 
 #include <deque>
+#include <functional>
 #include <string_view>
 
 namespace hv::win32 {
@@ -32,5 +35,11 @@ bool rulesForYear(const DYNAMIC_TIME_ZONE_INFORMATION* zone, int year, TIME_ZONE
 // year: the names do not count, nor the change-over dates of a zone whose
 // daylight time changes nothing.
 bool sameOffsets(const TIME_ZONE_INFORMATION& a, const TIME_ZONE_INFORMATION& b);
+
+// A zone's rules for a year; false when there are none.
+using YearRules = std::function<bool(int year, TIME_ZONE_INFORMATION& rules)>;
+// How closely two zones agree, judged by their rules from 1970 to the
+// year after thisYear.
+ZoneAgreement agreementOf(const YearRules& a, const YearRules& b, int thisYear);
 
 } // namespace hv::win32

@@ -13,7 +13,7 @@ SystemTime fromWindows(const SYSTEMTIME& t)
     return {t.wYear, t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
 }
 
-std::string textOf(const wchar_t* name) { return narrow(std::wstring_view(name)); }
+std::string utf8Of(const wchar_t* name) { return narrow(std::wstring_view(name)); }
 
 int currentYear()
 {
@@ -28,18 +28,6 @@ int currentYear()
 bool computerRules(int year, TIME_ZONE_INFORMATION& rules)
 {
     return rulesForYear(nullptr, year, rules) || GetTimeZoneInformation(&rules) != TIME_ZONE_ID_INVALID;
-}
-
-// Whether a zone has the computer's zone's offsets through the years from
-// first to last.
-bool agreeThrough(const DYNAMIC_TIME_ZONE_INFORMATION* zone, int first, int last)
-{
-    for (int year = first; year <= last; ++year) {
-        TIME_ZONE_INFORMATION theirs{}, ours{};
-        if (!rulesForYear(zone, year, theirs) || !computerRules(year, ours) || !sameOffsets(theirs, ours))
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -61,10 +49,10 @@ std::uint32_t Win32SystemInfo::getTimeZoneInformation(TimeZoneInformation& info)
     TIME_ZONE_INFORMATION zone{};
     const DWORD result = GetTimeZoneInformation(&zone);
     info.bias = zone.Bias;
-    info.standardName = textOf(zone.StandardName);
+    info.standardName = utf8Of(zone.StandardName);
     info.standardDate = fromWindows(zone.StandardDate);
     info.standardBias = zone.StandardBias;
-    info.daylightName = textOf(zone.DaylightName);
+    info.daylightName = utf8Of(zone.DaylightName);
     info.daylightDate = fromWindows(zone.DaylightDate);
     info.daylightBias = zone.DaylightBias;
     return result;
@@ -75,7 +63,7 @@ std::string Win32SystemInfo::currentZoneKeyName()
     DYNAMIC_TIME_ZONE_INFORMATION zone{};
     if (GetDynamicTimeZoneInformation(&zone) == TIME_ZONE_ID_INVALID)
         return {};
-    return textOf(zone.TimeZoneKeyName);
+    return utf8Of(zone.TimeZoneKeyName);
 }
 
 ZoneAgreement Win32SystemInfo::zoneAgreement(std::string_view catalogueKey)
@@ -83,12 +71,8 @@ ZoneAgreement Win32SystemInfo::zoneAgreement(std::string_view catalogueKey)
     const DYNAMIC_TIME_ZONE_INFORMATION* zone = zones_.find(catalogueKey);
     if (!zone)
         return ZoneAgreement::None;
-    const int year = thisYear != 0 ? thisYear : currentYear();
-    // Most zones differ at once; the long span is read only for those that
-    // agree over the short one.
-    if (!agreeThrough(zone, year, year + 1))
-        return ZoneAgreement::None;
-    return agreeThrough(zone, 1970, year - 1) ? ZoneAgreement::Since1970 : ZoneAgreement::ThisYearAndNext;
+    return agreementOf([zone](int year, TIME_ZONE_INFORMATION& rules) { return rulesForYear(zone, year, rules); },
+                       computerRules, currentYear());
 }
 
 std::string Win32SystemInfo::missingCatalogueNote()

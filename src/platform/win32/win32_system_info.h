@@ -17,8 +17,6 @@ public:
     ZoneAgreement zoneAgreement(std::string_view catalogueKey) override;
     std::string missingCatalogueNote() override;
 
-    // The year "this year" means to zoneAgreement; a test fixes it.
-    int thisYear = 0; // 0: the current year
 private:
     DynamicZones zones_;
 };
