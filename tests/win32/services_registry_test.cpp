@@ -124,16 +124,19 @@ TEST_F(RegistryTest, SubKeysEnumerateAndOpenByTheirUtf8Names)
     EXPECT_EQ(zone, 0u);
 }
 
-// The catalogue as the program reads it, from Wine's registry: every key
-// opened for reading only.
-TEST(RegistryCatalogueTest, TheSystemsZonesReadWithTheirBiasesAndDisplays)
-{
+// The catalogue read through the registry as the program reads it.
+struct RegistryCatalogueTest : ::testing::Test {
     fakes::Log log;
-    fakes::FakeMessageBoxes boxes(log);
-    fakes::FakeLifetime lifetime(log);
+    fakes::FakeMessageBoxes boxes{log};
+    fakes::FakeLifetime lifetime{log};
     Win32Registry registry;
     Win32SystemInfo system;
-    TimeZoneCatalogue catalogue(registry, system, boxes, lifetime);
+    TimeZoneCatalogue catalogue{registry, system, boxes, lifetime};
+};
+
+// Wine's own catalogue, every key opened for reading only.
+TEST_F(RegistryCatalogueTest, TheSystemsZonesReadWithTheirBiasesAndDisplays)
+{
     catalogue.LoadTimeZones();
 
     EXPECT_TRUE(boxes.shown.empty());
@@ -149,7 +152,7 @@ TEST(RegistryCatalogueTest, TheSystemsZonesReadWithTheirBiasesAndDisplays)
 
 // A zone whose names no ANSI code page holds, in a catalogue of the test's
 // own: HKEY_LOCAL_MACHINE stands for a scratch key while it is read.
-TEST(RegistryCatalogueTest, ZoneNamesOutsideTheCodePageComeThroughWhole)
+TEST_F(RegistryCatalogueTest, ZoneNamesOutsideTheCodePageComeThroughWhole)
 {
     const ScratchKey machine(L"Software\\Horavista tests\\machine");
     const std::wstring zonePath = machine.path() + L"\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones\\" +
@@ -169,12 +172,6 @@ TEST(RegistryCatalogueTest, ZoneNamesOutsideTheCodePageComeThroughWhole)
     RegSetValueExW(zone, L"TZI", 0, REG_BINARY, tzi.data(), static_cast<DWORD>(tzi.size()));
     RegCloseKey(zone);
 
-    fakes::Log log;
-    fakes::FakeMessageBoxes boxes(log);
-    fakes::FakeLifetime lifetime(log);
-    Win32Registry registry;
-    Win32SystemInfo system;
-    TimeZoneCatalogue catalogue(registry, system, boxes, lifetime);
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, machine.path().c_str(), 0, KEY_READ, &root), ERROR_SUCCESS);
     ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, root), ERROR_SUCCESS);
     catalogue.LoadTimeZones();
