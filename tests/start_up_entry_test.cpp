@@ -60,6 +60,19 @@ TEST_F(StartUpEntryTest, TickingRegistersTheRunningExecutableQuotedAndClearingRe
     EXPECT_TRUE(fake.boxes.shown.empty());
 }
 
+// Without an administrator's rights the list fills and the entry, which is
+// the user's own, is written all the same.
+TEST_F(StartUpEntryTest, AStandardUserGetsTheZoneListAndTheEntry)
+{
+    fake.registry.standardUser = true;
+    program.start();
+    EXPECT_TRUE(fake.boxes.shown.empty());
+    EXPECT_GT(fake.windows.last("Form1").comboBox("Combo1").listCount(), 0);
+
+    box().click();
+    EXPECT_EQ(entry(), "\"/opt/horavista/horavista\"");
+}
+
 TEST_F(StartUpEntryTest, RestoringTheBoxAtLoadRegistersNothing)
 {
     fake.settings.write(settings::kWindowsStartup, "On");

@@ -166,6 +166,21 @@ TEST_F(Catalogue, AnEnumerationErrorEndsTheListKeepingZonesRead)
     EXPECT_TRUE(boxes.shown.empty());
 }
 
+// A standard user may read HKEY_LOCAL_MACHINE but not write there: the
+// catalogue asks for no right it does not use.
+TEST_F(Catalogue, AStandardUserReadsTheWholeCatalogue)
+{
+    registry.standardUser = true;
+    add({"A", "(UTC) A", tziBytes(0)});
+    add({"B", "(UTC+01:00) B", tziBytes(-60)});
+
+    catalogue.LoadTimeZones();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(log.empty()) << "the program must not end";
+    EXPECT_EQ(keyNames(), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(catalogue.entry(1).bias(), -60);
+}
+
 TEST_F(Catalogue, AMissingCatalogueKeySaysSoOnceAndEndsTheProgram)
 {
     add({"A", "(UTC) A", tziBytes(0)});

@@ -31,6 +31,10 @@ inline constexpr std::uint32_t kBinary = 3; // REG_BINARY
 // Query value, set value, create sub-key, enumerate sub-keys, notify and
 // create link: every right the program asks for when it opens a key.
 inline constexpr std::uint32_t kKeyAccess = 0x3F;
+// KEY_READ: query values, enumerate sub-keys, notify, read control. All a
+// key under HKEY_LOCAL_MACHINE is opened with: a standard user has no right
+// to write there, and asking for one refuses the key.
+inline constexpr std::uint32_t kKeyRead = 0x20019;
 
 } // namespace reg
 

@@ -159,7 +159,7 @@ std::int32_t TimeZoneCatalogue::GetCurrentBias()
 bool TimeZoneCatalogue::EnumTimeZones(const std::string& path)
 {
     RegKey rootKey = 0;
-    registry_.openKey(reg::kHKeyLocalMachine, path, 0, reg::kKeyAccess, rootKey);
+    registry_.openKey(reg::kHKeyLocalMachine, path, 0, reg::kKeyRead, rootKey);
     if (rootKey == 0)
         return false;
     const KeyCloser root(registry_, rootKey);
@@ -188,7 +188,7 @@ bool TimeZoneCatalogue::EnumTimeZones(const std::string& path)
         }
         const std::string name = TrimNull(nameBuffer);
         RegKey zoneKey = 0;
-        if (registry_.openKey(reg::kHKeyLocalMachine, path + "\\" + name, 0, reg::kKeyAccess, zoneKey) != reg::kSuccess)
+        if (registry_.openKey(reg::kHKeyLocalMachine, path + "\\" + name, 0, reg::kKeyRead, zoneKey) != reg::kSuccess)
             continue;
         const KeyCloser zone(registry_, zoneKey);
         const auto slot = static_cast<std::size_t>(found);

@@ -61,6 +61,11 @@ public:
     }
 
     std::set<std::string> refuseOpen;            // "root:path", lower case
+    // As for a standard user: a key under HKEY_LOCAL_MACHINE asked for with
+    // any right to change it (set value, create sub-key, create link,
+    // delete, write the access list or the owner) is refused.
+    bool standardUser = false;
+    static constexpr std::uint32_t kWriteRights = 0x0002 | 0x0004 | 0x0020 | 0x10000 | 0x40000 | 0x80000;
     std::set<std::string> refuseWrite;           // the same, for values
     std::map<std::uint32_t, long> enumErrorAt;   // index -> result code
     std::set<RegKey> openHandles() const
@@ -86,7 +91,7 @@ public:
 
     static std::string id(RegKey root, const std::string& path) { return std::to_string(root) + ':' + lower(path); }
 
-    long openKey(RegKey root, std::string_view subKey, std::uint32_t, std::uint32_t, RegKey& result) override
+    long openKey(RegKey root, std::string_view subKey, std::uint32_t, std::uint32_t access, RegKey& result) override
     {
         result = 0;
         ++opens;
@@ -101,7 +106,7 @@ public:
             full += (full.back() == ':' ? "" : "\\") + lower(std::string(subKey));
         if (!keys_.count(full))
             return reg::kFileNotFound;
-        if (refuseOpen.count(full))
+        if (refuseOpen.count(full) || (standardUser && (access & kWriteRights) && full.starts_with(id(reg::kHKeyLocalMachine, ""))))
             return reg::kAccessDenied;
         result = next_++;
         handles_[result] = full;

@@ -31,10 +31,11 @@ inline qt::EpochClock fixedAt(std::int64_t ms)
     return [ms] { return ms; };
 }
 
+// Opened for reading, as the catalogue opens its keys.
 inline RegKey openOrZero(Registry& registry, RegKey root, const std::string& path)
 {
     RegKey key = 0;
-    registry.openKey(root, path, 0, reg::kKeyAccess, key);
+    registry.openKey(root, path, 0, reg::kKeyRead, key);
     return key;
 }
 

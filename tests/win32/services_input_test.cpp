@@ -1,0 +1,72 @@
+// The keep-awake tick's right Shift, through the system's input stream, to
+// the window that has the keyboard focus.
+#include "platform/win32/win32_system_input.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <vector>
+
+namespace hv::win32 {
+namespace {
+
+struct Key {
+    UINT message;
+    WPARAM virtualKey;
+    UINT scanCode;
+    bool operator==(const Key&) const = default;
+};
+
+std::vector<Key> heard;
+
+LRESULT CALLBACK listen(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_KEYDOWN || message == WM_KEYUP)
+        heard.push_back({message, wParam, static_cast<UINT>((lParam >> 16) & 0xFF)});
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+void pumpFor(DWORD milliseconds)
+{
+    const DWORD start = GetTickCount();
+    MSG message;
+    while (GetTickCount() - start < milliseconds) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(10);
+    }
+}
+
+TEST(SystemInputTest, RightShiftReachesTheFocusedWindow)
+{
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = listen;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"HoravistaInputTest";
+    ASSERT_NE(RegisterClassW(&windowClass), 0);
+    const HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"input", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                        300, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+    SetForegroundWindow(window);
+    SetFocus(window);
+    pumpFor(200);
+    ASSERT_EQ(GetFocus(), window);
+
+    Win32SystemInput input;
+    const auto scan = static_cast<std::uint8_t>(input.mapVirtualKey(SystemInput::kVkRightShift, SystemInput::kMapVkToVsc));
+    EXPECT_EQ(scan, 0x36) << "right Shift in scan-code set 1";
+    input.keyEvent(SystemInput::kVkRightShift, scan, 0);
+    input.keyEvent(SystemInput::kVkRightShift, scan, SystemInput::kKeyEventKeyUp);
+    input.setExecutionState(SystemInput::kEsSystemRequired);
+    pumpFor(300);
+
+    // A window hears Shift as the one key, told apart by its scan code.
+    EXPECT_EQ(heard, (std::vector<Key>{{WM_KEYDOWN, VK_SHIFT, 0x36}, {WM_KEYUP, VK_SHIFT, 0x36}}));
+    DestroyWindow(window);
+}
+
+} // namespace
+} // namespace hv::win32

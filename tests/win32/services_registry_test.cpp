@@ -1,0 +1,189 @@
+// The registry through the wide calls: texts in UTF-8 on the program's
+// side, other values as they are, and the real catalogue read with it.
+#include "fakes/fake_services.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_system_info.h"
+#include "scratch_key.h"
+#include "tz/time_zone_catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace hv::win32 {
+namespace {
+
+using testing::ScratchKey;
+using testing::storedText;
+
+// A zone name in no ANSI code page's reach, and a character beyond the BMP.
+const std::string kTokyo = "\xE6\x9D\xB1\xE4\xBA\xAC Standard Time \xF0\x9F\x95\x90";
+const std::wstring kTokyoWide = L"\x6771\x4EAC Standard Time \xD83D\xDD50";
+
+std::span<const std::uint8_t> bytesOf(std::string_view text)
+{
+    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
+}
+
+class RegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        HKEY created = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, scratch.path().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                                  &created, nullptr),
+                  ERROR_SUCCESS);
+        RegCloseKey(created);
+        ASSERT_EQ(registry.openKey(reg::kHKeyCurrentUser, "Software\\Horavista tests\\registry", 0, reg::kKeyAccess, key),
+                  reg::kSuccess);
+    }
+    void TearDown() override { registry.closeKey(key); }
+
+    ScratchKey scratch{L"Software\\Horavista tests\\registry"};
+    Win32Registry registry;
+    RegKey key = 0;
+};
+
+TEST_F(RegistryTest, TextsCrossAsUtf8WithTheirNulAndAreStoredAsUtf16)
+{
+    const std::string text = kTokyo + '\0';
+    ASSERT_EQ(registry.setValue(key, kTokyo, reg::kString, bytesOf(text)), reg::kSuccess);
+    EXPECT_EQ(storedText(HKEY_CURRENT_USER, scratch.path(), kTokyoWide), kTokyoWide);
+
+    std::vector<std::uint8_t> data(64, 0xAB);
+    std::uint32_t type = 0, size = 0;
+    ASSERT_EQ(registry.queryValue(key, kTokyo, type, data, size), reg::kSuccess);
+    EXPECT_EQ(type, reg::kString);
+    EXPECT_EQ(size, text.size()) << "sizes count UTF-8 bytes, the NUL included";
+    EXPECT_EQ(std::string(data.begin(), data.begin() + size), text);
+
+    // One byte short: nothing is written and the size needed comes back.
+    std::vector<std::uint8_t> tooSmall(text.size() - 1, 0xAB);
+    ASSERT_EQ(registry.queryValue(key, kTokyo, type, tooSmall, size), reg::kMoreData);
+    EXPECT_EQ(size, text.size());
+    EXPECT_TRUE(std::all_of(tooSmall.begin(), tooSmall.end(), [](std::uint8_t b) { return b == 0xAB; }));
+
+    // Data without its NUL is stored with one; a text written by another
+    // program without a NUL reads with one.
+    ASSERT_EQ(registry.setValue(key, "bare", reg::kString, bytesOf("abc")), reg::kSuccess);
+    EXPECT_EQ(storedText(HKEY_CURRENT_USER, scratch.path(), L"bare"), L"abc");
+    HKEY raw = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, scratch.path().c_str(), 0, KEY_SET_VALUE, &raw), ERROR_SUCCESS);
+    RegSetValueExW(raw, L"unended", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"xy"), 2 * sizeof(wchar_t));
+    RegCloseKey(raw);
+    ASSERT_EQ(registry.queryValue(key, "unended", type, data, size), reg::kSuccess);
+    EXPECT_EQ(std::string(data.begin(), data.begin() + size), std::string("xy", 3));
+}
+
+TEST_F(RegistryTest, OtherValuesPassAsTheyAre)
+{
+    std::vector<std::uint8_t> tzi(44);
+    for (std::size_t i = 0; i < tzi.size(); ++i)
+        tzi[i] = static_cast<std::uint8_t>(i * 7);
+    ASSERT_EQ(registry.setValue(key, "TZI", reg::kBinary, tzi), reg::kSuccess);
+
+    std::vector<std::uint8_t> data(60, 0);
+    std::uint32_t type = reg::kString, size = 0;
+    ASSERT_EQ(registry.queryValue(key, "TZI", type, data, size), reg::kSuccess);
+    EXPECT_EQ(type, reg::kBinary);
+    EXPECT_EQ(size, 44u);
+    EXPECT_TRUE(std::equal(tzi.begin(), tzi.end(), data.begin()));
+
+    EXPECT_EQ(registry.queryValue(key, "absent", type, data, size), reg::kFileNotFound);
+    EXPECT_EQ(registry.deleteValue(key, "TZI"), reg::kSuccess);
+    EXPECT_EQ(registry.deleteValue(key, "TZI"), reg::kFileNotFound);
+}
+
+TEST_F(RegistryTest, SubKeysEnumerateAndOpenByTheirUtf8Names)
+{
+    for (const std::wstring& name : {kTokyoWide, std::wstring(L"India Standard Time")}) {
+        HKEY sub = nullptr;
+        RegCreateKeyExW(HKEY_CURRENT_USER, (scratch.path() + L"\\" + name).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, &sub, nullptr);
+        RegCloseKey(sub);
+    }
+    std::set<std::string> names;
+    std::vector<char> name(256);
+    std::uint32_t index = 0;
+    for (; registry.enumKey(key, index, name) == reg::kSuccess; ++index)
+        names.insert(name.data());
+    EXPECT_EQ(names, (std::set<std::string>{kTokyo, "India Standard Time"}));
+    EXPECT_EQ(registry.enumKey(key, index, name), reg::kNoMoreItems);
+    std::vector<char> tooSmall(5);
+    EXPECT_EQ(registry.enumKey(key, 0, tooSmall), reg::kMoreData);
+
+    RegKey zone = 0;
+    ASSERT_EQ(registry.openKey(key, kTokyo, 0, reg::kKeyRead, zone), reg::kSuccess);
+    EXPECT_NE(zone, 0u);
+    EXPECT_EQ(registry.closeKey(zone), reg::kSuccess);
+    EXPECT_EQ(registry.openKey(key, "No such zone", 0, reg::kKeyRead, zone), reg::kFileNotFound);
+    EXPECT_EQ(zone, 0u);
+}
+
+// The catalogue read through the registry as the program reads it.
+struct RegistryCatalogueTest : ::testing::Test {
+    fakes::Log log;
+    fakes::FakeMessageBoxes boxes{log};
+    fakes::FakeLifetime lifetime{log};
+    Win32Registry registry;
+    Win32SystemInfo system;
+    TimeZoneCatalogue catalogue{registry, system, boxes, lifetime};
+};
+
+// Wine's own catalogue, every key opened for reading only.
+TEST_F(RegistryCatalogueTest, TheSystemsZonesReadWithTheirBiasesAndDisplays)
+{
+    catalogue.LoadTimeZones();
+
+    EXPECT_TRUE(boxes.shown.empty());
+    const std::vector<std::string>& keys = catalogue.TimeZoneKeyNames();
+    EXPECT_GT(keys.size(), 100u);
+    const auto india = std::find(keys.begin(), keys.end(), "India Standard Time");
+    ASSERT_NE(india, keys.end());
+    const TimeZoneEntry& entry = catalogue.entry(static_cast<std::int32_t>(india - keys.begin()));
+    EXPECT_EQ(entry.bias(), -330);
+    EXPECT_EQ(entry.Display, "(UTC+05:30) Chennai, Kolkata, Mumbai, New Delhi");
+    EXPECT_EQ(entry.Std, "India Standard Time");
+}
+
+// A zone whose names no ANSI code page holds, in a catalogue of the test's
+// own: HKEY_LOCAL_MACHINE stands for a scratch key while it is read.
+TEST_F(RegistryCatalogueTest, ZoneNamesOutsideTheCodePageComeThroughWhole)
+{
+    const ScratchKey machine(L"Software\\Horavista tests\\machine");
+    const std::wstring zonePath = machine.path() + L"\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones\\" +
+                                  kTokyoWide;
+    HKEY zone = nullptr, root = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, zonePath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &zone, nullptr),
+              ERROR_SUCCESS);
+    const auto setText = [&](const wchar_t* name, const std::wstring& text) {
+        RegSetValueExW(zone, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    };
+    setText(L"Display", L"(UTC+9:00) \x6771\x4EAC, \x5927\x962A");
+    setText(L"Std", L"\x6771\x4EAC \x6A19\x6E96\x6642");
+    std::vector<BYTE> tzi(44, 0);
+    const LONG bias = -540;
+    std::memcpy(tzi.data(), &bias, sizeof bias);
+    RegSetValueExW(zone, L"TZI", 0, REG_BINARY, tzi.data(), static_cast<DWORD>(tzi.size()));
+    RegCloseKey(zone);
+
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, machine.path().c_str(), 0, KEY_READ, &root), ERROR_SUCCESS);
+    ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, root), ERROR_SUCCESS);
+    catalogue.LoadTimeZones();
+    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+    RegCloseKey(root);
+
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(catalogue.TimeZoneKeyNames(), std::vector<std::string>{kTokyo});
+    EXPECT_EQ(catalogue.entry(0).Display, "(UTC+09:00) \xE6\x9D\xB1\xE4\xBA\xAC, \xE5\xA4\xA7\xE9\x98\xAA");
+    EXPECT_EQ(catalogue.entry(0).Std, "\xE6\x9D\xB1\xE4\xBA\xAC \xE6\xA8\x99\xE6\xBA\x96\xE6\x99\x82");
+    EXPECT_EQ(catalogue.entry(0).bias(), -540);
+}
+
+} // namespace
+} // namespace hv::win32

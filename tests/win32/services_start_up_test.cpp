@@ -1,0 +1,62 @@
+// The options window over the real registry and settings store: the list
+// from Windows' catalogue, the options under HKEY_CURRENT_USER, and the
+// log-in entry in the user's Run key, quoted, read back the plain way.
+#include "app/program.h"
+#include "fakes/fake_platform.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_settings_store.h"
+#include "platform/win32/win32_system_info.h"
+#include "scratch_key.h"
+
+#include <gtest/gtest.h>
+
+namespace hv::win32 {
+namespace {
+
+using testing::ScratchKey;
+using testing::storedText;
+
+const std::wstring kRun = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+// The entry is named after the executable's file name.
+const std::wstring kEntry = L"horavista-test-\x6771\x4EAC.exe";
+
+struct StartUpTest : ::testing::Test {
+    void SetUp() override
+    {
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun.c_str(), kEntry.c_str());
+        fake.files.executable = "C:\\path with space\\horavista-test-\xE6\x9D\xB1\xE4\xBA\xAC.exe";
+    }
+    void TearDown() override { RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun.c_str(), kEntry.c_str()); }
+
+    fakes::FakeCheckBox& box() { return fake.windows.last("Form1").checkBox("Check3"); }
+
+    fakes::FakePlatform fake;
+    ScratchKey options{L"Software\\Horavista tests\\start-up"};
+    Win32SettingsStore settings{options.path()};
+    Win32Registry registry;
+    Win32SystemInfo system;
+    Platform platform{settings,  fake.windows, fake.boxes, fake.colourDialog, fake.events, fake.lifetime,
+                      fake.timeOfDay, fake.input, registry, system,           fake.files};
+    Program program{platform};
+};
+
+TEST_F(StartUpTest, TickingWritesTheQuotedEntryAndClearingDeletesIt)
+{
+    program.start();
+    EXPECT_TRUE(fake.boxes.texts().empty());
+    EXPECT_GT(fake.windows.last("Form1").comboBox("Combo1").listCount(), 100);
+    EXPECT_FALSE(storedText(HKEY_CURRENT_USER, kRun, kEntry)) << "restoring the box at load registers nothing";
+    EXPECT_TRUE(storedText(HKEY_CURRENT_USER, options.path(), L"Combo1")) << "the list's choice is stored at load";
+
+    box().click();
+    EXPECT_EQ(storedText(HKEY_CURRENT_USER, kRun, kEntry), L"\"C:\\path with space\\horavista-test-\x6771\x4EAC.exe\"");
+    EXPECT_EQ(storedText(HKEY_CURRENT_USER, options.path(), L"Windows Startup"), L"On");
+
+    box().click();
+    EXPECT_FALSE(storedText(HKEY_CURRENT_USER, kRun, kEntry));
+    EXPECT_EQ(storedText(HKEY_CURRENT_USER, options.path(), L"Windows Startup"), L"Off");
+    EXPECT_TRUE(fake.boxes.texts().empty());
+}
+
+} // namespace
+} // namespace hv::win32
