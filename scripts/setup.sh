@@ -7,7 +7,7 @@ HORAVISTA_BUILD=${HORAVISTA_BUILD:-$HORAVISTA_ROOT/build}
 
 horavista_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libx11-dev libxtst-dev libxss-dev libxdamage-dev
+  qt6-base-dev qt6-svg-dev libx11-dev libxtst-dev libxss-dev libxdamage-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool x11-apps dbus desktop-file-utils
