@@ -12,6 +12,8 @@ horavista_packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool x11-apps dbus desktop-file-utils
 )
+# The Debian package (scripts/package) and its checks in scripts/test.
+horavista_package_packages=(dpkg-dev file lintian appstream)
 # The Windows program: cross-built with mingw-w64, tested under Wine.
 horavista_windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 googletest xvfb xauth)
 # libFuzzer comes with clang; llvm-14 brings the symbolizer for its reports.
