@@ -46,6 +46,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QString::fromUtf8(hv::settings::kApplication));
     QApplication::setOrganizationName(QString::fromUtf8(hv::settings::kOrganisation));
     QApplication::setWindowIcon(QIcon(":/horavista.png"));
+    // The installed menu entry, which Wayland desktops match the windows to.
+    QGuiApplication::setDesktopFileName("example.quellmark.Horavista");
     // Windows come and go with the program's own flow; it decides when to end.
     QApplication::setQuitOnLastWindowClosed(false);
 
