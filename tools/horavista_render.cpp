@@ -1,5 +1,5 @@
 // horavista-render: draws one frame of the clock through the program's own
-// drawing code, into a PNG file or as a list of drawing calls, for the
+// drawing code, into a PNG or SVG file or as a list of drawing calls, for the
 // computer's own time or a zone's; and lists the zones the options window
 // offers, in its order.
 #include "clock/fonts.h"
@@ -16,6 +16,7 @@
 #include "platform/recording_canvas.h"
 #include "platform/runtime.h"
 #include "render_arguments.h"
+#include "svg_canvas.h"
 #include "shared/settings_keys.h"
 #include "tz/own_zone.h"
 #include "tz/time_zone_catalogue.h"
@@ -140,10 +141,13 @@ void render(const Options& options)
     MemorySettingsStore store;
     store.write(keys::kClockColour, std::to_string(clock));
 
-    qt::ImageCanvas image(qt::toQFont(kNumeralFont));
+    const QFont font = qt::toQFont(kNumeralFont);
+    qt::ImageCanvas image(font);
     image.resize(QSize(options.width, options.height), 1.0, background);
     RecordingCanvas recorder(image);
-    Surface surface(options.ops ? static_cast<Canvas&>(recorder) : image, kButtonText);
+    render_tool::SvgCanvas picture(image, font);
+    Canvas& canvas = options.ops ? static_cast<Canvas&>(recorder) : options.svg ? static_cast<Canvas&>(picture) : image;
+    Surface surface(canvas, kButtonText);
     const ClockGeometry geometry = geometryFor(options.width, options.height);
     const double t = timeToDraw(options);
     ClockPainter(surface, geometry, store).Draw_Clock(t, background);
@@ -151,6 +155,9 @@ void render(const Options& options)
     if (options.ops) {
         for (const std::string& op : recorder.ops())
             std::printf("%s\n", op.c_str());
+    } else if (options.svg) {
+        if (!picture.write(QString::fromStdString(*options.svg), "Horavista"))
+            throw std::runtime_error("could not write " + *options.svg);
     } else if (!image.image().save(QString::fromStdString(*options.png), "PNG")) {
         throw std::runtime_error("could not write " + *options.png);
     }

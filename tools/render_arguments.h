@@ -16,7 +16,7 @@ struct Options {
     std::optional<std::int64_t> atMs;
     bool listZones = false;
     std::optional<std::string> clockColour, background;
-    std::optional<std::string> png;
+    std::optional<std::string> png, svg;
     bool ops = false;
 };
 
@@ -24,7 +24,8 @@ struct Options {
 [[noreturn]] void fail(const std::string& message);
 
 // The options of a command line, its program name first. For -h or
-// --help it prints the usage and ends the tool with status 0.
+// --help it prints the usage, for --version the version, and ends the
+// tool with status 0.
 Options parseArguments(const QStringList& arguments);
 
 } // namespace render_tool
