@@ -11,6 +11,7 @@ horavista_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool x11-apps dbus desktop-file-utils
+  qt6-wayland weston libweston-10-dev
 )
 # The Windows program: cross-built with mingw-w64, tested under Wine.
 horavista_windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 googletest xvfb xauth)
