@@ -25,8 +25,6 @@ const QString kReason = QStringLiteral("The clock is shown full screen");
 
 IdleInhibitor::IdleInhibitor(QString busName) : busName_(std::move(busName)) {}
 
-IdleInhibitor::~IdleInhibitor() = default;
-
 QDBusConnection IdleInhibitor::bus()
 {
     return busName_.isEmpty() ? QDBusConnection::sessionBus() : QDBusConnection(busName_);

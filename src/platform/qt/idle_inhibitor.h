@@ -1,9 +1,9 @@
 #pragma once
-// The desktop's idle handling over the session bus. An idle inhibition: through the desktop portal where
-// there is one, else through the freedesktop screen saver, which GNOME,
-// KDE and most other desktops offer. Every call is asynchronous, so a
-// missing or slow service never holds up a frame; with no session bus at
-// all, nothing happens.
+// The desktop's idle handling over the session bus. The idle inhibition
+// goes through the desktop portal where there is one, else through the
+// freedesktop screen saver, which GNOME, KDE and many other desktops offer.
+// Every call is asynchronous, so a missing or slow service never holds up a
+// frame; with no session bus at all, nothing happens.
 #include <QDBusConnection>
 #include <QDBusObjectPath>
 #include <QObject>
@@ -22,9 +22,6 @@ public:
     // QDBusConnection::connectToBus; empty for the session bus, which is
     // first asked for when the inhibition is.
     explicit IdleInhibitor(QString busName = {});
-    ~IdleInhibitor() override;
-    IdleInhibitor(const IdleInhibitor&) = delete;
-    IdleInhibitor& operator=(const IdleInhibitor&) = delete;
 
     void setHeld(bool held);
     // Tells the screen saver the user is active: it restarts its idle
