@@ -1,14 +1,16 @@
 // The program as a native Wayland client, under weston's headless backend
 // with a keyboard of the test's own (weston_keyboard_module.cpp), and a
 // private session bus with a stand-in screen saver: it opens into the clock,
-// full screen, holds the idle inhibition, and Esc, typed on the
-// compositor's keyboard, closes the clock and brings the options back.
+// full screen, holds the idle inhibition, hides its hint when hide is
+// typed on the compositor's keyboard, and Esc closes the clock and brings
+// the options back.
 #include "desktop_bus/private_bus.h"
 #include "desktop_bus/stand_ins.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -27,6 +29,10 @@ using hv::test::ScreenSaverStandIn;
 
 // Linux input codes of the keys the test types.
 constexpr int kKeyEsc = 1;
+constexpr int kKeyH = 35;
+constexpr int kKeyI = 23;
+constexpr int kKeyD = 32;
+constexpr int kKeyE = 18;
 constexpr int kOutputWidth = 1280;
 constexpr int kOutputHeight = 800;
 constexpr int kWaitMs = 20000;
@@ -50,7 +56,8 @@ protected:
         env.insert("XDG_RUNTIME_DIR", runtimeDir());
         env.insert("HORAVISTA_WESTON_COMMANDS", commands());
         weston_.setProcessEnvironment(env);
-        weston_.start(weston, {"--no-config", "--backend=headless-backend.so", "--socket=" + kSocket,
+        // Drawn with pixman, and open to weston-screenshooter (--debug).
+        weston_.start(weston, {"--no-config", "--debug", "--use-pixman", "--backend=headless-backend.so", "--socket=" + kSocket,
                                QString("--width=%1").arg(kOutputWidth), QString("--height=%1").arg(kOutputHeight),
                                "--modules=" + QString(HORAVISTA_WESTON_MODULE)});
         ASSERT_TRUE(QTest::qWaitFor([&] { return line("ready") && QFile::exists(runtimeDir() + "/" + kSocket); }, kWaitMs))
@@ -73,11 +80,8 @@ protected:
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
         ini.write("[Horavista]\n" + options);
         ini.close();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("DISPLAY");
+        QProcessEnvironment env = compositorClient();
         env.insert("QT_QPA_PLATFORM", "wayland");
-        env.insert("WAYLAND_DISPLAY", kSocket);
-        env.insert("XDG_RUNTIME_DIR", runtimeDir());
         env.insert("XDG_CONFIG_HOME", folder_.filePath("config"));
         env.insert("DBUS_SESSION_BUS_ADDRESS", bus_.address());
         program_.setProcessEnvironment(env);
@@ -105,6 +109,43 @@ protected:
             return done(last);
         }, kWaitMs));
         return last;
+    }
+
+    // Whether the hint's box in the top-left corner of the screen shows
+    // any of its white text, once that is the answer wanted.
+    bool hintShows(bool wanted)
+    {
+        bool shows = !wanted;
+        static_cast<void>(QTest::qWaitFor([&] {
+            QDir shots(folder_.filePath("shots"));
+            shots.removeRecursively();
+            shots.mkpath(".");
+            QProcess screenshooter;
+            screenshooter.setWorkingDirectory(shots.path());
+            screenshooter.setProcessEnvironment(compositorClient());
+            screenshooter.start("weston-screenshooter", {});
+            screenshooter.waitForFinished(kWaitMs);
+            const QStringList files = shots.entryList({"*.png"});
+            if (files.isEmpty())
+                return false;
+            const QImage screen(shots.filePath(files.first()));
+            shows = false;
+            for (int y = 8; y < 8 + 33 && !shows; ++y)
+                for (int x = 8; x < 8 + 281 && !shows; ++x)
+                    shows = screen.pixel(x, y) == qRgb(255, 255, 255);
+            return shows == wanted;
+        }, kWaitMs));
+        return shows;
+    }
+
+    // What a client of the compositor needs to find it.
+    QProcessEnvironment compositorClient() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.insert("WAYLAND_DISPLAY", kSocket);
+        env.insert("XDG_RUNTIME_DIR", runtimeDir());
+        return env;
     }
 
     // True once weston has printed a line starting with prefix (and, for
@@ -146,6 +187,12 @@ TEST_F(WaylandSession, OpensIntoTheClockAndClosesWithEsc)
     EXPECT_EQ(focusOnce([&](const QString& focus) { return focus == fullScreen; }), fullScreen);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !saver.log.isEmpty(); }, kWaitMs));
     EXPECT_TRUE(saver.log[0].startsWith("Inhibit Horavista")) << saver.log[0].toStdString();
+
+    // The word hide, typed on the compositor's keyboard, hides the hint.
+    EXPECT_TRUE(hintShows(true));
+    for (int key : {kKeyH, kKeyI, kKeyD, kKeyE})
+        command(QByteArray::number(key).prepend("key "));
+    EXPECT_FALSE(hintShows(false));
 
     command(QByteArray::number(kKeyEsc).prepend("key "));
     EXPECT_TRUE(QTest::qWaitFor([&] { return saver.log.size() == 2; }, kWaitMs));
