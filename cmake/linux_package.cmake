@@ -22,7 +22,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The time-zone list comes from the tz database; the clock's numerals are
 # laid out for Liberation Sans (Arial's metrics).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS tzdata)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -11,6 +11,7 @@ horavista_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool x11-apps dbus desktop-file-utils
+  qt6-wayland weston libweston-10-dev
 )
 # The Debian package (scripts/package) and its checks in scripts/test.
 horavista_package_packages=(dpkg-dev file lintian appstream)
