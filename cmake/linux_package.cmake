@@ -21,7 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The time-zone list comes from the tz database; the clock's numerals are
-# laid out for Liberation Sans (Arial's metrics).
+# laid out for Liberation Sans (Arial's metrics); Qt's Wayland plugin lets
+# the program run as a Wayland client.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
 set(CPACK_STRIP_FILES ON)
