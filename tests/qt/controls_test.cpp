@@ -26,28 +26,9 @@ namespace {
 using namespace hv;
 using test::cursorFile;
 using test::errorNumber;
+using test::RecordingEvents;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-// Stands in for the presenter: what the window and its controls report,
-// each event with the name of its control.
-class RecordingEvents {
-public:
-    std::function<void()> record(std::string event)
-    {
-        return [this, event] { log.push_back(event); };
-    }
-    // Every control reports its clicks and the mouse moving over it, as far
-    // as the front-end reports them.
-    ControlDesign reporting(ControlDesign design)
-    {
-        design.onClick = record("click " + design.name);
-        design.onMouseMove = record("move " + design.name);
-        return design;
-    }
-    std::vector<std::string> take() { return std::exchange(log, {}); }
-    std::vector<std::string> log;
-};
 
 class QtControls : public ::testing::Test {
 protected:

@@ -1,9 +1,7 @@
 #pragma once
-// Shared by the tests of the Windows front-end's windows: what a window
-// reports, messages run for a while, modal boxes answered from another
-// thread, and small files to load.
-#include "platform/runtime.h"
-#include "platform/window.h"
+// Shared by the tests of the Windows front-end's windows: messages run for
+// a while, modal boxes answered from another thread, and small files to load.
+#include "front_end_test_support.h"
 
 #include <windows.h>
 
@@ -11,41 +9,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <string>
 #include <thread>
-#include <utility>
-#include <vector>
 
 namespace hv::test {
-
-// Stands in for the presenter: what the window and its controls report,
-// each event with the name of its control.
-class RecordingEvents {
-public:
-    std::function<void()> record(std::string event)
-    {
-        return [this, event] { log.push_back(event); };
-    }
-    ControlDesign reporting(ControlDesign design)
-    {
-        design.onClick = record("click " + design.name);
-        design.onMouseMove = record("move " + design.name);
-        return design;
-    }
-    std::vector<std::string> take() { return std::exchange(log, {}); }
-    std::vector<std::string> log;
-};
-
-inline int errorNumber(const std::function<void()>& fn)
-{
-    try {
-        fn();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // Dispatches the thread's messages for a while.
 inline void runMessages(std::chrono::milliseconds duration)

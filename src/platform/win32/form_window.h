@@ -94,7 +94,6 @@ private:
     void keyDown(WPARAM key);
     void dpiChanged(UINT dpi, const RECT& suggested);
     Win32Control* controlOf(HWND hwnd) const;
-    LRESULT controlColours(HWND control, HDC dc, UINT message, WPARAM wParam, LPARAM lParam);
     void activated(bool active);
 
     const WindowDesign design_;
