@@ -24,28 +24,11 @@ protected:
         // The real pointer stays off the window: what it does there is not
         // the test's.
         SetCursorPos(1900, 1060);
-        WindowDesign design;
-        design.name = "Form1";
-        design.fixedSingle = true;
-        design.client = {8040, 4950};
-        design.maxButton = false;
-        design.centred = true;
-        design.font = {"Arial", 9, true};
-        WindowEvents events;
-        events.onMouseMove = events_->record("move ");
-        view_ = windows_.createWindow(design, events, events_);
-        view_->setCaption("Horavista");
-        const FontDesign font{"Arial", 9, true};
-        const FontDesign buttonFont{"Arial", 11.25, true};
+        const auto controls = test::openOptionsWindow(windows_, view_, events_);
+        list_ = controls.list;
+        box_ = controls.box;
         RecordingEvents& r = *events_;
-        view_->addPushButton(
-            r.reporting({"PushButton1", "Show Fullscreen Clock", {120, 120, 7800, 405}, buttonFont, "", 3}));
-        view_->addFrame(r.reporting({"Frame2", "Select Time Zone", {120, 560, 7800, 810}, font, "", 5}));
-        list_ = &view_->addComboBox(r.reporting({"Combo1", "", {240, 300, 7455, 345}, font, "Frame2", 0}));
-        view_->addFrame(r.reporting({"Frame1", "Prevent Option", {120, 1440, 7800, 1050}, font, "", 4}));
-        box_ = &view_->addCheckBox(
-            r.reporting({"Check4", "Prevent computer from sleeping", {240, 300, 5295, 255}, font, "Frame1", 1}));
-        LabelDesign label{"Label1", "Swatch", {120, 2600, 2000, 300}, "", font};
+        LabelDesign label{"Label1", "Swatch", {120, 2600, 2000, 300}, "", {"Arial", 9, true}};
         label.backColor = 0x0000FF; // red
         label.foreColor = 0xFF0000;
         label.onClick = r.record("click Label1");
@@ -158,37 +141,9 @@ TEST_F(WindowsControls, ACheckBoxReportsEachChangeOnceByCodeOrByTheUser)
 
 TEST_F(WindowsControls, TheListSortsWithoutRegardToCaseAndKeepsEachEntrysData)
 {
-    for (const char* text : {"Gamma", "Alpha", "beta", "delta"})
-        list_->setItemData(list_->addItem(text), text[0]);
-    EXPECT_EQ(list_->addItem("Alpha2"), 1);
-    list_->setItemData(1, 'A' + 2);
-    const std::vector<std::string> texts{"Alpha", "Alpha2", "beta", "delta", "Gamma"};
-    const std::vector<std::int32_t> data{'A', 'C', 'b', 'd', 'G'};
-    ASSERT_EQ(list_->listCount(), 5);
-    for (int i = 0; i < list_->listCount(); ++i) {
-        EXPECT_EQ(list_->itemText(i), texts[i]);
-        EXPECT_EQ(list_->itemData(i), data[i]);
-    }
-    EXPECT_EQ(list_->listIndex(), -1);
-    EXPECT_THAT(events_->log, IsEmpty());
-
-    list_->setListIndex(2);
-    list_->setListIndex(2);
-    EXPECT_THAT(events_->take(), ElementsAre("click Combo1"));
-    list_->addItem("aardvark"); // lands before the selection, which stays on its entry
-    EXPECT_EQ(list_->listIndex(), 3);
-    EXPECT_EQ(list_->itemText(3), "beta");
+    test::expectSortedListWithData(*list_, *events_);
     list_->setItemData(0, -7);
     EXPECT_EQ(list_->itemData(0), -7);
-    EXPECT_THAT(events_->log, IsEmpty());
-
-    const int count = list_->listCount();
-    EXPECT_EQ(errorNumber([&] { list_->setListIndex(-2); }), 380);
-    EXPECT_EQ(errorNumber([&] { list_->setListIndex(count); }), 380);
-    EXPECT_EQ(errorNumber([&] { list_->itemData(-1); }), 381);
-    EXPECT_EQ(errorNumber([&] { list_->setItemData(count, 1); }), 381);
-    EXPECT_EQ(errorNumber([&] { list_->itemText(count); }), 381);
-    EXPECT_EQ(list_->listIndex(), 3);
 
     // The user picks an entry: the list tells its window.
     const auto pick = [&](int position) {
