@@ -118,6 +118,10 @@ TEST_F(WindowsControls, TheWindowIsCentredAndTabGoesRoundFromTheFirstTabStop)
         SendMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
     }
     EXPECT_EQ(GetFocus(), order[0]);
+
+    box_->setVisible(false); // a hidden control is passed over
+    SendMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    EXPECT_EQ(GetFocus(), button());
 }
 
 TEST_F(WindowsControls, ACheckBoxReportsEachChangeOnceByCodeOrByTheUser)
