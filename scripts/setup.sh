@@ -7,11 +7,14 @@ HORAVISTA_BUILD=${HORAVISTA_BUILD:-$HORAVISTA_ROOT/build}
 
 horavista_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libx11-dev libxtst-dev libxss-dev libxdamage-dev
+  qt6-base-dev qt6-svg-dev libx11-dev libxtst-dev libxss-dev libxdamage-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool x11-apps dbus desktop-file-utils
+  qt6-wayland weston libweston-10-dev
 )
+# The Debian package (scripts/package) and its checks in scripts/test.
+horavista_package_packages=(dpkg-dev file lintian appstream)
 # The Windows program: cross-built with mingw-w64, tested under Wine.
 horavista_windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 googletest xvfb xauth)
 # libFuzzer comes with clang; llvm-14 brings the symbolizer for its reports.

@@ -1,6 +1,7 @@
 // Horavista: the whole screen as an analog clock.
 #include "app/program.h"
 #include "shared/settings_keys.h"
+#include "platform/qt/command_line.h"
 #include "platform/qt/qt_platform.h"
 
 #include <QApplication>
@@ -23,6 +24,14 @@ bool hasDisplay()
 
 int main(int argc, char** argv)
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (const auto answer = hv::qt::answerCommandLine(arguments); answer.exitStatus) {
+        std::fputs(answer.output.toLocal8Bit().constData(), stdout);
+        std::fputs(answer.errors.toLocal8Bit().constData(), stderr);
+        return *answer.exitStatus;
+    }
     if (!hasDisplay()) {
         std::fputs("horavista: no display to show the clock on (DISPLAY is not set)\n", stderr);
         return 1;
@@ -37,6 +46,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QString::fromUtf8(hv::settings::kApplication));
     QApplication::setOrganizationName(QString::fromUtf8(hv::settings::kOrganisation));
     QApplication::setWindowIcon(QIcon(":/horavista.png"));
+    // The installed menu entry, which Wayland desktops match the windows to.
+    QGuiApplication::setDesktopFileName("example.quellmark.Horavista");
     // Windows come and go with the program's own flow; it decides when to end.
     QApplication::setQuitOnLastWindowClosed(false);
 

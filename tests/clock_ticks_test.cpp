@@ -180,5 +180,31 @@ TEST_F(ClockWindowTest, KeepAwakeTickPressesAndReleasesRightShiftThenResetsIdle)
     EXPECT_TRUE(w.canvas.ops().empty());
 }
 
+TEST_F(ClockWindowTest, IdleIsInhibitedWhileTheClockIsOpenWithKeepAwake)
+{
+    FakeWindowState& w = open();
+    EXPECT_TRUE(w.shown);
+    EXPECT_EQ(fake.input.idleChanges, std::vector<bool>{true});
+    w.tick("Timer1");
+    w.tick("Timer2");
+    EXPECT_EQ(fake.input.idleChanges, std::vector<bool>{true});
+
+    w.keyDown(kEsc);
+    EXPECT_EQ(fake.input.idleChanges, (std::vector<bool>{true, false}));
+
+    // Closed by the desktop rather than by Esc, it lets go just the same.
+    fake.windows.last("Form1").click("PushButton1");
+    EXPECT_TRUE(fake.input.idleHeld);
+    window().closeRequest();
+    EXPECT_FALSE(fake.windows.loaded("Form2"));
+    EXPECT_EQ(fake.input.idleChanges, (std::vector<bool>{true, false, true, false}));
+
+    // Keep-awake off: the clock opens and closes without holding anything.
+    fake.windows.last("Form1").checkBox("Check4").click();
+    fake.windows.last("Form1").click("PushButton1");
+    window().keyDown(kEsc);
+    EXPECT_EQ(fake.input.idleChanges.size(), 4u);
+}
+
 } // namespace
 } // namespace hv::test

@@ -78,6 +78,7 @@ TEST(ClockWindowSetUp, FromStoredOptions)
 
         EXPECT_EQ(hint.visible(), c.hintVisible);
         EXPECT_EQ(w.timer("Timer2").enabled(), c.keepAwake);
+        EXPECT_EQ(fake.input.idleHeld, c.keepAwake);
         EXPECT_EQ(w.backColor, c.back);
         EXPECT_EQ(hint.backColor(), c.back);
         EXPECT_EQ(hint.design.foreColor, kWhite);

@@ -1,5 +1,5 @@
 // horavista-render: draws one frame of the clock through the program's own
-// drawing code, into a PNG file or as a list of drawing calls, for the
+// drawing code, into a PNG or SVG file or as a list of drawing calls, for the
 // computer's own time or a zone's; and lists the zones the options window
 // offers, in its order.
 #include "clock/fonts.h"
@@ -12,6 +12,7 @@
 #include "platform/qt/zone_time_of_day.h"
 #include "render_arguments.h"
 #include "render_run.h"
+#include "svg_canvas.h"
 #include "shared/settings_keys.h"
 
 #include <QDir>
@@ -68,9 +69,14 @@ void render(const Options& options)
                                                    keys::kClockColourDefault, where);
     const Colour background = render_tool::colourOption(options.background, "--background", stored,
                                                         keys::kBackgroundColour, keys::kBackgroundColourDefault, where);
-    qt::ImageCanvas image(qt::toQFont(kNumeralFont));
+    const QFont font = qt::toQFont(kNumeralFont);
+    qt::ImageCanvas image(font);
     image.resize(QSize(options.width, options.height), 1.0, background);
-    render_tool::drawFrame(image, options, timeToDraw(options), clock, background);
+    render_tool::SvgCanvas picture(image, font);
+    render_tool::drawFrame(image, options.svg ? static_cast<Canvas&>(picture) : image, options, timeToDraw(options),
+                           clock, background);
+    if (options.svg && !picture.write(QString::fromStdString(*options.svg), "Horavista"))
+        throw std::runtime_error("could not write " + *options.svg);
     if (options.png && !image.image().save(QString::fromStdString(*options.png), "PNG"))
         throw std::runtime_error("could not write " + *options.png);
 }

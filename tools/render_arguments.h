@@ -8,7 +8,8 @@
 namespace render_tool {
 
 // The options of a command line, its program name first. For -h or
-// --help it prints the usage and ends the tool with status 0.
+// --help it prints the usage, for --version the version, and ends the
+// tool with status 0.
 Options parseArguments(const QStringList& arguments);
 
 } // namespace render_tool

@@ -1,5 +1,6 @@
 #include "render_options.h"
 
+#include "horavista_version.h"
 #include "platform/image_limit.h"
 
 #include <algorithm>
@@ -12,14 +13,16 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: horavista-render --size WxH [--time HH:MM:SS[.fff] | [--zone KEY] [--at YYYY-MM-DDTHH:MM:SSZ]]\n"
-    "                        [--clock-color N] [--background N] (--png FILE | --ops)\n"
+    "                        [--clock-color N] [--background N] (--png FILE | --svg FILE | --ops)\n"
     "       horavista-render --list-zones\n"
+    "       horavista-render --version\n"
     "Without --time the frame shows the time at the instant --at gives (UTC), or now, in the zone\n"
     "KEY of the time-zone list, or the computer's own. Colours are decimal values as the options\n"
     "store them (red + 256*green + 65536*blue); without them, the stored options' colours are used.\n"
     "--list-zones prints the time-zone list in the options window's order, one zone a line:\n"
     "position, key, display text and bias in minutes, separated by tabs; the zone the list\n"
-    "starts on when no choice is stored (the computer's own) has a fifth field, start.\n";
+    "starts on when no choice is stored (the computer's own) has a fifth field, start.\n"
+    "--svg writes the frame as a scalable picture, its text as outlines.\n";
 
 std::optional<double> parseTime(const std::string& text)
 {
@@ -104,7 +107,13 @@ const std::vector<Declared>& declaredOptions()
         {{"clock-color"}, "N", [](Options& o, const std::string& v) { o.clockColour = v; }},
         {{"background"}, "N", [](Options& o, const std::string& v) { o.background = v; }},
         {{"png"}, "FILE", [](Options& o, const std::string& v) { o.png = v; }},
+        {{"svg"}, "FILE", [](Options& o, const std::string& v) { o.svg = v; }},
         {{"ops"}, "", [](Options& o, const std::string&) { o.ops = true; }},
+        {{"version"}, "",
+         [](Options&, const std::string&) {
+             std::printf("horavista-render %s\n", hv::kVersion);
+             std::exit(0);
+         }},
         {{"h", "help"}, "",
          [](Options&, const std::string&) {
              std::fputs(kUsage, stdout);
@@ -159,8 +168,8 @@ Options takeAll(const std::vector<std::pair<const Declared*, std::string>>& foun
         fail("--size is required");
     if (o.time && (o.zone || o.atMs))
         fail("--time is the time shown; it takes no --zone or --at");
-    if (o.ops == o.png.has_value())
-        fail("give either --png FILE or --ops");
+    if (int{o.ops} + int{o.png.has_value()} + int{o.svg.has_value()} != 1)
+        fail("give one of --png FILE, --svg FILE or --ops");
     return o;
 }
 

@@ -19,7 +19,7 @@ struct Options {
     std::optional<std::int64_t> atMs;
     bool listZones = false;
     std::optional<std::string> clockColour, background;
-    std::optional<std::string> png;
+    std::optional<std::string> png, svg;
     bool ops = false;
 };
 

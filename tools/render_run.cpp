@@ -84,12 +84,12 @@ Colour colourOption(const std::optional<std::string>& given, const char* option,
     return colourFrom(text, std::string(key) + " = \"" + text + "\" in " + storedWhere);
 }
 
-void drawFrame(CallCanvas& image, const Options& options, double t, Colour clock, Colour background)
+void drawFrame(CallCanvas& image, Canvas& canvas, const Options& options, double t, Colour clock, Colour background)
 {
     MemorySettingsStore store;
     store.write(settings::kClockColour, std::to_string(clock));
     RecordingCanvas recorder(image);
-    Surface surface(options.ops ? static_cast<Canvas&>(recorder) : image, kButtonText);
+    Surface surface(options.ops ? static_cast<Canvas&>(recorder) : canvas, kButtonText);
     const ClockGeometry geometry = geometryFor(options.width, options.height);
     ClockPainter(surface, geometry, store).Draw_Clock(t, background);
     if (options.ops)

@@ -51,9 +51,11 @@ std::string zoneToDraw(const Options& options, hv::Registry& registry, hv::Syste
 hv::Colour colourOption(const std::optional<std::string>& given, const char* option, const hv::SettingsStore& stored,
                         std::string_view key, std::string_view fallback, const std::string& storedWhere);
 
-// Draws the frame at t seconds since midnight into the image, which the
-// options' size fits, and with --ops prints its drawing calls.
-void drawFrame(hv::CallCanvas& image, const Options& options, double t, hv::Colour clock, hv::Colour background);
+// Draws the frame at t seconds since midnight onto the canvas (the image,
+// which the options' size fits, or one that passes the calls on to it),
+// or with --ops into the image while printing its drawing calls.
+void drawFrame(hv::CallCanvas& image, hv::Canvas& canvas, const Options& options, double t, hv::Colour clock,
+               hv::Colour background);
 
 // Runs the tool's work; what it cannot do is said on stderr, status 1.
 int runReported(const std::function<void()>& work);

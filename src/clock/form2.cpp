@@ -42,7 +42,13 @@ void Form2::Form_Load()
     trap(102, [&] { host_.setOptionBox(Box::HideHint, toInt16(store.get(settings::kHideHint, settings::kHideHintDefault))); });
     trap(104, [&] { hint_->setVisible(host_.optionBox(Box::HideHint) != 1); });
     trap(106, [&] { host_.setOptionBox(Box::KeepAwake, toInt16(store.get(settings::kKeepAwake, settings::kKeepAwakeDefault))); });
-    trap(108, [&] { timer2_->setEnabled(host_.optionBox(Box::KeepAwake) == 1); });
+    trap(108, [&] {
+        // The inhibition lives as long as the keep-awake timer runs: from
+        // here until the window unloads.
+        const bool keepAwake = host_.optionBox(Box::KeepAwake) == 1;
+        timer2_->setEnabled(keepAwake);
+        p_.input.holdIdleInhibition(keepAwake);
+    });
     trap(110, [&] {
         view_->setBackColor(checkedColour(toInt32(store.get(settings::kBackgroundColour, settings::kBackgroundColourDefault))));
     });
@@ -97,6 +103,12 @@ void Form2::collapseHint()
 void Form2::Form_MouseMove()
 {
     PointerRule(*view_, MousePointer::Default);
+}
+
+void Form2::onUnload()
+{
+    p_.input.holdIdleInhibition(false);
+    Form_QueryUnload();
 }
 
 void Form2::Form_QueryUnload()

@@ -34,7 +34,7 @@ public:
 
 private:
     void build() override;
-    void onUnload() override { Form_QueryUnload(); }
+    void onUnload() override;
     // Form_Resize, with a client area too large for the dial's geometry
     // taken as none.
     void resized();

@@ -70,6 +70,12 @@ public:
     virtual void keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) = 0;
     // Tells the system it is in use: resets its idle timer once.
     virtual void setExecutionState(std::uint32_t flags) = 0;
+    // While held, the desktop neither blanks the screen nor starts its
+    // screen saver for want of input; desktops that ignore simulated input
+    // honour this. Holding what is held, or releasing what is not, changes
+    // nothing. A system whose idle timer the calls above reset has nothing
+    // to hold.
+    virtual void holdIdleInhibition(bool hold) { static_cast<void>(hold); }
 };
 
 } // namespace hv

@@ -90,4 +90,11 @@ void FakeSystemInput::setExecutionState(std::uint32_t flags)
     log_.push_back("setExecutionState " + std::to_string(flags));
 }
 
+void FakeSystemInput::holdIdleInhibition(bool hold)
+{
+    if (hold != idleHeld)
+        idleChanges.push_back(hold);
+    idleHeld = hold;
+}
+
 } // namespace hv::fakes

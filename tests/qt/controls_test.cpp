@@ -26,54 +26,17 @@ namespace {
 using namespace hv;
 using test::cursorFile;
 using test::errorNumber;
+using test::RecordingEvents;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-// Stands in for the presenter: what the window and its controls report,
-// each event with the name of its control.
-class RecordingEvents {
-public:
-    std::function<void()> record(std::string event)
-    {
-        return [this, event] { log.push_back(event); };
-    }
-    // Every control reports its clicks and the mouse moving over it, as far
-    // as the front-end reports them.
-    ControlDesign reporting(ControlDesign design)
-    {
-        design.onClick = record("click " + design.name);
-        design.onMouseMove = record("move " + design.name);
-        return design;
-    }
-    std::vector<std::string> take() { return std::exchange(log, {}); }
-    std::vector<std::string> log;
-};
 
 class QtControls : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        WindowDesign design;
-        design.name = "Form1";
-        design.fixedSingle = true;
-        design.client = {8040, 4950};
-        design.maxButton = false;
-        design.centred = true;
-        design.font = {"Arial", 9, true};
-        WindowEvents events;
-        events.onMouseMove = events_->record("move ");
-        view_ = windows_.createWindow(design, events, events_);
-        view_->setCaption("Horavista");
-        const FontDesign font{"Arial", 9, true};
-        const FontDesign buttonFont{"Arial", 11.25, true};
-        RecordingEvents& r = *events_;
-        view_->addPushButton(
-            r.reporting({"PushButton1", "Show Fullscreen Clock", {120, 120, 7800, 405}, buttonFont, "", 3}));
-        view_->addFrame(r.reporting({"Frame2", "Select Time Zone", {120, 560, 7800, 810}, font, "", 5}));
-        list_ = &view_->addComboBox(r.reporting({"Combo1", "", {240, 300, 7455, 345}, font, "Frame2", 0}));
-        view_->addFrame(r.reporting({"Frame1", "Prevent Option", {120, 1440, 7800, 1050}, font, "", 4}));
-        box_ = &view_->addCheckBox(
-            r.reporting({"Check4", "Prevent computer from sleeping", {240, 300, 5295, 255}, font, "Frame1", 1}));
+        const auto controls = test::openOptionsWindow(windows_, view_, events_);
+        list_ = controls.list;
+        box_ = controls.box;
         form_ = dynamic_cast<qt::QtWindowView&>(*view_).widget();
     }
 
@@ -171,34 +134,7 @@ TEST_F(QtControls, ACheckBoxReportsEachChangeOnceByCodeOrByTheUser)
 
 TEST_F(QtControls, TheListSortsWithoutRegardToCaseAndKeepsEachEntrysData)
 {
-    for (const char* text : {"Gamma", "Alpha", "beta", "delta"})
-        list_->setItemData(list_->addItem(text), text[0]);
-    EXPECT_EQ(list_->addItem("Alpha2"), 1);
-    list_->setItemData(1, 'A' + 2);
-    const std::vector<std::string> texts{"Alpha", "Alpha2", "beta", "delta", "Gamma"};
-    const std::vector<std::int32_t> data{'A', 'C', 'b', 'd', 'G'};
-    for (int i = 0; i < list_->listCount(); ++i) {
-        EXPECT_EQ(list_->itemText(i), texts[i]);
-        EXPECT_EQ(list_->itemData(i), data[i]);
-    }
-    EXPECT_EQ(list_->listIndex(), -1);
-    EXPECT_THAT(events_->log, IsEmpty());
-
-    list_->setListIndex(2);
-    list_->setListIndex(2);
-    EXPECT_THAT(events_->take(), ElementsAre("click Combo1"));
-    list_->addItem("aardvark"); // lands before the selection, which stays on its entry
-    EXPECT_EQ(list_->listIndex(), 3);
-    EXPECT_EQ(list_->itemText(3), "beta");
-    EXPECT_THAT(events_->log, IsEmpty());
-
-    const int count = list_->listCount();
-    EXPECT_EQ(errorNumber([&] { list_->setListIndex(-2); }), 380);
-    EXPECT_EQ(errorNumber([&] { list_->setListIndex(count); }), 380);
-    EXPECT_EQ(errorNumber([&] { list_->itemData(-1); }), 381);
-    EXPECT_EQ(errorNumber([&] { list_->setItemData(count, 1); }), 381);
-    EXPECT_EQ(list_->listIndex(), 3);
-
+    test::expectSortedListWithData(*list_, *events_);
     QTest::keyClick(child<QComboBox>("Combo1"), Qt::Key_Down);
     EXPECT_EQ(list_->listIndex(), 4);
     EXPECT_THAT(events_->take(), ElementsAre("click Combo1"));

@@ -1,6 +1,6 @@
 #pragma once
 // What the front-end tests of files beside the program share.
-#include "platform/runtime.h"
+#include "front_end_test_support.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -9,17 +9,6 @@
 #include <functional>
 
 namespace hv::test {
-
-// The number of the run-time error fn raises, or 0 when it raises none.
-inline int errorNumber(const std::function<void()>& fn)
-{
-    try {
-        fn();
-    } catch (const RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // A cursor file as the ICO writer makes it, turned into a cursor with its
 // hotspot the way a real one carries it.

@@ -14,6 +14,8 @@ int main(int argc, char** argv)
     // own: ctest runs tests side by side, and they would share one file.
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    // Nor may a skin the user keeps in ~/.local/share dress the windows.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(config.filePath("data")));
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);

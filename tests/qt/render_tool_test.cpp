@@ -1,14 +1,20 @@
 // The render tool as a user runs it: what it says when it cannot draw
 // names the cause and where it lies, and it always ends with a status of
 // its own, never with an error nobody caught.
+#include "horavista_version.h"
+
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QSettings>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -102,8 +108,9 @@ TEST_F(RenderTool, NamesTheFirstArgumentItDoesNotTakeAndEndsWith2)
         {draw + QStringList{"--at", "2026-02-30T00:00:00Z"}, "--at takes an instant in UTC as YYYY-MM-DDTHH:MM:SSZ"},
         {draw + QStringList{"--time", "01:00:00", "--zone", "UTC"},
          "--time is the time shown; it takes no --zone or --at"},
-        {{"--size", "10x10"}, "give either --png FILE or --ops"},
-        {draw + QStringList{"--png", "f.png"}, "give either --png FILE or --ops"},
+        {{"--size", "10x10"}, "give one of --png FILE, --svg FILE or --ops"},
+        {draw + QStringList{"--png", "f.png"}, "give one of --png FILE, --svg FILE or --ops"},
+        {{"--size", "10x10", "--png", "f.png", "--svg", "f.svg"}, "give one of --png FILE, --svg FILE or --ops"},
     };
     for (const auto& [arguments, message] : cases) {
         const Outcome outcome = run(arguments);
@@ -126,6 +133,45 @@ TEST_F(RenderTool, TakesTheLastOfARepeatedOptionAndShowsItsUsageOnRequest)
         EXPECT_TRUE(asked.output.startsWith("usage: horavista-render --size WxH")) << asked.output.toStdString();
         EXPECT_TRUE(asked.errors.isEmpty());
     }
+    const Outcome version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.output, QString("horavista-render %1\n").arg(hv::kVersion));
+}
+
+TEST_F(RenderTool, DrawsTheSameFrameAsAScalablePicture)
+{
+    const QStringList frame{"--size", "240x160", "--time", "10:10:35", "--clock-color", "255", "--background", "0"};
+    const QString png = home_.filePath("f.png"), svg = home_.filePath("f.svg");
+    ASSERT_EQ(run(frame + QStringList{"--png", png}).status, 0);
+    ASSERT_EQ(run(frame + QStringList{"--svg", svg}).status, 0);
+
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("viewBox=\"0 0 240 160\""));
+    EXPECT_FALSE(text.contains("<text")) << "numerals as outlines, whatever fonts a viewer has";
+    QSvgRenderer renderer(text);
+    ASSERT_TRUE(renderer.isValid());
+    QImage drawn(240, 160, QImage::Format_RGB32);
+    QPainter painter(&drawn);
+    renderer.render(&painter);
+    painter.end();
+
+    // Both antialias their own way: the pixels must agree but for edges.
+    const QImage expected = QImage(png).convertToFormat(QImage::Format_RGB32);
+    int differing = 0, red = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor a = drawn.pixelColor(x, y), b = expected.pixelColor(x, y);
+            differing += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) > 96;
+            red += b.red() > 128;
+        }
+    EXPECT_GT(red, 500) << "the clock is drawn in its colour";
+    EXPECT_LT(differing, red / 10);
+
+    const Outcome unwritable = run(frame + QStringList{"--svg", home_.filePath("no/such/folder/f.svg")});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_TRUE(unwritable.errors.startsWith("horavista-render: could not write")) << unwritable.errors.toStdString();
 }
 
 TEST_F(RenderTool, EndsWithAStatusWhenTheZoneListFails)

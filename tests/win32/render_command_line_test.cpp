@@ -70,8 +70,8 @@ TEST(RenderCommandLine, RefusesWhatTheLinuxToolRefusesWithItsMessageAndStatus2)
         {plus({"--time", "24:00:00"}), "--time takes HH:MM:SS or HH:MM:SS.fff"},
         {plus({"--at", "2026-02-30T00:00:00Z"}), "--at takes an instant in UTC as YYYY-MM-DDTHH:MM:SSZ"},
         {plus({"--time", "01:00:00", "--zone", "UTC"}), "--time is the time shown; it takes no --zone or --at"},
-        {{"--size", "10x10"}, "give either --png FILE or --ops"},
-        {plus({"--png", "f.png"}), "give either --png FILE or --ops"},
+        {{"--size", "10x10"}, "give one of --png FILE, --svg FILE or --ops"},
+        {plus({"--png", "f.png"}), "give one of --png FILE, --svg FILE or --ops"},
     };
     for (const auto& [arguments, message] : cases) {
         const std::string said = "horavista-render: " + message;

@@ -19,6 +19,7 @@
 #include <shellapi.h>
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -67,6 +68,8 @@ double timeToDraw(const Options& options)
 
 void render(const Options& options)
 {
+    if (options.svg)
+        throw std::runtime_error("--svg: the Windows tool writes no SVG pictures; --png writes the frame");
     namespace keys = settings;
     const win32::Win32SettingsStore stored;
     const std::string where = stored.location();
@@ -78,7 +81,7 @@ void render(const Options& options)
     const std::unique_ptr<std::remove_pointer_t<HFONT>, decltype(&DeleteObject)> font(
         win32::createFont(kNumeralFont, USER_DEFAULT_SCREEN_DPI), DeleteObject);
     win32::DibCanvas image(options.width, options.height, font.get());
-    render_tool::drawFrame(image, options, timeToDraw(options), clock, background);
+    render_tool::drawFrame(image, image, options, timeToDraw(options), clock, background);
     if (options.png)
         win32::writePng(image.pixels(), options.width, options.height, *options.png);
 }

@@ -120,6 +120,36 @@ QImage imageInHugePages(QSize size, qreal devicePixelRatio)
 
 } // namespace
 
+void paintCall(QPainter& p, const DrawingCall& call, double ascent)
+{
+    using Kind = DrawingCall::Kind;
+    switch (call.kind) {
+    case Kind::Clear:
+        break;
+    case Kind::Pixel:
+        p.resetTransform();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.fillRect(QRect(static_cast<int>(std::floor(call.x)), static_cast<int>(std::floor(call.y)), 1, 1),
+                   toQColor(call.pen.colour));
+        break;
+    case Kind::Circle:
+        drawCircle(p, QPointF(call.x, call.y), call.radius, call.pen, call.fill);
+        break;
+    case Kind::Polyline:
+        useForShapes(p, call.pen, std::nullopt);
+        p.drawPolyline(toPolygon(call.points));
+        break;
+    case Kind::Polygon:
+        drawPolygon(p, call.points, call.pen, call.fill);
+        break;
+    case Kind::Text:
+        p.resetTransform();
+        p.setPen(toQColor(call.pen.colour));
+        p.drawText(QPointF(call.x, call.y + ascent), QString::fromStdString(call.text));
+        break;
+    }
+}
+
 CallPainter::CallPainter(const QFont& font) : font_(font), ascent_(QFontMetricsF(font).ascent()) {}
 
 QPainter& CallPainter::painter()
@@ -163,33 +193,7 @@ void CallPainter::wipe(Colour background)
 
 void CallPainter::paint(const DrawingCall& call)
 {
-    using Kind = DrawingCall::Kind;
-    QPainter& p = painter();
-    switch (call.kind) {
-    case Kind::Clear:
-        break;
-    case Kind::Pixel:
-        p.resetTransform();
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.fillRect(QRect(static_cast<int>(std::floor(call.x)), static_cast<int>(std::floor(call.y)), 1, 1),
-                   toQColor(call.pen.colour));
-        break;
-    case Kind::Circle:
-        drawCircle(p, QPointF(call.x, call.y), call.radius, call.pen, call.fill);
-        break;
-    case Kind::Polyline:
-        useForShapes(p, call.pen, std::nullopt);
-        p.drawPolyline(toPolygon(call.points));
-        break;
-    case Kind::Polygon:
-        drawPolygon(p, call.points, call.pen, call.fill);
-        break;
-    case Kind::Text:
-        p.resetTransform();
-        p.setPen(toQColor(call.pen.colour));
-        p.drawText(QPointF(call.x, call.y + ascent_), QString::fromStdString(call.text));
-        break;
-    }
+    paintCall(painter(), call, ascent_);
 }
 
 void CallPainter::keepAsBase()

@@ -9,6 +9,11 @@
 
 namespace hv::qt {
 
+// One call painted with the painter's font, a text's top-left corner at
+// ascent above its base line; a clear paints nothing, the image's owner
+// wipes it.
+void paintCall(QPainter& p, const DrawingCall& call, double ascent);
+
 class CallPainter : public FramePixels {
 public:
     explicit CallPainter(const QFont& font);

@@ -7,10 +7,34 @@
 
 namespace hv::qt {
 
+QStringList QtFileSystem::programFolders()
+{
+    QStringList folders{QCoreApplication::applicationDirPath()};
+    // Relative paths in these variables are invalid and ignored.
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (dataHome.isEmpty() || QDir::isRelativePath(dataHome))
+        dataHome = QDir::homePath() + "/.local/share";
+    folders.append(QDir(dataHome).filePath("horavista"));
+    QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    if (dataDirs.isEmpty())
+        dataDirs = "/usr/local/share/:/usr/share/";
+    for (const QString& dir : dataDirs.split(':', Qt::SkipEmptyParts))
+        if (QDir::isAbsolutePath(dir))
+            folders.append(QDir(dir).filePath("horavista"));
+    return folders;
+}
+
 std::string QtFileSystem::programFile(std::string_view relativePath)
 {
     const QString relative = QString::fromUtf8(relativePath.data(), static_cast<qsizetype>(relativePath.size()));
-    return QDir(QCoreApplication::applicationDirPath()).filePath(relative).toStdString();
+    const QStringList folders = programFolders();
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(relative);
+        // A link is there even when what it points to is gone.
+        if (const QFileInfo info(path); info.exists() || info.isSymLink())
+            return path.toStdString();
+    }
+    return QDir(folders.first()).filePath(relative).toStdString();
 }
 
 std::string QtFileSystem::executablePath()

@@ -1,11 +1,10 @@
 #include "platform/qt/x11_system_input.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-
 #include <X11/Xlib.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
+
+#include <utility>
 
 namespace hv::qt {
 
@@ -23,20 +22,9 @@ KeySym keysymOf(std::uint32_t virtualKey)
     }
 }
 
-void tellSessionScreenSaver()
-{
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return;
-    // Sent without waiting for an answer: a desktop without this service
-    // just ignores it.
-    bus.send(QDBusMessage::createMethodCall("org.freedesktop.ScreenSaver", "/org/freedesktop/ScreenSaver",
-                                            "org.freedesktop.ScreenSaver", "SimulateUserActivity"));
-}
-
 } // namespace
 
-X11SystemInput::X11SystemInput() = default;
+X11SystemInput::X11SystemInput(QString sessionBusName) : idle_(std::move(sessionBusName)) {}
 
 _XDisplay* X11SystemInput::display()
 {
@@ -98,7 +86,7 @@ void X11SystemInput::setExecutionState(std::uint32_t flags)
         XForceScreenSaver(display_, ScreenSaverReset);
         XFlush(display_);
     }
-    tellSessionScreenSaver();
+    idle_.reportActivity();
 }
 
 } // namespace hv::qt

@@ -1,7 +1,10 @@
 #pragma once
-// Simulated input and the execution state on X11: key events through the
-// XTest extension, the screen saver's idle timer reset, and where a session
-// bus offers it, the freedesktop screen saver told of user activity.
+// Simulated input and the execution state on Linux: key events through the
+// XTest extension and the X screen saver's idle timer reset, where an X
+// server offers them (on Wayland they do nothing); and over the session
+// bus, the desktop's screen saver told of user activity and the idle
+// inhibition, which holds on X11 and Wayland alike.
+#include "platform/qt/idle_inhibitor.h"
 #include "platform/services.h"
 
 struct _XDisplay;
@@ -10,7 +13,8 @@ namespace hv::qt {
 
 class X11SystemInput : public SystemInput {
 public:
-    X11SystemInput();
+    // sessionBusName as for IdleInhibitor: empty for the session bus.
+    explicit X11SystemInput(QString sessionBusName = {});
     ~X11SystemInput() override;
     X11SystemInput(const X11SystemInput&) = delete;
     X11SystemInput& operator=(const X11SystemInput&) = delete;
@@ -18,6 +22,7 @@ public:
     std::uint32_t mapVirtualKey(std::uint32_t code, std::uint32_t mapType) override;
     void keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
     void setExecutionState(std::uint32_t flags) override;
+    void holdIdleInhibition(bool hold) override { idle_.setHeld(hold); }
 
     bool hasXTest();
 
@@ -27,6 +32,7 @@ private:
     _XDisplay* display();
     unsigned keycodeOf(std::uint32_t virtualKey);
 
+    IdleInhibitor idle_;
     _XDisplay* display_ = nullptr;
     bool opened_ = false;
     bool xtest_ = false;

@@ -3,6 +3,7 @@
 #include "platform/call_bounds.h"
 #include "platform/image_limit.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_units.h"
 
 #include <algorithm>
 #include <utility>
@@ -66,7 +67,7 @@ std::span<const std::uint32_t> DibCanvas::pixels() const
 void DibCanvas::paintTo(HDC dc, const RECT& dirty)
 {
     if (pixels().empty()) {
-        HBRUSH brush = CreateSolidBrush(toColorRef(background_));
+        HBRUSH brush = CreateSolidBrush(toColorref(background_));
         FillRect(dc, &dirty, brush);
         DeleteObject(brush);
         return;

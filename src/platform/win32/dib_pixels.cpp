@@ -2,6 +2,7 @@
 
 #include "platform/win32/gdiplus_session.h"
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_units.h"
 
 #include <objidl.h>
 #include <gdiplus.h>
@@ -16,14 +17,14 @@ namespace {
 
 Gdiplus::Color toGdiplus(Colour colour)
 {
-    const COLORREF c = toColorRef(colour);
+    const COLORREF c = toColorref(colour);
     return Gdiplus::Color(255, GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
 // The DIB's own layout: blue in the low byte.
 std::uint32_t toPixel(Colour colour)
 {
-    const COLORREF c = toColorRef(colour);
+    const COLORREF c = toColorref(colour);
     return 0xFF000000u | std::uint32_t{GetRValue(c)} << 16 | std::uint32_t{GetGValue(c)} << 8 | GetBValue(c);
 }
 
@@ -48,11 +49,6 @@ struct RoundPen : Gdiplus::Pen {
 };
 
 } // namespace
-
-COLORREF toColorRef(Colour colour)
-{
-    return isSystemColour(colour) ? GetSysColor(systemColourIndex(colour)) : static_cast<COLORREF>(colour);
-}
 
 DibPixels::DibPixels() : dc_(CreateCompatibleDC(nullptr))
 {
@@ -197,7 +193,7 @@ void DibPixels::printText(const DrawingCall& call)
 {
     flush();
     const std::wstring text = widen(call.text);
-    SetTextColor(dc_, toColorRef(call.pen.colour));
+    SetTextColor(dc_, toColorref(call.pen.colour));
     TextOutW(dc_, static_cast<int>(std::lround(call.x)), static_cast<int>(std::lround(call.y)), text.data(),
              static_cast<int>(text.size()));
     GdiFlush();

@@ -18,9 +18,6 @@ class Graphics;
 
 namespace hv::win32 {
 
-// A colour as GDI takes it, system colours looked up.
-COLORREF toColorRef(Colour colour);
-
 class DibPixels : public FramePixels {
 public:
     DibPixels();

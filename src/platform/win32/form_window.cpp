@@ -1,0 +1,205 @@
+#include "platform/win32/form_window.h"
+
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_controls.h"
+#include "platform/win32/win32_timer.h"
+#include "platform/win32/win32_units.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+
+namespace hv::win32 {
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"HoravistaForm";
+
+DWORD styleOf(const WindowDesign& design)
+{
+    if (design.borderless)
+        return WS_POPUP | WS_CLIPCHILDREN;
+    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    if (!design.fixedSingle)
+        style |= WS_THICKFRAME;
+    if (design.minButton)
+        style |= WS_MINIMIZEBOX;
+    if (design.maxButton)
+        style |= WS_MAXIMIZEBOX;
+    return style;
+}
+
+void registerWindowClass()
+{
+    static const ATOM atom = [] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kWindowClass;
+        return RegisterClassExW(&wc);
+    }();
+    (void)atom;
+}
+
+} // namespace
+
+std::shared_ptr<FormWindow> FormWindow::create(const WindowDesign& design, WindowEvents events,
+                                               std::weak_ptr<void> owner)
+{
+    auto form = std::make_shared<FormWindow>(design, std::move(events), std::move(owner));
+    form->build();
+    return form;
+}
+
+FormWindow::FormWindow(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner)
+    : design_(design), events_(std::move(events)), owner_(std::move(owner)), backColor_(design.backColor)
+{
+}
+
+FormWindow::~FormWindow()
+{
+    destroy();
+    timers_.clear();
+    controls_.clear();
+    canvas_.reset();
+    for (const auto& [design, font] : fonts_)
+        DeleteObject(font);
+    if (mouseIcon_)
+        DestroyCursor(mouseIcon_);
+}
+
+void FormWindow::build()
+{
+    registerWindowClass();
+    hwnd_ = CreateWindowExW(0, kWindowClass, widen(design_.name).c_str(), styleOf(design_), CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
+                            nullptr);
+    if (!hwnd_)
+        throw std::runtime_error("cannot create window " + design_.name);
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormWindow::windowProc));
+    dpi_ = GetDpiForWindow(hwnd_);
+    if (design_.fixedSingle && design_.client.width > 0 && design_.client.height > 0) {
+        const SIZE size = frameSizeForClient();
+        SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    canvas_.emplace(client.right, client.bottom, font(design_.font));
+    canvas_->clear(backColor_);
+    built_ = true;
+}
+
+SIZE FormWindow::frameSizeForClient() const
+{
+    RECT r{0, 0, pixels(design_.client.width), pixels(design_.client.height)};
+    AdjustWindowRectExForDpi(&r, styleOf(design_), FALSE, 0, dpi_);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+int FormWindow::pixels(int twips) const { return twipsToPixels(twips, dpi_); }
+
+HFONT FormWindow::font(const FontDesign& design)
+{
+    for (const auto& [known, font] : fonts_)
+        if (known.face == design.face && known.points == design.points && known.bold == design.bold)
+            return font;
+    HFONT font = createFont(design, dpi_);
+    fonts_.emplace_back(design, font);
+    return font;
+}
+
+void FormWindow::setBackColor(Colour colour)
+{
+    backColor_ = colour;
+    canvas_->clear(colour);
+    present();
+}
+
+void FormWindow::deliver(const std::function<void()>& handler)
+{
+    const auto presenter = owner_.lock();
+    const auto keep = weak_from_this().lock();
+    if (!presenter || !keep || !handler)
+        return;
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "horavista: %s: %s\n", design_.name.c_str(), e.what());
+    }
+    present();
+}
+
+void FormWindow::closeForGood()
+{
+    owner_.reset();
+    for (auto& timer : timers_)
+        timer->setEnabled(false);
+    if (hwnd_)
+        ShowWindow(hwnd_, SW_HIDE);
+}
+
+void FormWindow::destroy()
+{
+    closeForGood();
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+}
+
+Win32Timer& FormWindow::addTimer(const TimerDesign& design)
+{
+    timers_.push_back(std::make_unique<Win32Timer>(*this, timers_.size() + 1, design));
+    return *timers_.back();
+}
+
+void FormWindow::addTabStop(int tabIndex, HWND control)
+{
+    tabStops_.push_back({tabIndex, control});
+    std::ranges::stable_sort(tabStops_, {}, &TabStop::tabIndex);
+}
+
+void FormWindow::focusFirstTabStop()
+{
+    savedFocus_ = tabStops_.empty() ? hwnd_ : tabStops_.front().control;
+    SetFocus(savedFocus_);
+}
+
+void FormWindow::moveFocus(bool backwards)
+{
+    const auto count = static_cast<int>(tabStops_.size());
+    const HWND focus = GetFocus();
+    const auto at = std::ranges::find(tabStops_, focus, &TabStop::control);
+    int index = at == tabStops_.end() ? (backwards ? 0 : -1) : static_cast<int>(at - tabStops_.begin());
+    // Hidden controls are passed over; the focus goes round.
+    for (int step = 0; step < count; ++step) {
+        index = (index + (backwards ? count - 1 : 1)) % count;
+        const HWND next = tabStops_[static_cast<std::size_t>(index)].control;
+        if (IsWindowVisible(next) && IsWindowEnabled(next)) {
+            SetFocus(next);
+            return;
+        }
+    }
+}
+
+void FormWindow::showCursor(HCURSOR cursor)
+{
+    shownCursor_ = cursor;
+    // The pointer changes at once when it is over the window.
+    POINT at;
+    if (!GetCursorPos(&at))
+        return;
+    const HWND under = WindowFromPoint(at);
+    if (under == hwnd_ || IsChild(hwnd_, under))
+        SetCursor(cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW));
+}
+
+void FormWindow::keepMouseIcon(HCURSOR cursor)
+{
+    if (mouseIcon_ && mouseIcon_ != cursor)
+        DestroyCursor(mouseIcon_);
+    mouseIcon_ = cursor;
+}
+
+} // namespace hv::win32
