@@ -3,6 +3,7 @@
 // image, and what it reports as changed must cover every changed pixel.
 #include "clock/fonts.h"
 #include "clock/frame.h"
+#include "platform/image_limit.h"
 #include "platform/qt/image_canvas.h"
 #include "platform/qt/qt_window.h"
 
@@ -154,10 +155,10 @@ TEST(ImageCanvas, OnlyTheMovingHandsCountAsChanged)
 TEST(ImageCanvas, HoldsNoImageBeyondTheLimitAndDrawsNothing)
 {
     // The limit counts device pixels, four bytes each.
-    EXPECT_LE(qt::ImageCanvas::imageBytes(QSize(15811, 15811), 1.0), qt::ImageCanvas::kMaxImageBytes);
-    EXPECT_GT(qt::ImageCanvas::imageBytes(QSize(15812, 15812), 1.0), qt::ImageCanvas::kMaxImageBytes);
-    EXPECT_GT(qt::ImageCanvas::imageBytes(QSize(8000, 8000), 2.0), qt::ImageCanvas::kMaxImageBytes);
-    EXPECT_EQ(qt::ImageCanvas::imageBytes(QSize(32767, 32767), 1.0), 4'294'705'156);
+    EXPECT_TRUE(fitsImageLimit(15811, 15811));
+    EXPECT_FALSE(fitsImageLimit(15812, 15812));
+    EXPECT_FALSE(fitsImageLimit(8000, 8000, 2.0));
+    EXPECT_EQ(imageBytes(32767, 32767), 4'294'705'156);
 
     qt::ImageCanvas canvas(numeralFont());
     canvas.resize(QSize(16000, 16000), 1.0, kBlack);

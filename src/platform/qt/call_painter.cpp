@@ -203,12 +203,12 @@ void CallPainter::keepAsBase()
 }
 
 // Both images have the same size and a 32-bit format.
-void CallPainter::putBackBase(const QRegion& region)
+void CallPainter::putBackBase(const PixelRegion& region)
 {
     const qreal ratio = image_.devicePixelRatio();
     const QRect whole = image_.rect();
-    for (const QRect& logical : region) {
-        const QRect r = QRectF(QPointF(logical.topLeft()) * ratio, QSizeF(logical.size()) * ratio)
+    for (const PixelRect& logical : region.rects()) {
+        const QRect r = QRectF(QPointF(logical.left, logical.top) * ratio, QSizeF(logical.width(), logical.height()) * ratio)
                             .toAlignedRect()
                             .intersected(whole);
         for (int y = r.top(); y <= r.bottom(); ++y)

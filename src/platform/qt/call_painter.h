@@ -1,7 +1,7 @@
 #pragma once
 // Drawing calls painted with QPainter, antialiased, into one QImage in the
 // window's font, with a copy of the image kept aside as frame reuse asks.
-#include "platform/qt/frame_reuse.h"
+#include "platform/frame_reuse.h"
 
 #include <QFont>
 #include <QImage>
@@ -29,7 +29,7 @@ public:
     void wipe(Colour background) override;
     void paint(const DrawingCall& call) override;
     void keepAsBase() override;
-    void putBackBase(const QRegion& region) override;
+    void putBackBase(const PixelRegion& region) override;
 
 private:
     QPainter& painter();

@@ -15,17 +15,10 @@ namespace hv::qt {
 
 class ImageCanvas : public CallCanvas {
 public:
-    // The most one image of the canvas may take. A larger one would be
-    // gigabytes allocated on the GUI thread for a window no screen shows
-    // whole; such a canvas holds no image and draws nothing.
-    static constexpr qint64 kMaxImageBytes = 1'000'000'000;
-    // The bytes of an image of size logical pixels at the pixel ratio.
-    static qint64 imageBytes(QSize size, qreal devicePixelRatio);
-
     explicit ImageCanvas(const QFont& font);
 
     // A fresh image of size logical pixels (times the device pixel ratio),
-    // filled with the colour given; none beyond kMaxImageBytes.
+    // filled with the colour given; none beyond the image limit.
     void resize(QSize size, qreal devicePixelRatio, Colour fill);
     // The image with every call so far in it; null when the size was
     // beyond the limit.
@@ -34,7 +27,7 @@ public:
     void setOnDrawn(std::function<void()> onDrawn) { onDrawn_ = std::move(onDrawn); }
     // The region, in logical pixels, where the image may differ from what
     // it held at the last call of this.
-    QRegion takeChanges() { return reuse_.takeChanges(); }
+    QRegion takeChanges();
 
     int width() const override { return size_.width(); }
     int height() const override { return size_.height(); }
@@ -44,7 +37,7 @@ public:
 
 private:
     // Every pixel the call may touch, in logical pixels.
-    QRegion boundsOf(const DrawingCall& call) const;
+    PixelRegion boundsOf(const DrawingCall& call) const;
 
     // Laying out text costs more than drawing it, and a clock measures
     // the same few numerals every second.

@@ -6,6 +6,7 @@
 #include "platform/win32/win32_skin.h"
 #include "platform/win32/win32_timer.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace hv::win32 {

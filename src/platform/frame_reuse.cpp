@@ -1,10 +1,10 @@
-#include "platform/qt/frame_reuse.h"
+#include "platform/frame_reuse.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <utility>
 
-namespace hv::qt {
+namespace hv {
 
 namespace {
 
@@ -17,18 +17,18 @@ constexpr std::size_t kFramesBeforeFirstBase = 4;
 
 FrameReuse::Call FrameReuse::wipe(Colour background) const
 {
-    return {{DrawingCall::Kind::Clear, 0, 0, 0, {}, background, {}, {}}, QRect(QPoint(), size_)};
+    return {{DrawingCall::Kind::Clear, 0, 0, 0, {}, background, {}, {}}, whole_};
 }
 
-void FrameReuse::restart(QSize size, Colour fill)
+void FrameReuse::restart(int width, int height, Colour fill)
 {
-    size_ = size;
+    whole_ = {0, 0, width, height};
     frame_ = {wipe(fill)};
     lastFrame_.clear();
     taken_.clear();
     clearedSinceTaken_ = true;
     baseCalls_.clear();
-    overBase_ = QRegion();
+    overBase_ = PixelRegion();
     deferred_ = false;
     repeatingLast_ = false;
     divergences_.fill(0);
@@ -54,7 +54,7 @@ void FrameReuse::clear(Colour background)
     }
 }
 
-void FrameReuse::add(DrawingCall call, QRegion bounds)
+void FrameReuse::add(DrawingCall call, PixelRegion bounds)
 {
     frame_.push_back({std::move(call), std::move(bounds)});
     const std::size_t i = frame_.size() - 1;
@@ -94,7 +94,7 @@ void FrameReuse::catchUp(std::size_t n)
 {
     if (n == baseCalls_.size()) {
         pixels_.putBackBase(overBase_);
-        overBase_ = QRegion();
+        overBase_ = PixelRegion();
         return;
     }
     // Fewer calls than the base holds: redraw them. If the frame goes on
@@ -102,7 +102,7 @@ void FrameReuse::catchUp(std::size_t n)
     const bool frameEnded = n == frame_.size();
     redrawFrame(n);
     if (frameEnded)
-        overBase_ = QRect(QPoint(), size_);
+        overBase_ = whole_;
     else if (n >= kShortestBase)
         takeBase(n);
     else
@@ -120,7 +120,7 @@ void FrameReuse::takeBase(std::size_t n)
 {
     pixels_.keepAsBase();
     baseCalls_.assign(frame_.begin(), frame_.begin() + static_cast<std::ptrdiff_t>(n));
-    overBase_ = QRegion();
+    overBase_ = PixelRegion();
 }
 
 void FrameReuse::finish()
@@ -138,17 +138,17 @@ void FrameReuse::paint(const Call& call)
         overBase_ += call.bounds;
 }
 
-QRegion FrameReuse::takeChanges()
+PixelRegion FrameReuse::takeChanges()
 {
     finish();
-    QRegion changes;
+    PixelRegion changes;
     const std::size_t taken = taken_.size();
     if (!clearedSinceTaken_) {
         // Only calls on top of what was there.
         for (std::size_t i = taken; i < frame_.size(); ++i)
             changes += frame_[i].bounds;
     } else if (taken == 0 || !(frame_.front() == taken_.front())) {
-        changes = QRect(QPoint(), size_);
+        changes = whole_;
     } else {
         for (std::size_t i = 1; i < std::max(taken, frame_.size()); ++i) {
             const bool now = i < frame_.size(), before = i < taken;
@@ -165,4 +165,4 @@ QRegion FrameReuse::takeChanges()
     return changes;
 }
 
-} // namespace hv::qt
+} // namespace hv

@@ -1,7 +1,7 @@
-// What the image canvas reuses between frames, seen from the pixels' side:
+// What an image canvas reuses between frames, seen from the pixels' side:
 // once the frames settle, a frame that repeats the dial costs only what
 // moved, and whatever breaks the pattern is drawn whole again.
-#include "platform/qt/frame_reuse.h"
+#include "platform/frame_reuse.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,17 +13,18 @@ namespace {
 
 using namespace hv;
 using ::testing::ElementsAre;
+using ::testing::UnorderedElementsAre;
 
 // Logs what frame reuse asks of the pixels; calls are named by their text.
-class LoggedPixels : public qt::FramePixels {
+class LoggedPixels : public FramePixels {
 public:
     void wipe(Colour background) override { log.push_back("wipe " + std::to_string(background)); }
     void paint(const DrawingCall& call) override { log.push_back("paint " + call.text); }
     void keepAsBase() override { log.push_back("keep"); }
-    void putBackBase(const QRegion& region) override
+    void putBackBase(const PixelRegion& region) override
     {
-        const QRect r = region.boundingRect();
-        log.push_back("put back " + std::to_string(r.x()) + ',' + std::to_string(r.y()));
+        const PixelRect r = region.bounds();
+        log.push_back("put back " + std::to_string(r.left) + ',' + std::to_string(r.top));
     }
     std::vector<std::string> take() { return std::exchange(log, {}); }
     std::vector<std::string> log;
@@ -31,27 +32,27 @@ public:
 
 class FrameReuseTest : public ::testing::Test {
 protected:
-    void SetUp() override { reuse_.restart(QSize(200, 100), kBlack); }
+    void SetUp() override { reuse_.restart(200, 100, kBlack); }
 
     // A call known by its name, drawing somewhere of its own.
-    void add(const std::string& name, QPoint at)
+    void add(const std::string& name, int x, int y)
     {
         DrawingCall call;
         call.kind = DrawingCall::Kind::Text;
         call.text = name;
-        reuse_.add(call, QRect(at, QSize(4, 4)));
+        reuse_.add(call, PixelRect{x, y, x + 4, y + 4});
     }
     // The dial and a second hand that moves every frame.
     void frame(int second, Colour background = kBlack)
     {
         reuse_.clear(background);
-        add("dial", {0, 0});
-        add("hour", {10, 0});
-        add("second " + std::to_string(second), {second, 50});
+        add("dial", 0, 0);
+        add("hour", 10, 0);
+        add("second " + std::to_string(second), second, 50);
     }
 
     LoggedPixels pixels_;
-    qt::FrameReuse reuse_{pixels_};
+    FrameReuse reuse_{pixels_};
 };
 
 TEST_F(FrameReuseTest, OnceTheDialRepeatsOnlyTheMovingHandIsDrawn)
@@ -66,7 +67,7 @@ TEST_F(FrameReuseTest, OnceTheDialRepeatsOnlyTheMovingHandIsDrawn)
     frame(20);
     reuse_.finish();
     EXPECT_THAT(pixels_.take(), ElementsAre("put back 19,50", "paint second 20"));
-    EXPECT_EQ(reuse_.takeChanges(), QRegion(QRect(19, 50, 4, 4)) + QRect(20, 50, 4, 4));
+    EXPECT_THAT(reuse_.takeChanges().rects(), UnorderedElementsAre(PixelRect{19, 50, 23, 54}, PixelRect{20, 50, 24, 54}));
 }
 
 TEST_F(FrameReuseTest, AFrameThatStopsShortOfWhatItReusesIsDrawnAgain)
@@ -78,7 +79,7 @@ TEST_F(FrameReuseTest, AFrameThatStopsShortOfWhatItReusesIsDrawnAgain)
     // A frame that failed after its dial: nothing of the last frame's hand
     // may stay.
     reuse_.clear(kBlack);
-    add("dial", {0, 0});
+    add("dial", 0, 0);
     EXPECT_THAT(pixels_.take(), ::testing::IsEmpty());
     reuse_.finish();
     EXPECT_THAT(pixels_.take(), ElementsAre("wipe 0", "paint dial"));
@@ -92,7 +93,7 @@ TEST_F(FrameReuseTest, ANewBackgroundIsWipedAtOnceAndDrawnWhole)
 
     frame(20, kWhite);
     EXPECT_THAT(pixels_.take(), ElementsAre("wipe 16777215", "paint dial", "paint hour", "paint second 20"));
-    EXPECT_EQ(reuse_.takeChanges(), QRegion(QRect(0, 0, 200, 100)));
+    EXPECT_THAT(reuse_.takeChanges().rects(), ElementsAre(PixelRect{0, 0, 200, 100}));
     frame(21);
     EXPECT_THAT(pixels_.take(), ElementsAre("wipe 0", "paint dial", "paint hour", "paint second 21"));
 }

@@ -14,15 +14,13 @@
 // It decides only which calls to draw and which pixels to put back;
 // FramePixels does the drawing.
 #include "platform/drawing_call.h"
-
-#include <QRegion>
-#include <QSize>
+#include "platform/pixel_region.h"
 
 #include <array>
 #include <cstddef>
 #include <vector>
 
-namespace hv::qt {
+namespace hv {
 
 // The pixels of a canvas, and a copy of them kept aside: the base.
 class FramePixels {
@@ -33,7 +31,7 @@ public:
     // Keeps the pixels as they are now as the base.
     virtual void keepAsBase() = 0;
     // Puts back the base's pixels in the region, in logical pixels.
-    virtual void putBackBase(const QRegion& region) = 0;
+    virtual void putBackBase(const PixelRegion& region) = 0;
 };
 
 class FrameReuse {
@@ -41,23 +39,23 @@ public:
     explicit FrameReuse(FramePixels& pixels) : pixels_(pixels) {}
 
     // A fresh image of that size wiped with the fill: nothing to reuse.
-    void restart(QSize size, Colour fill);
+    void restart(int width, int height, Colour fill);
     // Starts a frame.
     void clear(Colour background);
     // A call of the frame and every pixel it may touch, in logical pixels.
-    void add(DrawingCall call, QRegion bounds);
+    void add(DrawingCall call, PixelRegion bounds);
     // Brings the pixels to every call so far: a frame that has repeated
     // the base up to here leaves them as the last frame had them.
     void finish();
     // The region where the image may differ from what it held at the last
     // call of this: calls that repeat those of the frame before, on the
     // same background, leave the same pixels.
-    QRegion takeChanges();
+    PixelRegion takeChanges();
 
 private:
     struct Call {
         DrawingCall drawn;
-        QRegion bounds;
+        PixelRegion bounds;
         // What it draws; where follows from that.
         friend bool operator==(const Call& a, const Call& b) { return a.drawn == b.drawn; }
     };
@@ -71,7 +69,7 @@ private:
     void noteDivergence(std::size_t index);
 
     FramePixels& pixels_;
-    QSize size_;
+    PixelRect whole_;
 
     std::vector<Call> frame_;     // the calls since the last clear
     std::vector<Call> lastFrame_; // those of the frame before
@@ -79,7 +77,7 @@ private:
     bool clearedSinceTaken_ = true;
 
     std::vector<Call> baseCalls_; // empty when there is no base
-    QRegion overBase_;            // where the image may differ from the base
+    PixelRegion overBase_;            // where the image may differ from the base
     // True while the frame so far repeats the base's calls and none of it
     // has been drawn yet.
     bool deferred_ = false;
@@ -92,4 +90,4 @@ private:
     std::array<std::size_t, 60> divergences_{};
 };
 
-} // namespace hv::qt
+} // namespace hv

@@ -1,0 +1,182 @@
+#include "render_options.h"
+
+#include "horavista_version.h"
+#include "platform/image_limit.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace render_tool {
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: horavista-render --size WxH [--time HH:MM:SS[.fff] | [--zone KEY] [--at YYYY-MM-DDTHH:MM:SSZ]]\n"
+    "                        [--clock-color N] [--background N] (--png FILE | --svg FILE | --ops)\n"
+    "       horavista-render --list-zones\n"
+    "       horavista-render --version\n"
+    "Without --time the frame shows the time at the instant --at gives (UTC), or now, in the zone\n"
+    "KEY of the time-zone list, or the computer's own. Colours are decimal values as the options\n"
+    "store them (red + 256*green + 65536*blue); without them, the stored options' colours are used.\n"
+    "--list-zones prints the time-zone list in the options window's order, one zone a line:\n"
+    "position, key, display text and bias in minutes, separated by tabs; the zone the list\n"
+    "starts on when no choice is stored (the computer's own) has a fifth field, start.\n"
+    "--svg writes the frame as a scalable picture, its text as outlines.\n";
+
+std::optional<double> parseTime(const std::string& text)
+{
+    int h = 0, m = 0;
+    double s = 0;
+    int used = 0;
+    if (std::sscanf(text.c_str(), "%2d:%2d:%lf%n", &h, &m, &s, &used) != 3 || used != static_cast<int>(text.size())
+        || h < 0 || h > 23 || m < 0 || m > 59 || s < 0 || s >= 60)
+        return std::nullopt;
+    return h * 3600.0 + m * 60.0 + s;
+}
+
+bool leapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+
+// Days from 1970-01-01 to a date of the proleptic Gregorian calendar whose
+// year counts 0 as 1 BC.
+std::int64_t daysSinceEpoch(std::int64_t y, int m, int d)
+{
+    y -= m <= 2;
+    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const std::int64_t yearOfEra = y - era * 400;
+    const std::int64_t dayOfYear = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+// "2026-07-01T12:00:00Z" as milliseconds since the epoch. A year before 1
+// is BC, with no year 0.
+std::optional<std::int64_t> parseInstant(const std::string& text)
+{
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0, used = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2dZ%n", &y, &mo, &d, &h, &mi, &s, &used) != 6
+        || used != static_cast<int>(text.size()))
+        return std::nullopt;
+    if (y < 0)
+        ++y;
+    else if (y == 0)
+        return std::nullopt;
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (mo < 1 || mo > 12 || d < 1 || d > kDays[mo - 1] + (mo == 2 && leapYear(y)) || h < 0 || h > 23 || mi < 0
+        || mi > 59 || s < 0 || s > 59)
+        return std::nullopt;
+    return ((daysSinceEpoch(y, mo, d) * 24 + h) * 60 + mi) * 60'000 + s * 1000;
+}
+
+// WIDTHxHEIGHT, each side and the image within the clock's limits.
+void takeSize(Options& o, const std::string& text)
+{
+    char x = 0;
+    int used = 0;
+    if (std::sscanf(text.c_str(), "%d%c%d%n", &o.width, &x, &o.height, &used) != 3 || x != 'x'
+        || used != static_cast<int>(text.size()) || o.width <= 0 || o.height <= 0 || o.width > 16384
+        || o.height > 16384)
+        fail("--size takes WIDTHxHEIGHT in pixels, each 1 to 16384, as 1920x1080");
+    constexpr std::int64_t kMegabyte = 1'000'000;
+    if (!hv::fitsImageLimit(o.width, o.height))
+        fail("--size " + text + " would need an image of " + std::to_string(hv::imageBytes(o.width, o.height) / kMegabyte)
+             + " MB; the clock draws into images of " + std::to_string(hv::kMaxImageBytes / kMegabyte)
+             + " MB at the most");
+}
+
+} // namespace
+
+const std::vector<Declared>& declaredOptions()
+{
+    static const std::vector<Declared> declared = {
+        {{"size"}, "WxH", takeSize},
+        {{"time"}, "HH:MM:SS",
+         [](Options& o, const std::string& v) {
+             o.time = parseTime(v);
+             if (!o.time)
+                 fail("--time takes HH:MM:SS or HH:MM:SS.fff");
+         }},
+        {{"zone"}, "KEY", [](Options& o, const std::string& v) { o.zone = v; }},
+        {{"at"}, "YYYY-MM-DDTHH:MM:SSZ",
+         [](Options& o, const std::string& v) {
+             o.atMs = parseInstant(v);
+             if (!o.atMs)
+                 fail("--at takes an instant in UTC as YYYY-MM-DDTHH:MM:SSZ");
+         }},
+        {{"list-zones"}, "", [](Options& o, const std::string&) { o.listZones = true; }},
+        {{"clock-color"}, "N", [](Options& o, const std::string& v) { o.clockColour = v; }},
+        {{"background"}, "N", [](Options& o, const std::string& v) { o.background = v; }},
+        {{"png"}, "FILE", [](Options& o, const std::string& v) { o.png = v; }},
+        {{"svg"}, "FILE", [](Options& o, const std::string& v) { o.svg = v; }},
+        {{"ops"}, "", [](Options& o, const std::string&) { o.ops = true; }},
+        {{"version"}, "",
+         [](Options&, const std::string&) {
+             std::printf("horavista-render %s\n", hv::kVersion);
+             std::exit(0);
+         }},
+        {{"h", "help"}, "",
+         [](Options&, const std::string&) {
+             std::fputs(kUsage, stdout);
+             std::exit(0);
+         }},
+    };
+    return declared;
+}
+
+const Declared* findDeclared(const std::string& name)
+{
+    const auto& declared = declaredOptions();
+    const auto found = std::find_if(declared.begin(), declared.end(), [&](const Declared& d) {
+        return std::find(d.names.begin(), d.names.end(), name) != d.names.end();
+    });
+    return found == declared.end() ? nullptr : &*found;
+}
+
+std::string optionName(const std::string& argument)
+{
+    if (argument.empty() || argument[0] != '-')
+        return {};
+    const std::string name = argument.substr(argument.starts_with("--") ? 2 : 1);
+    return name.substr(0, name.find('='));
+}
+
+void refuse(const std::vector<std::string>& unknownNames, const std::vector<std::string>& given)
+{
+    auto first = [&](const auto& matches) {
+        const auto found = std::find_if(given.begin(), given.end(), matches);
+        return found == given.end() ? std::string() : *found;
+    };
+    if (!unknownNames.empty())
+        fail("unknown argument " + first([&](const std::string& a) { return optionName(a) == unknownNames.front(); }));
+    const std::string valueGiven = first([](const std::string& a) {
+        const Declared* d = a.find('=') == std::string::npos ? nullptr : findDeclared(optionName(a));
+        return d && d->valueName.empty();
+    });
+    if (!valueGiven.empty())
+        fail("unknown argument " + valueGiven);
+    fail(given.back() + " needs a value");
+}
+
+Options takeAll(const std::vector<std::pair<const Declared*, std::string>>& found)
+{
+    Options o;
+    for (const auto& [declared, value] : found)
+        declared->take(o, value);
+    if (o.listZones)
+        return o;
+    if (o.width == 0)
+        fail("--size is required");
+    if (o.time && (o.zone || o.atMs))
+        fail("--time is the time shown; it takes no --zone or --at");
+    if (int{o.ops} + int{o.png.has_value()} + int{o.svg.has_value()} != 1)
+        fail("give one of --png FILE, --svg FILE or --ops");
+    return o;
+}
+
+void fail(const std::string& message)
+{
+    std::fprintf(stderr, "horavista-render: %s\n%s", message.c_str(), kUsage);
+    std::exit(2);
+}
+
+} // namespace render_tool
