@@ -1,0 +1,39 @@
+#pragma once
+// The Windows front-end's platform: every port of the core, built on the
+// Win32 API, the registry and the system's own time-zone records.
+#include "platform/platform.h"
+#include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/win32_lifetime.h"
+#include "platform/win32/win32_settings_store.h"
+#include "platform/win32/win32_system_info.h"
+#include "platform/win32/win32_system_input.h"
+#include "platform/win32/win32_time_of_day.h"
+#include "platform/win32/win32_window.h"
+
+namespace hv::win32 {
+
+// Owns one of each; platform() hands them to the core.
+class Win32Platform {
+public:
+    Platform platform()
+    {
+        return {settings,  windows, messageBoxes, colourDialog, events, lifetime,
+                timeOfDay, input,   registry,     system,       files};
+    }
+
+    Win32SettingsStore settings;
+    Win32WindowFactory windows;
+    Win32MessageBoxes messageBoxes;
+    Win32ColourDialog colourDialog;
+    Win32EventPump events;
+    Win32Lifetime lifetime;
+    Win32TimeOfDay timeOfDay;
+    Win32SystemInput input;
+    Win32Registry registry;
+    Win32SystemInfo system;
+    Win32FileSystem files;
+};
+
+} // namespace hv::win32
