@@ -74,6 +74,17 @@ TEST(TzifCheck, NamesWhatIsWrongWithADamagedFile)
         {"second block missing", version1.replace(4, 1, "2"), "second block: shorter than its header"},
         {"no footer", tzifFile({}, {}, ""), "no footer"},
         {"unended footer", tzifFile({}, {}, "\nEST5"), "no footer"},
+        {"no rule after the last transition", tzifFile({}, {}, "\n\n"), ""},
+        {"rule", tzifFile({}, {}, "\nCET-1CEST,M3.5.0,M10.5.0/3\n"), ""},
+        {"rule with odd hours", tzifFile({}, {}, "\n<-02>2<-01>,M3.5.0/-1,M10.5.0/0\n"), ""},
+        {"rule in Julian days", tzifFile({}, {}, "\nAAA3BBB,J60/26,300\n"), ""},
+        // Qt counts days for ever looking for the fourteenth month.
+        {"month 14", tzifFile({}, {}, "\nCET-1CEST,M3.5.0,M14.5.0/3\n"), "a footer that is no TZ rule"},
+        {"week 6", tzifFile({}, {}, "\nCET-1CEST,M3.6.0,M10.5.0\n"), "a footer that is no TZ rule"},
+        {"day 366", tzifFile({}, {}, "\nCET-1CEST,J366,M10.5.0\n"), "a footer that is no TZ rule"},
+        {"one change-over", tzifFile({}, {}, "\nCET-1CEST,M3.5.0\n"), "a footer that is no TZ rule"},
+        {"short name", tzifFile({}, {}, "\nC-1\n"), "a footer that is no TZ rule"},
+        {"offset past a day", tzifFile({}, {}, "\nCET-25\n"), "a footer that is no TZ rule"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(qt::tzifFault(c.bytes), c.fault) << c.what;

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMutex>
 
+#include <cctype>
 #include <cstdio>
 
 namespace hv::qt {
@@ -138,6 +139,91 @@ QByteArray etcContent(const QString& path)
     return contents ? contents->trimmed() : QByteArray();
 }
 
+// Reads the footer's rule for times after the last transition, a POSIX TZ
+// string: Qt works out the change-overs from it by counting days, and a
+// date no calendar has (month 14) keeps it counting for ever.
+class FooterRule {
+public:
+    explicit FooterRule(QByteArrayView text) : text_(text) {}
+
+    bool sound()
+    {
+        if (text_.isEmpty())
+            return true;
+        if (!name() || !offset(24))
+            return false;
+        if (done())
+            return true;
+        if (!name())
+            return false;
+        if (!done() && peek() != ',' && !offset(24))
+            return false;
+        if (done())
+            return true;
+        for (int change = 0; change < 2; ++change) {
+            if (!take(',') || !date())
+                return false;
+            // Times of day run past 24 hours and below 0 in such rules.
+            if (take('/') && !offset(167))
+                return false;
+        }
+        return done();
+    }
+
+private:
+    bool done() const { return at_ >= text_.size(); }
+    char peek() const { return done() ? '\0' : text_[at_]; }
+    bool take(char c)
+    {
+        if (peek() != c)
+            return false;
+        ++at_;
+        return true;
+    }
+    bool number(int min, int max)
+    {
+        int value = 0;
+        const qsizetype start = at_;
+        while (peek() >= '0' && peek() <= '9') {
+            value = value * 10 + (text_[at_++] - '0');
+            if (value > max)
+                return false;
+        }
+        return at_ > start && value >= min;
+    }
+    // Three letters or more, or anything of signs, letters and digits in
+    // angle brackets ("<+0530>").
+    bool name()
+    {
+        const qsizetype start = at_;
+        if (take('<')) {
+            while (!done() && (std::isalnum(static_cast<unsigned char>(peek())) || peek() == '+' || peek() == '-'))
+                ++at_;
+            return at_ - start >= 4 && take('>');
+        }
+        while (std::isalpha(static_cast<unsigned char>(peek())))
+            ++at_;
+        return at_ - start >= 3;
+    }
+    bool offset(int maxHours)
+    {
+        if (!take('+'))
+            take('-');
+        return number(0, maxHours) && (!take(':') || (number(0, 59) && (!take(':') || number(0, 59))));
+    }
+    bool date()
+    {
+        if (take('J'))
+            return number(1, 365);
+        if (take('M'))
+            return number(1, 12) && take('.') && number(1, 5) && take('.') && number(0, 6);
+        return number(0, 365);
+    }
+
+    QByteArrayView text_;
+    qsizetype at_ = 0;
+};
+
 } // namespace
 
 std::string tzifFault(QByteArrayView bytes)
@@ -151,6 +237,9 @@ std::string tzifFault(QByteArrayView bytes)
         return "second block: " + fault;
     if (at >= bytes.size() || bytes[at] != '\n' || bytes.sliced(at + 1).indexOf('\n') < 0)
         return "no footer";
+    const QByteArrayView footer = bytes.sliced(at + 1);
+    if (!FooterRule(footer.first(footer.indexOf('\n'))).sound())
+        return "a footer that is no TZ rule";
     return {};
 }
 
