@@ -59,11 +59,11 @@ protected:
         return test::desktopExecArguments(text.mid(exec, text.indexOf('\n', exec) - exec).toStdString())
             .value_or(std::vector<std::string>{});
     }
-    QString entry() const { return qt::AutostartRegistry::folder() + "/horavista.desktop"; }
+    QString entry() const { return qt::AutostartRegistry::folder().value() + "/horavista.desktop"; }
     // What is in the folder, hidden files and links to nowhere included.
     QStringList folderEntries() const
     {
-        return QDir(qt::AutostartRegistry::folder())
+        return QDir(qt::AutostartRegistry::folder().value())
             .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System);
     }
 
@@ -104,7 +104,7 @@ TEST_F(AutostartRegistryTest, WritesAnEntryTheDesktopStartsAndRemovesIt)
 // folder, and nothing outside the folder changes.
 TEST_F(AutostartRegistryTest, AnEntryThatIsALinkIsReplacedNeverWrittenThrough)
 {
-    ASSERT_TRUE(QDir().mkpath(qt::AutostartRegistry::folder()));
+    ASSERT_TRUE(QDir().mkpath(qt::AutostartRegistry::folder().value()));
     const QString usersFile = dir_.filePath("notes.desktop");
     const QString nowhere = dir_.filePath("nowhere.desktop");
     {

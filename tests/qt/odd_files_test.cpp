@@ -162,6 +162,9 @@ TEST_F(OddFiles, ASkinMustBeAModestTextFileThatQtCanParse)
     const QString fifo = pipe("fifo.cjs");
     const PipeFeeder feeder(fifo, "QCheckBox { color: red; }");
     EXPECT_EQ(load(fifo), 75);
+    const QString image = pipe("pipe.png");
+    const PipeFeeder imageFeeder(image, "\x89PNG");
+    EXPECT_EQ(load(write("image.cjs", "QWidget { background-image: url(skin:pipe.png); }")), 75);
     EXPECT_EQ(load(huge("huge.cjs", "QCheckBox { color: red; }")), 321);
     EXPECT_EQ(load(write("garbage.cjs", "QCheckBox { color: red; } }{ \x89PNG\r\n")), 321);
     EXPECT_EQ(load(write("unclosed.cjs", "QCheckBox { color: red;")), 321);

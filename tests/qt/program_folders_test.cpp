@@ -94,6 +94,13 @@ TEST_F(ProgramFolders, UnsetOrEmptyVariablesMeanTheDefaultFolders)
 
     put(root_.path() + "/.local/share", "x/o.cjs");
     EXPECT_EQ(found("x/o.cjs"), root_.path() + "/.local/share/horavista/x/o.cjs");
+
+    // No text names a folder whose path is not UTF-8.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root_.path()) + "/caf\xe9");
+    qputenv("XDG_DATA_DIRS", "/usr/local/share/:/caf\xe9:/usr/share/");
+    QStringList withoutDataHome = expected;
+    withoutDataHome.removeAt(1);
+    EXPECT_EQ(QtFileSystem::programFolders(), withoutDataHome);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -114,14 +115,16 @@ TEST(DamagedCopy, NeverOverwritesNorWritesThroughWhatHasItsName)
     writeFile(usersFile, "three");
     ASSERT_TRUE(QFile::link(usersFile, file + ".bak.2"));
     ASSERT_TRUE(QFile::link(dir.filePath("nowhere"), file + ".bak.3"));
-    EXPECT_EQ(keepDamagedCopy(file, "three", 0600), file + ".bak.4");
+    // A pipe is a name taken too, and nothing waits for a writer to it.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file + ".bak.4").constData(), 0600), 0);
+    EXPECT_EQ(keepDamagedCopy(file, "three", 0600), file + ".bak.5");
     EXPECT_EQ(readFile(usersFile), "three");
     EXPECT_FALSE(QFile::exists(dir.filePath("nowhere")));
-    EXPECT_EQ(QFile::permissions(file + ".bak.4") & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+    EXPECT_EQ(QFile::permissions(file + ".bak.5") & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                                                       QFile::WriteUser),
               QFile::Permissions());
 
-    for (int n = 5; n <= 9; ++n)
+    for (int n = 6; n <= 9; ++n)
         writeFile(file + ".bak." + QString::number(n), "earlier");
     EXPECT_EQ(keepDamagedCopy(file, "four", 0600), std::nullopt) << "every name taken";
     EXPECT_EQ(keepDamagedCopy(dir.filePath("no folder/Horavista.ini"), "five", 0600), std::nullopt);

@@ -1,14 +1,20 @@
 // The options file as it lies on disk.
+#include "platform/qt/autostart_registry.h"
 #include "platform/qt/qt_settings_store.h"
 #include "shared/settings_keys.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace {
@@ -192,6 +198,100 @@ TEST_F(SettingsFile, ADamagedFileThatCannotBeKeptIsNotWrittenOver)
     const auto result = store.write(keys::kKeepAwake, "1");
     EXPECT_FALSE(result.saved());
     EXPECT_EQ(contents(), damaged);
+    EXPECT_EQ(store.read(keys::kKeepAwake), "1") << "held until the program closes";
+}
+
+TEST_F(SettingsFile, WhatIsNoRegularFileIsNeverWrittenNorReplaced)
+{
+    // A device of its own where root may make one: the test must not risk
+    // the system's.
+    const QString device = path_ + ".device";
+    const QByteArray deviceName = QFile::encodeName(device);
+    const bool made = ::mknod(deviceName.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    ASSERT_TRUE(QFile::link(made ? device : "/dev/null", path_));
+    QtSettingsStore store;
+    EXPECT_EQ(store.write(keys::kClockColour, "255").failure, "it is a link to a character device, not a regular file");
+    EXPECT_EQ(store.read(keys::kClockColour), "255");
+    struct stat info {};
+    EXPECT_EQ(::stat(made ? deviceName.constData() : "/dev/null", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+    EXPECT_TRUE(QFileInfo(path_).isSymLink());
+    QFile::remove(path_);
+    QFile::remove(device);
+
+    // A pipe is neither read nor written, and nothing waits for it.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path_).constData(), 0600), 0);
+    QtSettingsStore piped;
+    EXPECT_EQ(piped.read(keys::kClockColour), std::nullopt);
+    EXPECT_EQ(piped.write(keys::kClockColour, "255").failure, "it is a pipe, not a regular file");
+
+    // A link to a regular file is saved through, and stays a link.
+    QFile::remove(path_);
+    setContents("");
+    ASSERT_TRUE(QFile::rename(path_, path_ + ".target"));
+    ASSERT_TRUE(QFile::link(path_ + ".target", path_));
+    EXPECT_TRUE(QtSettingsStore().write(keys::kClockColour, "255").saved());
+    EXPECT_TRUE(QFileInfo(path_).isSymLink());
+    EXPECT_EQ(contentsOf(path_ + ".target"), "[Horavista]\nClock%20Color=255\n");
+    QFile::remove(path_ + ".target");
+}
+
+// Qt's own lock would wait for good: for a lock that is no file, or one
+// left by another user that cannot be removed.
+TEST_F(SettingsFile, ALockFileThatCannotBeTakenFailsTheSaveWithinSeconds)
+{
+    const QString lock = path_ + ".lock";
+    ASSERT_TRUE(QDir().mkpath(lock));
+    QtSettingsStore store;
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_EQ(store.write(keys::kClockColour, "255").failure,
+              ("its lock file " + lock + " is a folder, not a regular file").toStdString());
+    ASSERT_TRUE(QDir(lock).removeRecursively());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
+    EXPECT_FALSE(store.write(keys::kHideHint, "1").saved());
+    EXPECT_LT(timer.elapsed(), 4000);
+    EXPECT_EQ(store.read(keys::kClockColour), "255");
+    EXPECT_FALSE(QFile::exists(path_));
+    QFile::remove(lock);
+}
+
+class SettingsFolder : public ::testing::Test {
+protected:
+    SettingsFolder()
+    {
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME"})
+            saved_[name] = qgetenv(name);
+        qputenv("HOME", QFile::encodeName(home_.path()));
+    }
+    ~SettingsFolder() override
+    {
+        for (const auto& [name, value] : saved_)
+            qputenv(name, value);
+    }
+
+    std::map<const char*, QByteArray> saved_;
+    QTemporaryDir home_;
+};
+
+// The log-in entry follows the same rule: both stay in one folder.
+TEST_F(SettingsFolder, ARelativeConfigHomeIsIgnored)
+{
+    qputenv("XDG_CONFIG_HOME", "relative");
+    EXPECT_EQ(QtSettingsStore().fileName(), home_.path() + "/.config/Quellmark/Horavista.ini");
+}
+
+TEST_F(SettingsFolder, AConfigHomeThatIsNotUtf8IsRefusedNotMangled)
+{
+    const QByteArray folder = QFile::encodeName(home_.path()) + "/caf\xe9";
+    ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+    qputenv("XDG_CONFIG_HOME", folder);
+    QtSettingsStore store;
+    EXPECT_EQ(store.write(keys::kClockColour, "255").failure, "the path of its folder is not valid UTF-8");
+    EXPECT_EQ(store.read(keys::kClockColour), "255");
+    EXPECT_FALSE(QFileInfo::exists(QFile::decodeName(folder))) << "no folder by the mangled name";
+    EXPECT_EQ(hv::qt::AutostartRegistry::folder(), std::nullopt);
+    ::rmdir(folder.constData());
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/qt/desktop_entry.h"
 #include "platform/qt/own_file.h"
+#include "platform/qt/user_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,10 +16,12 @@ namespace {
 
 constexpr std::string_view kRunPath = "software\\microsoft\\windows\\currentversion\\run";
 
-// A name that stays one file inside the folder.
+// A name that stays one file inside the folder, and names it by its text.
 bool plainName(std::string_view name)
 {
-    return !name.empty() && name != "." && name != ".." && name.find_first_of(std::string_view("/\0", 2)) == name.npos;
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\0", 2)) == name.npos &&
+           QByteArrayView(name.data(), static_cast<qsizetype>(name.size())).isValidUtf8();
 }
 
 QString entryPath(const QString& folder, std::string_view valueName)
@@ -28,12 +31,12 @@ QString entryPath(const QString& folder, std::string_view valueName)
 
 } // namespace
 
-QString AutostartRegistry::folder()
+std::optional<QString> AutostartRegistry::folder()
 {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty() || QDir::isRelativePath(config))
-        config = QDir::homePath() + "/.config";
-    return config + "/autostart";
+    const UserFolder config = userFolder("XDG_CONFIG_HOME", "/.config");
+    if (!config.usable)
+        return std::nullopt;
+    return config.path + "/autostart";
 }
 
 long AutostartRegistry::openKey(RegKey root, std::string_view subKey, std::uint32_t, std::uint32_t, RegKey& result)
@@ -88,8 +91,10 @@ long AutostartRegistry::setValue(RegKey key, std::string_view valueName, std::ui
                              "Terminal=false\n";
     // A folder that is a link is followed, as the desktop follows it when
     // it reads the entries; the entry itself is always a file of its own.
-    const QString dir = folder();
-    if (!QDir().mkpath(dir) || !replaceWithOwnFile(entryPath(dir, valueName), entry))
+    const std::optional<QString> dir = folder();
+    if (!dir)
+        return reg::kInvalidParameter;
+    if (!QDir().mkpath(*dir) || !replaceWithOwnFile(entryPath(*dir, valueName), entry))
         return reg::kAccessDenied;
     return reg::kSuccess;
 }
@@ -100,7 +105,10 @@ long AutostartRegistry::deleteValue(RegKey key, std::string_view valueName)
         return kInvalidHandle;
     if (!plainName(valueName))
         return reg::kInvalidParameter;
-    const QString path = entryPath(folder(), valueName);
+    const std::optional<QString> dir = folder();
+    if (!dir)
+        return reg::kInvalidParameter;
+    const QString path = entryPath(*dir, valueName);
     // A link whose target is gone is still an entry to remove.
     if (const QFileInfo info(path); !info.exists() && !info.isSymLink())
         return reg::kFileNotFound;

@@ -10,6 +10,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace hv::qt {
 
 class AutostartRegistry : public Registry {
@@ -36,8 +38,10 @@ public:
     long deleteValue(RegKey key, std::string_view valueName) override;
     long closeKey(RegKey key) override;
 
-    // Worked out from the environment on every call, so it follows it.
-    static QString folder();
+    // Worked out from the environment on every call, so it follows it;
+    // nothing when its path is not UTF-8 (then every call answers
+    // kInvalidParameter).
+    static std::optional<QString> folder();
 
 private:
     struct RunKey {};

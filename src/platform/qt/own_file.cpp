@@ -90,7 +90,8 @@ Created createOwnFile(const QString& path, QByteArrayView contents, mode_t mode)
 
 bool ownFileHolds(const QString& path, QByteArrayView contents)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    // A pipe opened for reading would wait for a writer.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     struct stat info {};

@@ -1,26 +1,33 @@
 #include "platform/qt/qt_file_system.h"
 
+#include "platform/qt/user_folder.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <climits>
+#include <unistd.h>
 
 namespace hv::qt {
 
 QStringList QtFileSystem::programFolders()
 {
-    QStringList folders{QCoreApplication::applicationDirPath()};
-    // Relative paths in these variables are invalid and ignored.
-    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    if (dataHome.isEmpty() || QDir::isRelativePath(dataHome))
-        dataHome = QDir::homePath() + "/.local/share";
-    folders.append(QDir(dataHome).filePath("horavista"));
-    QString dataDirs = qEnvironmentVariable("XDG_DATA_DIRS");
+    // Qt knows no executable whose path is not UTF-8.
+    QStringList folders;
+    if (const QString beside = QCoreApplication::applicationDirPath(); !beside.isEmpty())
+        folders.append(beside);
+    if (const UserFolder dataHome = userFolder("XDG_DATA_HOME", "/.local/share"); dataHome.usable)
+        folders.append(QDir(dataHome.path).filePath("horavista"));
+    QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
     if (dataDirs.isEmpty())
         dataDirs = "/usr/local/share/:/usr/share/";
-    for (const QString& dir : dataDirs.split(':', Qt::SkipEmptyParts))
-        if (QDir::isAbsolutePath(dir))
-            folders.append(QDir(dir).filePath("horavista"));
+    // Relative paths in it are invalid and ignored.
+    for (const QByteArray& dir : dataDirs.split(':'))
+        if (dir.startsWith('/') && QByteArrayView(dir).isValidUtf8())
+            folders.append(QDir(QFile::decodeName(dir)).filePath("horavista"));
     return folders;
 }
 
@@ -34,12 +41,19 @@ std::string QtFileSystem::programFile(std::string_view relativePath)
         if (const QFileInfo info(path); info.exists() || info.isSymLink())
             return path.toStdString();
     }
-    return QDir(folders.first()).filePath(relative).toStdString();
+    // Never the current folder: the program may be started from anywhere.
+    return folders.isEmpty() ? std::string() : QDir(folders.first()).filePath(relative).toStdString();
 }
 
 std::string QtFileSystem::executablePath()
 {
-    return QCoreApplication::applicationFilePath().toStdString();
+    if (const QString path = QCoreApplication::applicationFilePath(); !path.isEmpty())
+        return path.toStdString();
+    // Its bytes as they are, for those who can use them; a log-in entry,
+    // which is UTF-8, refuses them.
+    char path[PATH_MAX];
+    const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path);
+    return length > 0 ? std::string(path, static_cast<std::size_t>(length)) : std::string();
 }
 
 std::optional<std::int64_t> QtFileSystem::modificationTime(const std::string& path)

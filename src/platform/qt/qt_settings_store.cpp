@@ -1,14 +1,25 @@
 #include "platform/qt/qt_settings_store.h"
 
+#include "platform/qt/own_file.h"
+#include "platform/qt/small_file.h"
 #include "shared/settings_keys.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
+#include <cerrno>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace hv::qt {
 
 namespace {
+
+// Far beyond any options file; a larger one is no options file to write over.
+constexpr qint64 kMaxFileSize = 4 << 20;
+// Long enough for another instance's save, short enough not to be noticed.
+constexpr int kLockWaitMs = 1500;
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
 
@@ -17,29 +28,32 @@ QString keyPath(std::string_view key) { return qs(settings::kSection) + '/' + qs
 } // namespace
 
 QtSettingsStore::QtSettingsStore()
-    : settings_(QSettings::IniFormat, QSettings::UserScope, qs(settings::kOrganisation), qs(settings::kApplication))
+    : folder_(userFolder("XDG_CONFIG_HOME", "/.config")),
+      file_(folder_.path + '/' + qs(settings::kOrganisation) + '/' + qs(settings::kApplication) + ".ini")
 {
 }
 
 void QtSettingsStore::follow() const
 {
-    // Values that could not be saved stay what the program reads; reading
-    // the file again now would write them over it unchecked.
-    if (unsaved_)
+    if (!folder_.usable)
         return;
-    // Stamped before Qt reads: a change made meanwhile shows at the next
+    // Stamped before the read: a change made meanwhile shows at the next
     // look.
-    const FileStamp now = stampOf(fileName());
+    const FileStamp now = stampOf(file_);
     if (seen_ == now)
         return;
     seen_ = now;
-    settings_.sync();
+    const SmallFile file = readSmallFile(file_, kMaxFileSize);
+    stored_ = codec_.decode(file.bytes).value_or(IniCodec::Values());
 }
 
 std::optional<std::string> QtSettingsStore::read(std::string_view key) const
 {
     follow();
-    const QVariant value = settings_.value(keyPath(key));
+    const QString path = keyPath(key);
+    if (const auto unsaved = unsaved_.find(path); unsaved != unsaved_.end())
+        return unsaved->toStdString();
+    const QVariant value = stored_.value(path);
     if (!value.isValid())
         return std::nullopt;
     // A value someone wrote as a list ("a, b") comes back joined as it stood.
@@ -53,34 +67,59 @@ SettingsStore::WriteResult QtSettingsStore::write(std::string_view key, std::str
     follow();
     // A window's load writes back every value it restores; a value that is
     // already stored as it stands costs no trip to the disk.
-    const QVariant stored = settings_.value(keyPath(key));
-    if (!unsaved_ && stored.typeId() == QMetaType::QString && stored.toString() == qs(text))
+    const QString path = keyPath(key);
+    const QVariant stored = stored_.value(path);
+    if (unsaved_.isEmpty() && stored.typeId() == QMetaType::QString && stored.toString() == qs(text))
         return {};
-
+    unsaved_.insert(path, qs(text));
     WriteResult result;
-    const QString file = fileName();
-    const FileStamp before = stampOf(file);
-    // Qt writes back only what it could read: a damaged file is kept first.
-    if (QFile current(file); S_ISREG(before.mode) && current.open(QIODevice::ReadOnly)) {
-        const QByteArray contents = current.readAll();
-        if (hasUnreadableLines(contents)) {
-            const std::optional<QString> copy = keepDamagedCopy(file, contents, before.mode & 0666);
-            if (!copy)
-                return {"no copy of the damaged file could be kept beside it, so it is left as it is", {}};
-            result.damagedCopy = copy->toStdString();
-        }
-    }
-    settings_.setValue(keyPath(key), qs(text));
-    settings_.sync();
-    // Qt's status keeps its first error for good, so it cannot tell this
-    // write from an earlier one. A save replaces the file, which changes
-    // its stamp; a failed one leaves the file as it was.
-    const FileStamp after = stampOf(file);
-    seen_ = after;
-    unsaved_ = !after.exists || after == before;
-    if (unsaved_)
-        return {whyNotSaved(file).toStdString(), {}};
+    if (const QString why = save(result.damagedCopy); !why.isEmpty())
+        result.failure = why.toStdString();
     return result;
+}
+
+QString QtSettingsStore::save(std::string& damagedCopy)
+{
+    if (!folder_.usable)
+        return "the path of its folder is not valid UTF-8";
+    const QString folder = QFileInfo(file_).path();
+    if (!QDir().mkpath(folder))
+        return "its folder " + folder + " cannot be made";
+    QLockFile lock(file_ + ".lock");
+    const QString held = takeLock(lock, file_, lockWasHeld_ ? 0 : kLockWaitMs);
+    lockWasHeld_ = !held.isEmpty();
+    return lockWasHeld_ ? held : saveLocked(damagedCopy);
+}
+
+QString QtSettingsStore::saveLocked(std::string& damagedCopy)
+{
+    const SaveTarget target = saveTarget(file_);
+    if (!target.refusal.isEmpty())
+        return target.refusal;
+    // The file as it is now, which may have changed since it was last read.
+    const FileStamp before = stampOf(target.path);
+    const SmallFile current = readSmallFile(target.path, kMaxFileSize);
+    if (current.refusal == SmallFile::Refusal::TooLarge)
+        return "it is far larger than an options file";
+    if (before.exists && current.refusal != SmallFile::Refusal::None)
+        return "it cannot be read";
+    if (before.exists && ::access(QFile::encodeName(target.path).constData(), W_OK) != 0)
+        return errnoText(errno);
+    // Qt writes back only what it could read: a damaged file is kept first.
+    if (hasUnreadableLines(current.bytes)) {
+        const std::optional<QString> copy = keepDamagedCopy(file_, current.bytes, before.mode & 0666);
+        if (!copy)
+            return "no copy of the damaged file could be kept beside it, so it is left as it is";
+        damagedCopy = copy->toStdString();
+    }
+    const std::optional<QByteArray> contents = codec_.encode(current.bytes, unsaved_);
+    if (!contents)
+        return "no private copy of it could be made in the temporary folder";
+    if (!replaceWithOwnFile(target.path, *contents))
+        return errnoText(errno);
+    unsaved_.clear();
+    seen_.reset();
+    return {};
 }
 
 } // namespace hv::qt

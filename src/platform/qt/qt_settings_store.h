@@ -1,10 +1,12 @@
 #pragma once
 // The settings store as an INI file in the user's configuration folder
 // ($XDG_CONFIG_HOME/Quellmark/Horavista.ini), one group for the options.
+// Qt's settings only encode and decode it: the file is read and written
+// here, only as a regular file, and no read or lock waits for long.
+#include "platform/qt/ini_codec.h"
 #include "platform/qt/settings_file.h"
+#include "platform/qt/user_folder.h"
 #include "platform/settings_store.h"
-
-#include <QSettings>
 
 namespace hv::qt {
 
@@ -13,26 +15,33 @@ public:
     QtSettingsStore();
     // Reads the file again when it changed on disk since the last look (a
     // stat call tells), so changes made by another instance or by hand are
-    // seen at the next read. Qt itself tells versions apart by size and
-    // millisecond: a change that keeps the size, made within the
-    // millisecond of the one before, shows with the next change.
+    // seen at the next read. What is no regular file holds no values.
     std::optional<std::string> read(std::string_view key) const override;
     // Written through at once: the program may end without another chance.
     // A file Qt would read only in part is first kept as a copy beside it.
     // A value that cannot be saved is kept for the rest of the run, and the
     // next write tries again.
     WriteResult write(std::string_view key, std::string_view text) override;
-    std::string location() const override { return fileName().toStdString(); }
-    QString fileName() const { return settings_.fileName(); }
+    std::string location() const override { return file_.toStdString(); }
+    QString fileName() const { return file_; }
 
 private:
     // Brings the values up to the file as it is now.
     void follow() const;
+    // Saves the unsaved values into the file as it is now. Why not, or
+    // nothing when saved; where a damaged file went.
+    QString save(std::string& damagedCopy);
+    QString saveLocked(std::string& damagedCopy);
 
-    mutable QSettings settings_;
+    UserFolder folder_;
+    QString file_;
+    mutable IniCodec codec_;
     mutable std::optional<FileStamp> seen_;
-    // The last write could not be saved: its value lives only here.
-    bool unsaved_ = false;
+    mutable IniCodec::Values stored_;
+    // Values written but not saved: they count over the file's own.
+    QMap<QString, QString> unsaved_;
+    // A lock found held is not waited for again until a save gets through.
+    bool lockWasHeld_ = false;
 };
 
 } // namespace hv::qt

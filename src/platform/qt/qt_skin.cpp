@@ -6,11 +6,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace hv::qt {
 
@@ -78,6 +81,23 @@ bool styleEngineAccepts(const QString& sheet)
     return !refused;
 }
 
+// Qt opens the images a sheet names when it styles a widget, whatever they
+// are: a pipe there would stop the program for good. One that is not there
+// Qt passes over.
+bool namesNoOddFile(const QString& sheet, const QString& folder)
+{
+    static const QRegularExpression url(R"(url\(\s*(["']?)(.*?)\1\s*\))", QRegularExpression::CaseInsensitiveOption);
+    for (const QRegularExpressionMatch& match : url.globalMatch(sheet)) {
+        QString name = match.captured(2);
+        if (name.startsWith(QLatin1String("skin:")))
+            name = QDir(folder).filePath(name.mid(5));
+        struct stat info {};
+        if (::stat(QFile::encodeName(name).constData(), &info) == 0 && !S_ISREG(info.st_mode))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void QtSkinFramework::loadSkin(const std::string& path, const std::string&)
@@ -87,11 +107,20 @@ void QtSkinFramework::loadSkin(const std::string& path, const std::string&)
     const QString sheet = QString::fromUtf8(bytes);
     if (sheet.trimmed().isEmpty())
         throw RuntimeError::pathFileAccessError();
-    if (!isText(bytes) || !styleEngineAccepts(sheet))
+    if (!isText(bytes))
         throw RuntimeError::invalidFileFormat();
+    // A skin brings its images along in its own folder, where the probe
+    // looks for them already.
+    const QString folder = QFileInfo(file).absolutePath();
+    if (!namesNoOddFile(sheet, folder))
+        throw RuntimeError::pathFileAccessError();
+    const QStringList before = QDir::searchPaths("skin");
+    QDir::setSearchPaths("skin", {folder});
+    if (!styleEngineAccepts(sheet)) {
+        QDir::setSearchPaths("skin", before);
+        throw RuntimeError::invalidFileFormat();
+    }
     sheet_ = sheet;
-    // A skin brings its images along in its own folder.
-    QDir::setSearchPaths("skin", {QFileInfo(file).absolutePath()});
     if (newWindows_)
         qApp->setStyleSheet(sheet_);
 }

@@ -13,7 +13,8 @@ namespace hv::qt {
 class QtSkinFramework : public SkinFramework {
 public:
     // Reads the sheet as UTF-8. A file that cannot be read, is no regular
-    // file or holds nothing raises "Path/File access error"; one that is no
+    // file or holds nothing, or a sheet naming an image that is there but
+    // no regular file, raises "Path/File access error"; one that is no
     // text, that Qt cannot parse, or far larger than any skin raises
     // "Invalid file format". Either leaves the skin as it was. The second
     // argument names a section of a skin file that has several; a style

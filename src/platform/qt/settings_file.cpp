@@ -2,11 +2,11 @@
 
 #include "platform/qt/own_file.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,7 +19,18 @@ bool operator==(const timespec& a, const timespec& b) { return a.tv_sec == b.tv_
 
 bool lineBreak(char c) { return c == '\n' || c == '\r'; }
 
-QString errnoText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+QString kindOf(mode_t mode)
+{
+    switch (mode & S_IFMT) {
+    case S_IFDIR: return "a folder";
+    case S_IFCHR: return "a character device";
+    case S_IFBLK: return "a block device";
+    case S_IFIFO: return "a pipe";
+    case S_IFSOCK: return "a socket";
+    case S_IFLNK: return "a link";
+    default: return "an unknown kind of file";
+    }
+}
 
 } // namespace
 
@@ -28,6 +39,8 @@ bool FileStamp::operator==(const FileStamp& other) const
     return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
            modified == other.modified && changed == other.changed && mode == other.mode;
 }
+
+QString errnoText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 FileStamp stampOf(const QString& path)
 {
@@ -94,20 +107,46 @@ std::optional<QString> keepDamagedCopy(const QString& file, QByteArrayView conte
     return std::nullopt;
 }
 
-QString whyNotSaved(const QString& file)
+SaveTarget saveTarget(const QString& file)
 {
     const QByteArray name = QFile::encodeName(file);
-    const QFileInfo info(file);
-    if (info.isDir())
-        return "a folder is in its place";
-    if (info.exists() && ::access(name.constData(), W_OK) != 0)
-        return errnoText(errno);
-    const QString folder = info.path();
-    if (!QDir(folder).exists() && !QDir().mkpath(folder))
-        return "its folder " + folder + " cannot be made";
-    if (::access(QFile::encodeName(folder).constData(), W_OK) != 0)
-        return errnoText(errno);
-    return "the disk refused it";
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0)
+        return errno == ENOENT ? SaveTarget{file, {}} : SaveTarget{{}, errnoText(errno)};
+    if (S_ISREG(info.st_mode))
+        return {file, {}};
+    if (S_ISDIR(info.st_mode))
+        return {{}, "a folder is in its place"};
+    if (!S_ISLNK(info.st_mode))
+        return {{}, "it is " + kindOf(info.st_mode) + ", not a regular file"};
+    if (::stat(name.constData(), &info) != 0)
+        return {{}, errno == ENOENT ? "it is a link to nothing" : "it is a link that cannot be followed: " + errnoText(errno)};
+    if (!S_ISREG(info.st_mode))
+        return {{}, "it is a link to " + kindOf(info.st_mode) + ", not a regular file"};
+    // Renamed over the file the links lead to, so that they still do.
+    char resolved[PATH_MAX];
+    if (!::realpath(name.constData(), resolved))
+        return {{}, errnoText(errno)};
+    return {QFile::decodeName(resolved), {}};
+}
+
+QString takeLock(QLockFile& lock, const QString& file, int waitMs)
+{
+    const QString name = file + ".lock";
+    // Qt opens what is there to read who holds it, and a pipe would keep
+    // it waiting for good; it takes a second lock to remove a stale one.
+    for (const QString& path : {name, name + ".rmlock"}) {
+        struct stat info {};
+        if (::lstat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISREG(info.st_mode))
+            return "its lock file " + path + " is " + kindOf(info.st_mode) + ", not a regular file";
+    }
+    if (lock.tryLock(waitMs))
+        return {};
+    if (lock.error() != QLockFile::LockFailedError)
+        return "its lock file " + name + " cannot be made";
+    if (::access(QFile::encodeName(name).constData(), W_OK) != 0)
+        return "its lock file " + name + " is held, and cannot be removed: " + errnoText(errno);
+    return "its lock file " + name + " is held by another program";
 }
 
 } // namespace hv::qt

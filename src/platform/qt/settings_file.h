@@ -1,8 +1,9 @@
 #pragma once
 // The options file as the settings store meets it on disk: whether it
 // changed, whether Qt's INI reader would lose lines of it, where a damaged
-// one is kept, and why it cannot be saved.
+// one is kept, where a save goes and why it cannot be saved.
 #include <QByteArrayView>
+#include <QLockFile>
 #include <QString>
 
 #include <ctime>
@@ -39,8 +40,23 @@ bool hasUnreadableLines(QByteArrayView ini);
 // through a link. The copy's path, or nothing when none could be made.
 std::optional<QString> keepDamagedCopy(const QString& file, QByteArrayView contents, mode_t mode);
 
-// Why a file cannot be saved, as the user can act on it ("Permission
-// denied"), worked out after the save failed.
-QString whyNotSaved(const QString& file);
+// The system's text for an error number ("Permission denied").
+QString errnoText(int error);
+
+// Where a save of file goes: file itself, or the regular file a link of
+// that name leads to. Anything else (a folder, a device, a pipe, a link to
+// one or to nothing) is never written nor replaced: then why not, as the
+// user can act on it ("it is a pipe, not a regular file").
+struct SaveTarget {
+    QString path;
+    QString refusal;
+};
+SaveTarget saveTarget(const QString& file);
+
+// Takes the lock Qt's own settings take on file ("NAME.lock"), waiting
+// at most waitMs for another holder; a lock left by a program that has
+// ended is taken over. Nothing when it is held; otherwise why not, naming
+// the lock file. What is not a regular file there is never opened.
+QString takeLock(QLockFile& lock, const QString& file, int waitMs);
 
 } // namespace hv::qt
