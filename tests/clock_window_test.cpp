@@ -178,6 +178,23 @@ TEST_F(ClockWindowTest, EscHidesUnloadsAndBringsBackAFreshOptionsWindow)
     EXPECT_TRUE(window().timer("Timer1").enabled());
 }
 
+TEST_F(ClockWindowTest, OptionsWindowLeftByEscKeepsNothingAwakeWithTheStartupSwitchOn)
+{
+    // The button unloads the options window; Esc loads it afresh, and its
+    // load runs the closing clock's load again.
+    fake.settings.write(settings::kWindowsStartup, "On");
+    program.start();
+    window().keyDown(kEsc);
+    fake.windows.last("Form1").click("PushButton1");
+    ASSERT_TRUE(fake.input.idleHeld);
+
+    window().keyDown(kEsc);
+
+    EXPECT_FALSE(fake.windows.loaded("Form2"));
+    EXPECT_TRUE(fake.windows.last("Form1").shown);
+    EXPECT_FALSE(fake.input.idleHeld);
+}
+
 TEST_F(ClockWindowTest, CloseRequestRunsTheSameClosing)
 {
     FakeWindowState& w = open();

@@ -97,6 +97,15 @@ TEST_F(ColourWindowTest, APickedColourIsStoredAtOnceAndACancelStoresTheSwatchAsI
     EXPECT_EQ(stored(), "255");
 }
 
+TEST_F(ColourWindowTest, ACancelAfterAnUnreadableColourStoresNothing)
+{
+    fake.settings.write(settings::kClockColour, "abc");
+    FakeWindowState& w = changeColour();
+    w.click("Label1");
+    EXPECT_EQ(stored(), "abc");
+    EXPECT_EQ(swatch(), kButtonFace);
+}
+
 TEST_F(ColourWindowTest, CloseAndTheCloseBoxBothBringTheSameOptionsWindowBack)
 {
     for (bool closeBox : {false, true}) {

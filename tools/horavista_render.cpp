@@ -10,6 +10,7 @@
 #include "platform/qt/qt_window.h"
 #include "platform/qt/tz_database_registry.h"
 #include "platform/qt/zone_time_of_day.h"
+#include "picture_file.h"
 #include "render_arguments.h"
 #include "render_run.h"
 #include "svg_canvas.h"
@@ -19,7 +20,6 @@
 #include <QGuiApplication>
 
 #include <cstdlib>
-#include <stdexcept>
 #include <string>
 
 namespace {
@@ -75,10 +75,12 @@ void render(const Options& options)
     render_tool::SvgCanvas picture(image, font);
     render_tool::drawFrame(image, options.svg ? static_cast<Canvas&>(picture) : image, options, timeToDraw(options),
                            clock, background);
-    if (options.svg && !picture.write(QString::fromStdString(*options.svg), "Horavista"))
-        throw std::runtime_error("could not write " + *options.svg);
-    if (options.png && !image.image().save(QString::fromStdString(*options.png), "PNG"))
-        throw std::runtime_error("could not write " + *options.png);
+    if (options.svg)
+        render_tool::writePicture(QString::fromStdString(*options.svg),
+                                  [&](QIODevice& out) { return picture.write(out, "Horavista"); });
+    if (options.png)
+        render_tool::writePicture(QString::fromStdString(*options.png),
+                                  [&](QIODevice& out) { return image.image().save(&out, "PNG"); });
 }
 
 } // namespace

@@ -4,8 +4,10 @@
 #include "platform/image_limit.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace render_tool {
 
@@ -26,6 +28,10 @@ constexpr const char* kUsage =
 
 std::optional<double> parseTime(const std::string& text)
 {
+    // Decimal digits only: the scan alone would take signs, blanks, "nan",
+    // hexadecimal and exponents.
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || c == ':' || c == '.'; }))
+        return std::nullopt;
     int h = 0, m = 0;
     double s = 0;
     int used = 0;
@@ -112,12 +118,12 @@ const std::vector<Declared>& declaredOptions()
         {{"version"}, "",
          [](Options&, const std::string&) {
              std::printf("horavista-render %s\n", hv::kVersion);
-             std::exit(0);
+             std::exit(outputWritten() ? 0 : 1);
          }},
         {{"h", "help"}, "",
          [](Options&, const std::string&) {
              std::fputs(kUsage, stdout);
-             std::exit(0);
+             std::exit(outputWritten() ? 0 : 1);
          }},
     };
     return declared;
@@ -171,6 +177,14 @@ Options takeAll(const std::vector<std::pair<const Declared*, std::string>>& foun
     if (int{o.ops} + int{o.png.has_value()} + int{o.svg.has_value()} != 1)
         fail("give one of --png FILE, --svg FILE or --ops");
     return o;
+}
+
+bool outputWritten()
+{
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return true;
+    std::fprintf(stderr, "horavista-render: could not write the standard output: %s\n", std::strerror(errno));
+    return false;
 }
 
 void fail(const std::string& message)

@@ -40,6 +40,10 @@ const Declared* findDeclared(const std::string& name);
 // "--size=1x1"; empty for an argument that is no option.
 std::string optionName(const std::string& argument);
 
+// True when all the tool printed reached the standard output; else says
+// why on stderr (a full disk, a closed pipe).
+bool outputWritten();
+
 // Ends the tool with status 2: the message, then the usage, on stderr.
 [[noreturn]] void fail(const std::string& message);
 

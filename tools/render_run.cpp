@@ -105,7 +105,7 @@ int runReported(const std::function<void()>& work)
         std::fprintf(stderr, "horavista-render: %s\n", e.what());
         return 1;
     }
-    return 0;
+    return outputWritten() ? 0 : 1;
 }
 
 } // namespace render_tool

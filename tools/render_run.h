@@ -57,7 +57,8 @@ hv::Colour colourOption(const std::optional<std::string>& given, const char* opt
 void drawFrame(hv::CallCanvas& image, hv::Canvas& canvas, const Options& options, double t, hv::Colour clock,
                hv::Colour background);
 
-// Runs the tool's work; what it cannot do is said on stderr, status 1.
+// Runs the tool's work; what it cannot do, printing all it printed
+// included, is said on stderr, status 1.
 int runReported(const std::function<void()>& work);
 
 } // namespace render_tool

@@ -3,7 +3,6 @@
 #include "platform/qt/call_painter.h"
 #include "platform/qt/qt_colour.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -23,14 +22,10 @@ void SvgCanvas::draw(hv::DrawingCall call)
     calls_.push_back(std::move(call));
 }
 
-bool SvgCanvas::write(const QString& path, const QString& title) const
+bool SvgCanvas::write(QIODevice& out, const QString& title) const
 {
-    // The generator reports no failure of its own: the file is opened here.
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&out);
     svg.setSize(QSize(width(), height()));
     svg.setViewBox(QRect(0, 0, width(), height()));
     svg.setTitle(title);
@@ -51,7 +46,7 @@ bool SvgCanvas::write(const QString& path, const QString& title) const
         p.setRenderHint(QPainter::Antialiasing, true);
         p.fillPath(outline, hv::qt::toQColor(call.pen.colour));
     }
-    return p.end() && file.error() == QFile::NoError;
+    return p.end();
 }
 
 } // namespace render_tool

@@ -5,6 +5,7 @@
 #include "platform/drawing_call.h"
 
 #include <QFont>
+#include <QIODevice>
 #include <QString>
 
 #include <vector>
@@ -23,8 +24,8 @@ public:
 
     // The calls so far, the background first, its text as outlines so the
     // picture looks the same wherever the font is missing. False when the
-    // file cannot be written.
-    bool write(const QString& path, const QString& title) const;
+    // picture could not be painted.
+    bool write(QIODevice& out, const QString& title) const;
 
 private:
     hv::CallCanvas& inner_;

@@ -107,8 +107,11 @@ void Form2::Form_MouseMove()
 
 void Form2::onUnload()
 {
-    p_.input.holdIdleInhibition(false);
     Form_QueryUnload();
+    // Released last: the options window shown above may load afresh, and
+    // with the start-up switch on its load runs this closing window's load
+    // again, which holds the inhibition once more.
+    p_.input.holdIdleInhibition(false);
 }
 
 void Form2::Form_QueryUnload()

@@ -60,8 +60,12 @@ void Form3::Form_Load()
 void Form3::Label1_Click()
 {
     // A cancelled dialog hands back the colour it was given, which is then
-    // stored again as it stands.
+    // stored again as it stands; the window's own face, which the swatch
+    // keeps when the stored value was no colour, is not the user's and is
+    // never stored.
     const Colour picked = p_.colourDialog.showColor(swatch_->backColor());
+    if (isSystemColour(picked))
+        return;
     swatch_->setBackColor(checkedColour(picked));
     p_.settings.write(settings::kClockColour, decimalText(picked));
 }

@@ -6,6 +6,7 @@
 #include "platform/qt/qt_platform.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPalette>
 
 #include <gtest/gtest.h>
@@ -38,6 +39,26 @@ TEST(QtKeys, KeysWithoutAClassicCodeAreNoLetterOfTheWord)
     }
     EXPECT_EQ(qt::shiftStateOf(Qt::ShiftModifier | Qt::AltModifier), 1 | 4);
     EXPECT_EQ(qt::shiftStateOf(Qt::ControlModifier), 2);
+}
+
+TEST(QtKeys, LettersOfANonLatinLayoutCountByTheirKeysPlace)
+{
+    // Cyrillic er, ve and u: the H, D and E keys of a Russian layout (X11
+    // key codes 43, 40 and 26); a Latin letter keeps its own code wherever
+    // its key lies (A on French Q), and zhe, on the key right of L, has none.
+    const struct {
+        int qtKey;
+        const char16_t* text;
+        quint32 scanCode;
+        std::int16_t code;
+    } cases[] = {
+        {0x420, u"\u0440", 43, vk::kH}, {0x412, u"\u0432", 40, vk::kD}, {0x423, u"\u0443", 26, vk::kE},
+        {Qt::Key_A, u"a", 24, 'A'}, {0x416, u"\u0436", 47, 0xFF},
+    };
+    for (const auto& c : cases) {
+        const QKeyEvent press(QEvent::KeyPress, c.qtKey, Qt::NoModifier, c.scanCode, 0, 0, QString::fromUtf16(c.text));
+        EXPECT_EQ(qt::virtualKeyOf(press), c.code) << std::hex << c.qtKey;
+    }
 }
 
 TEST(QtColours, StoredColoursHaveRedInTheLowByte)

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
@@ -17,6 +18,10 @@
 #include <cstdlib>
 #include <utility>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 struct Outcome {
@@ -28,7 +33,8 @@ struct Outcome {
 
 class RenderTool : public ::testing::Test {
 protected:
-    Outcome run(const QStringList& arguments, const QString& tzDir = {}) const
+    // The tool's standard output goes to output when one is given.
+    Outcome run(const QStringList& arguments, const QString& tzDir = {}, const QString& output = {}) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", home_.path());
@@ -39,6 +45,8 @@ protected:
             environment.insert("TZDIR", tzDir);
         QProcess tool;
         tool.setProcessEnvironment(environment);
+        if (!output.isEmpty())
+            tool.setStandardOutputFile(output);
         tool.start(HORAVISTA_RENDER, arguments);
         tool.waitForFinished(60'000);
         return {tool.exitStatus() == QProcess::NormalExit, tool.exitCode(),
@@ -105,6 +113,9 @@ TEST_F(RenderTool, NamesTheFirstArgumentItDoesNotTakeAndEndsWith2)
         {{"--size", "99999x1", "--size", "10x10", "--ops"},
          "--size takes WIDTHxHEIGHT in pixels, each 1 to 16384, as 1920x1080"},
         {draw + QStringList{"--time", "24:00:00"}, "--time takes HH:MM:SS or HH:MM:SS.fff"},
+        {draw + QStringList{"--time", "00:00:nan"}, "--time takes HH:MM:SS or HH:MM:SS.fff"},
+        {draw + QStringList{"--time", "00:00:0x1p3"}, "--time takes HH:MM:SS or HH:MM:SS.fff"},
+        {draw + QStringList{"--time", "00:00:1e1"}, "--time takes HH:MM:SS or HH:MM:SS.fff"},
         {draw + QStringList{"--at", "2026-02-30T00:00:00Z"}, "--at takes an instant in UTC as YYYY-MM-DDTHH:MM:SSZ"},
         {draw + QStringList{"--time", "01:00:00", "--zone", "UTC"},
          "--time is the time shown; it takes no --zone or --at"},
@@ -172,6 +183,31 @@ TEST_F(RenderTool, DrawsTheSameFrameAsAScalablePicture)
     const Outcome unwritable = run(frame + QStringList{"--svg", home_.filePath("no/such/folder/f.svg")});
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_TRUE(unwritable.errors.startsWith("horavista-render: could not write")) << unwritable.errors.toStdString();
+}
+
+TEST_F(RenderTool, AWriteThatFailedEndsWith1AndNamesTheFile)
+{
+    for (const QStringList& arguments : {QStringList{"--size", "100x100", "--ops"}, QStringList{"--list-zones"}}) {
+        const Outcome full = run(arguments, {}, "/dev/full");
+        EXPECT_EQ(full.status, 1) << arguments.join(' ').toStdString();
+        EXPECT_EQ(full.errors, "horavista-render: could not write the standard output: No space left on device\n");
+    }
+
+    // A link to a pipe that is read: neither written through nor replaced.
+    const QString pipe = home_.filePath("pipe"), link = home_.filePath("f.png");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(pipe, link));
+    const int reader = open(QFile::encodeName(pipe).constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const Outcome piped = run({"--size", "10x10", "--time", "01:00:00", "--png", link});
+    char byte = 0;
+    const auto read = ::read(reader, &byte, 1);
+    close(reader);
+    EXPECT_EQ(piped.status, 1);
+    EXPECT_TRUE(piped.errors.startsWith("horavista-render: could not write " + link + ": "))
+        << piped.errors.toStdString();
+    EXPECT_LE(read, 0);
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), pipe);
 }
 
 TEST_F(RenderTool, EndsWithAStatusWhenTheZoneListFails)

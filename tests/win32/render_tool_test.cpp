@@ -151,6 +151,12 @@ TEST(RenderTool, WritesAPngOfTheSizeAsked)
     EXPECT_EQ(background.GetValue() & 0xFFFFFF, 0u);
 }
 
+TEST(RenderTool, RefusesToWriteAPictureIntoADeviceWith1)
+{
+    const Outcome outcome = run({"--size", "10x10", "--time", "03:00:00", "--png", "NUL"});
+    EXPECT_EQ(outcome.status, 1u);
+}
+
 TEST(RenderTool, RefusesABadSizeWith2AndAColourThatIsNoneWith1)
 {
     Outcome outcome = run({"--size", "0x10", "--ops"});

@@ -153,7 +153,7 @@ void FormWidget::resizeEvent(QResizeEvent*)
 
 void FormWidget::keyPressEvent(QKeyEvent* event)
 {
-    std::int16_t keyCode = virtualKeyOf(event->key());
+    std::int16_t keyCode = virtualKeyOf(*event);
     const std::int16_t shift = shiftStateOf(static_cast<int>(event->modifiers()));
     if (events_.onKeyDown)
         deliver([&] { events_.onKeyDown(keyCode, shift); });

@@ -1,6 +1,8 @@
 #include "platform/qt/qt_keys.h"
 
-#include <Qt>
+#include <QKeyEvent>
+
+#include <string_view>
 
 namespace hv::qt {
 
@@ -36,6 +38,40 @@ std::int16_t virtualKeyOf(int qtKey)
     case Qt::Key_ScrollLock: return 145;
     default: return 0xFF;
     }
+}
+
+namespace {
+
+// The letters of a US keyboard in the order of their evdev codes: Q is 16,
+// A is 30, Z is 44.
+constexpr struct {
+    unsigned firstCode;
+    const char* letters;
+} kLetterRows[] = {{16, "QWERTYUIOP"}, {30, "ASDFGHJKL"}, {44, "ZXCVBNM"}};
+
+// The Latin letter at the place of an X11 or Wayland key code, or 0.
+char letterAt(quint32 nativeScanCode)
+{
+    constexpr quint32 kEvdevOffset = 8;
+    for (const auto& row : kLetterRows) {
+        const std::string_view letters(row.letters);
+        const quint32 first = row.firstCode + kEvdevOffset;
+        if (nativeScanCode >= first && nativeScanCode < first + letters.size())
+            return letters[nativeScanCode - first];
+    }
+    return 0;
+}
+
+} // namespace
+
+std::int16_t virtualKeyOf(const QKeyEvent& event)
+{
+    const std::int16_t code = virtualKeyOf(event.key());
+    const QString text = event.text();
+    if (code != 0xFF || text.size() != 1 || !text[0].isLetter())
+        return code;
+    const char letter = letterAt(event.nativeScanCode());
+    return letter ? static_cast<std::int16_t>(letter) : code;
 }
 
 std::int16_t shiftStateOf(int qtModifiers)
