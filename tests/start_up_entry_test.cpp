@@ -136,6 +136,41 @@ TEST_F(StartUpEntryTest, AnOffThatCannotBeStoredStillRemovesTheEntry)
     EXPECT_EQ(entry(), "(none)");
 }
 
+// An entry under the machine-wide Run key, left by an earlier version or
+// an administrator, would go on starting the program behind a cleared box:
+// clearing removes it when it starts this program, and says so when it
+// cannot, the box staying on.
+TEST_F(StartUpEntryTest, ClearingAlsoRemovesAMachineWideEntryOfThisProgram)
+{
+    const auto machine = [&](const std::string& name) {
+        return fake.registry.value(reg::kHKeyLocalMachine, kRun, name).has_value();
+    };
+    fake.registry.setString(reg::kHKeyLocalMachine, kRun, "horavista", "/OPT/horavista/horavista --from-admin");
+    fake.registry.standardUser = true;
+    program.start();
+    box().click();
+    box().click();
+    EXPECT_EQ(box().value(), 1);
+    EXPECT_EQ(stored(), "On");
+    ASSERT_EQ(fake.boxes.shown.size(), 1u);
+    EXPECT_EQ(fake.boxes.shown[0].text, errorReportText("Permission denied", "Form1.Check3_Click", 102));
+    EXPECT_TRUE(machine("horavista"));
+    EXPECT_NE(entry(), "(none)") << "the user's entry goes with the machine-wide one, not before it";
+
+    fake.registry.standardUser = false;
+    box().click();
+    EXPECT_EQ(stored(), "Off");
+    EXPECT_FALSE(machine("horavista"));
+    EXPECT_EQ(entry(), "(none)");
+
+    // Another program's entry of this name stays.
+    fake.registry.setString(reg::kHKeyLocalMachine, kRun, "horavista", "\"C:\\Other\\horavista\"");
+    box().click();
+    box().click();
+    EXPECT_TRUE(machine("horavista"));
+    EXPECT_EQ(fake.boxes.shown.size(), 1u);
+}
+
 TEST_F(StartUpEntryTest, WithoutARunKeyThereIsNothingToDeleteButNothingCanBeWritten)
 {
     fakes::FakeRegistry empty;

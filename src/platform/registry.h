@@ -26,6 +26,7 @@ inline constexpr long kNoMoreItems = 259;
 
 // Value types.
 inline constexpr std::uint32_t kString = 1; // REG_SZ
+inline constexpr std::uint32_t kExpandString = 2; // REG_EXPAND_SZ
 inline constexpr std::uint32_t kBinary = 3; // REG_BINARY
 
 // Query value, set value, create sub-key, enumerate sub-keys, notify and
@@ -35,6 +36,9 @@ inline constexpr std::uint32_t kKeyAccess = 0x3F;
 // key under HKEY_LOCAL_MACHINE is opened with: a standard user has no right
 // to write there, and asking for one refuses the key.
 inline constexpr std::uint32_t kKeyRead = 0x20019;
+// Added to the rights: the 32-bit programs' view of a key that Windows
+// keeps apart for them; nothing where there is no such view.
+inline constexpr std::uint32_t kWow64_32Key = 0x0200;
 
 } // namespace reg
 

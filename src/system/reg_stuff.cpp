@@ -2,6 +2,7 @@
 
 #include "platform/runtime.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace hv {
@@ -16,9 +17,10 @@ namespace {
 // A key opened for the wrappers, closed whatever happens after.
 class OpenKey {
 public:
-    OpenKey(Registry& registry, RegKey root, std::string_view path) : registry_(registry)
+    OpenKey(Registry& registry, RegKey root, std::string_view path, std::uint32_t access)
+        : registry_(registry)
     {
-        result_ = registry.openKey(root, path, 0, reg::kKeyAccess, key_);
+        result_ = registry.openKey(root, path, 0, access, key_);
     }
     ~OpenKey()
     {
@@ -38,6 +40,44 @@ private:
     long result_;
 };
 
+bool sameIgnoringCase(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::ranges::equal(a, b, {}, lower, lower);
+}
+
+// Whether a Run value's command line starts this executable: its path in
+// double quotes, or bare and followed by nothing or by arguments. Windows
+// paths ignore case.
+bool startsExecutable(std::string_view command, std::string_view executablePath)
+{
+    command.remove_prefix(std::min(command.find_first_not_of(' '), command.size()));
+    if (command.starts_with('"')) {
+        command.remove_prefix(1);
+        const std::size_t close = command.find('"');
+        return close != std::string_view::npos && sameIgnoringCase(command.substr(0, close), executablePath);
+    }
+    const std::string_view program = command.substr(0, executablePath.size());
+    return sameIgnoringCase(program, executablePath) &&
+           (command.size() == program.size() || command[program.size()] == ' ');
+}
+
+// The value as text; empty when it is missing or holds no text.
+std::string queryText(Registry& registry, RegKey key, std::string_view valueName)
+{
+    std::vector<std::uint8_t> data(260);
+    std::uint32_t type = 0, size = 0;
+    long result = registry.queryValue(key, valueName, type, data, size);
+    if (result == reg::kMoreData) {
+        data.resize(size);
+        result = registry.queryValue(key, valueName, type, data, size);
+    }
+    if (result != reg::kSuccess || (type != reg::kString && type != reg::kExpandString))
+        return {};
+    const auto* text = reinterpret_cast<const char*>(data.data());
+    return std::string(text, std::find(text, text + std::min<std::size_t>(size, data.size()), '\0'));
+}
+
 } // namespace
 
 void WriteRunEntry(Registry& registry, const std::string& valueName, const std::string& executablePath)
@@ -50,10 +90,28 @@ void DeleteRunEntry(Registry& registry, const std::string& valueName)
     DeleteValue(registry, reg::kHKeyCurrentUser, kRunKey, valueName);
 }
 
+void DeleteMachineRunEntry(Registry& registry, const std::string& valueName, const std::string& executablePath)
+{
+    // Windows starts what either view of the key holds, and a 32-bit
+    // program's entry lands in the 32-bit one.
+    for (const std::uint32_t view : {std::uint32_t{0}, reg::kWow64_32Key}) {
+        std::string command;
+        {
+            // Reading the machine-wide key needs no administrator.
+            const OpenKey open(registry, reg::kHKeyLocalMachine, kRunKey, reg::kKeyRead | view);
+            if (!open.opened())
+                continue;
+            command = queryText(registry, open.key(), valueName);
+        }
+        if (startsExecutable(command, executablePath))
+            DeleteValue(registry, reg::kHKeyLocalMachine, kRunKey, valueName, reg::kKeyAccess | view);
+    }
+}
+
 void SetKeyValue(Registry& registry, RegKey root, std::string_view key, std::string_view valueName,
                  std::string_view value, std::uint32_t type)
 {
-    const OpenKey open(registry, root, key);
+    const OpenKey open(registry, root, key, reg::kKeyAccess);
     if (!open.opened())
         raiseFor(open.result());
     if (const long result = SetValueEx(registry, open.key(), valueName, type, value); result != reg::kSuccess)
@@ -68,9 +126,10 @@ long SetValueEx(Registry& registry, RegKey key, std::string_view valueName, std:
     return registry.setValue(key, valueName, type, data);
 }
 
-void DeleteValue(Registry& registry, RegKey root, std::string_view key, std::string_view valueName)
+void DeleteValue(Registry& registry, RegKey root, std::string_view key, std::string_view valueName,
+                 std::uint32_t access)
 {
-    const OpenKey open(registry, root, key);
+    const OpenKey open(registry, root, key, access);
     // Without the key there is no entry to delete.
     if (open.result() == reg::kFileNotFound)
         return;

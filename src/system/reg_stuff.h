@@ -20,6 +20,11 @@ inline constexpr std::string_view kRunKey = "Software\\Microsoft\\Windows\\Curre
 void WriteRunEntry(Registry& registry, const std::string& valueName, const std::string& executablePath);
 // Deleting an entry that is not there does nothing.
 void DeleteRunEntry(Registry& registry, const std::string& valueName);
+// The value of the same name under the machine-wide Run key, which an
+// earlier version or an administrator may have written: deleted when its
+// command starts this executable, left alone when it starts another
+// program. Deleting it needs an administrator; without one it raises.
+void DeleteMachineRunEntry(Registry& registry, const std::string& valueName, const std::string& executablePath);
 
 void SetKeyValue(Registry& registry, RegKey root, std::string_view key, std::string_view valueName,
                  std::string_view value, std::uint32_t type);
@@ -27,6 +32,7 @@ void SetKeyValue(Registry& registry, RegKey root, std::string_view key, std::str
 // result.
 long SetValueEx(Registry& registry, RegKey key, std::string_view valueName, std::uint32_t type,
                 std::string_view value);
-void DeleteValue(Registry& registry, RegKey root, std::string_view key, std::string_view valueName);
+void DeleteValue(Registry& registry, RegKey root, std::string_view key, std::string_view valueName,
+                 std::uint32_t access = reg::kKeyAccess);
 
 } // namespace hv

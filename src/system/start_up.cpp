@@ -26,8 +26,14 @@ void AddToStartup(Registry& registry, FileSystem& files)
 
 void RemoveFromStartup(Registry& registry, FileSystem& files)
 {
-    if (const std::string name = fileNameOf(files.executablePath()); !name.empty())
-        DeleteRunEntry(registry, name);
+    const std::string executable = files.executablePath();
+    const std::string name = fileNameOf(executable);
+    if (name.empty())
+        return;
+    // The machine-wide entry first: when it cannot go, the user's stays
+    // too, and the box that says the program starts at log-in is right.
+    DeleteMachineRunEntry(registry, name, executable);
+    DeleteRunEntry(registry, name);
 }
 
 } // namespace hv

@@ -8,6 +8,8 @@ namespace hv {
 
 // Both raise a run-time error when the entry cannot be written or deleted.
 void AddToStartup(Registry& registry, FileSystem& files);
+// Also removes a machine-wide entry of the same name that starts this
+// executable, which would go on starting it.
 void RemoveFromStartup(Registry& registry, FileSystem& files);
 
 } // namespace hv

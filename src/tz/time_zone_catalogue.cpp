@@ -89,18 +89,25 @@ std::string formatTime(std::string_view text)
     return std::string(formatted, sizeof formatted);
 }
 
-// Reads "TZI" into the zone's block. The buffer is as long as the registry
-// may fill, but only the block's 44 bytes are kept: a longer value must not
-// run over into the texts that follow it. The block starts out in the
-// buffer, so a missing or oversized value leaves it as it was.
-void readTzi(Registry& registry, RegKey key, Tzi::Bytes& tzi)
+// Reads "TZI" into the zone's block; false when the value is missing, is
+// no 44-byte binary block, or holds an offset from UTC of a day or more,
+// which no zone has and Windows cannot apply.
+bool readTzi(Registry& registry, RegKey key, Tzi::Bytes& tzi)
 {
     std::array<std::uint8_t, kTziCapacity> buffer{};
-    std::copy(tzi.begin(), tzi.end(), buffer.begin());
     std::uint32_t type = reg::kBinary;
     std::uint32_t size = kTziCapacity;
-    registry.queryValue(key, "TZI", type, buffer, size);
+    if (registry.queryValue(key, "TZI", type, buffer, size) != reg::kSuccess || type != reg::kBinary ||
+        size != Tzi::kSize)
+        return false;
     std::copy_n(buffer.begin(), tzi.size(), tzi.begin());
+    const Tzi block = Tzi::fromBytes(tzi);
+    const auto withinADay = [&](std::int32_t extra) {
+        constexpr std::int64_t kDay = 24 * 60;
+        const std::int64_t offset = std::int64_t{block.bias} + extra;
+        return offset > -kDay && offset < kDay;
+    };
+    return withinADay(0) && withinADay(block.standardBias) && withinADay(block.daylightBias);
 }
 
 template <typename T>
@@ -140,6 +147,7 @@ std::string FormatZoneName(std::string_view display)
 void TimeZoneCatalogue::LoadTimeZones()
 {
     const std::string path = WindowsKeyPath() + "Time Zones";
+    // Without a single zone there is no list to choose from: as missing.
     if (!EnumTimeZones(path)) {
         const std::string note = system_.missingCatalogueNote();
         boxes_.show((note.empty() ? "" : note + "\r\n") + " [HKey_Local_Machine] " + path, 80, "");
@@ -165,8 +173,9 @@ bool TimeZoneCatalogue::EnumTimeZones(const std::string& path)
     const KeyCloser root(registry_, rootKey);
 
     // Each load rebuilds the tables from slot 0; a zone whose key will not
-    // open gets no slot, so the indices have no gaps. A load that opens no
-    // zone at all leaves the tables as they were.
+    // open, or whose rules are damaged, gets no slot, so the indices have
+    // no gaps. A load that finds no zone at all leaves the tables as they
+    // were.
     std::int16_t found = 0;
     std::string nameBuffer;
     for (std::uint32_t index = 0;; ++index) {
@@ -191,21 +200,25 @@ bool TimeZoneCatalogue::EnumTimeZones(const std::string& path)
         if (registry_.openKey(reg::kHKeyLocalMachine, path + "\\" + name, 0, reg::kKeyRead, zoneKey) != reg::kSuccess)
             continue;
         const KeyCloser zone(registry_, zoneKey);
+        // A zone without sound rules would show some other time, or none.
+        TimeZoneEntry read;
+        if (!readTzi(registry_, zone.get(), read.TZI)) {
+            std::fprintf(stderr, "horavista: time zone \"%s\" of the catalogue has no sound \"TZI\" value; left out\n",
+                         name.c_str());
+            continue;
+        }
         const auto slot = static_cast<std::size_t>(found);
         list_.resize(slot + 1);
         keyNames_.resize(slot + 1);
         keyNames_[slot] = name;
-        // A slot left from an earlier load starts empty like a grown one,
-        // so a zone without "TZI" never takes another zone's bias.
-        TimeZoneEntry& entry = list_[slot] = TimeZoneEntry{};
-        readTzi(registry_, zone.get(), entry.TZI);
+        TimeZoneEntry& entry = list_[slot] = std::move(read);
         entry.Display = FormatZoneName(ReadRegString(zone.get(), "Display"));
         entry.Std = ReadRegString(zone.get(), "Std");
         entry.Dlt = ReadRegString(zone.get(), "Dlt");
         entry.MapID = ReadRegString(zone.get(), "MapID");
         ++found;
     }
-    return true;
+    return found > 0;
 }
 
 std::string TimeZoneCatalogue::WindowsKeyPath()

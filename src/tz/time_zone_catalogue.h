@@ -34,14 +34,16 @@ public:
     TimeZoneCatalogue(Registry& registry, SystemInfo& system, MessageBoxes& boxes, ProgramLifetime& lifetime)
         : registry_(registry), system_(system), boxes_(boxes), lifetime_(lifetime) {}
 
-    // Reads the catalogue afresh. When its key cannot be opened, says so,
-    // led by the system's note on what is missing, and ends the program.
+    // Reads the catalogue afresh. When its key cannot be opened or holds
+    // no zone, says so, led by the system's note on what is missing, and
+    // ends the program.
     void LoadTimeZones();
     // Standard-time bias of the zone the computer is set to, in minutes.
     std::int32_t GetCurrentBias();
-    // False when the key at path cannot be opened. A zone whose name does
-    // not fit the name buffer is left out, and a catalogue larger than a
-    // list can hold keeps its first 32767 zones; both are said on stderr.
+    // False when the key at path cannot be opened or gives no zone. A zone
+    // whose name does not fit the name buffer or whose "TZI" is missing or
+    // damaged is left out, and a catalogue larger than a list can hold
+    // keeps its first 32767 zones; all are said on stderr.
     bool EnumTimeZones(const std::string& path);
     std::string WindowsKeyPath();
     bool IsWindowsNT();

@@ -1,7 +1,7 @@
 #pragma once
-// A key of the test's own under HKEY_CURRENT_USER, removed with all it
-// holds when the test ends, and the registry read the plain Win32 way to
-// check what the program wrote.
+// A key of the test's own (under HKEY_CURRENT_USER unless told), removed
+// with all it holds when the test ends, and the registry read the plain
+// Win32 way to check what the program wrote.
 #include <windows.h>
 
 #include <optional>
@@ -11,13 +11,17 @@ namespace hv::win32::testing {
 
 class ScratchKey {
 public:
-    explicit ScratchKey(std::wstring path) : path_(std::move(path)) { RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str()); }
-    ~ScratchKey() { RegDeleteTreeW(HKEY_CURRENT_USER, path_.c_str()); }
+    explicit ScratchKey(std::wstring path, HKEY root = HKEY_CURRENT_USER) : root_(root), path_(std::move(path))
+    {
+        RegDeleteTreeW(root_, path_.c_str());
+    }
+    ~ScratchKey() { RegDeleteTreeW(root_, path_.c_str()); }
     ScratchKey(const ScratchKey&) = delete;
     ScratchKey& operator=(const ScratchKey&) = delete;
     const std::wstring& path() const { return path_; }
 
 private:
+    HKEY root_;
     std::wstring path_;
 };
 

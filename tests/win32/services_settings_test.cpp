@@ -1,4 +1,5 @@
 // The options as REG_SZ values under HKEY_CURRENT_USER.
+#include "platform/runtime.h"
 #include "platform/win32/win32_settings_store.h"
 #include "scratch_key.h"
 
@@ -57,6 +58,29 @@ TEST(SettingsStoreTest, ReadsSeeChangesMadeOutsideTheProgram)
     EXPECT_EQ(store.read("Check1"), "1");
     EXPECT_EQ(store.read("Background Color"), "42");
     EXPECT_EQ(store.read("Combo1"), std::nullopt);
+}
+
+// A colour stored in the registry editor as binary data or as several
+// strings is no colour: it must reach the reader as a wrong value, not as
+// no value at all.
+TEST(SettingsStoreTest, ValuesOfOtherTypesReadAsNoNumber)
+{
+    const ScratchKey scratch(L"Software\\Horavista tests\\settings");
+    Win32SettingsStore store(scratch.path());
+    ASSERT_TRUE(store.write("Check1", "0").saved());
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, scratch.path().c_str(), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+    const BYTE binary[] = {0xFF, 0xFF, 0xFF, 0x00};
+    RegSetValueExW(key, L"Clock Color", 0, REG_BINARY, binary, sizeof binary);
+    const wchar_t strings[] = L"255\0\0";
+    RegSetValueExW(key, L"Background Color", 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(strings), sizeof strings);
+    RegCloseKey(key);
+
+    for (const char* name : {"Clock Color", "Background Color"}) {
+        const std::optional<std::string> text = store.read(name);
+        ASSERT_TRUE(text) << name;
+        EXPECT_THROW(toInt32(*text), RuntimeError) << name << ": " << *text;
+    }
 }
 
 // Windows keeps no lasting key below a volatile one: the write fails, and

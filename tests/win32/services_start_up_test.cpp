@@ -1,6 +1,7 @@
 // The options window over the real registry and settings store: the list
 // from Windows' catalogue, the options under HKEY_CURRENT_USER, and the
-// log-in entry in the user's Run key, quoted, read back the plain way.
+// log-in entry in the user's Run key, quoted, read back the plain way;
+// clearing it takes this program's machine-wide entries too.
 #include "app/program.h"
 #include "fakes/fake_platform.h"
 #include "platform/win32/win32_registry.h"
@@ -20,13 +21,45 @@ const std::wstring kRun = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 // The entry is named after the executable's file name.
 const std::wstring kEntry = L"horavista-test-\x6771\x4EAC.exe";
 
+// The machine-wide key in the 64-bit and the 32-bit programs' views.
+const REGSAM kMachineViews[] = {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
+
+void machineEntry(REGSAM view, const std::wstring* command)
+{
+    HKEY run = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRun.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &run, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    if (command)
+        RegSetValueExW(run, kEntry.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(command->c_str()),
+                       static_cast<DWORD>((command->size() + 1) * sizeof(wchar_t)));
+    else
+        RegDeleteValueW(run, kEntry.c_str());
+    RegCloseKey(run);
+}
+
+bool hasMachineEntry(REGSAM view)
+{
+    HKEY run = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRun.c_str(), 0, KEY_QUERY_VALUE | view, &run) != ERROR_SUCCESS)
+        return false;
+    const bool found = RegQueryValueExW(run, kEntry.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    RegCloseKey(run);
+    return found;
+}
+
 struct StartUpTest : ::testing::Test {
     void SetUp() override
     {
-        RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun.c_str(), kEntry.c_str());
+        TearDown();
         fake.files.executable = "C:\\path with space\\horavista-test-\xE6\x9D\xB1\xE4\xBA\xAC.exe";
     }
-    void TearDown() override { RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun.c_str(), kEntry.c_str()); }
+    void TearDown() override
+    {
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, kRun.c_str(), kEntry.c_str());
+        for (const REGSAM view : kMachineViews)
+            machineEntry(view, nullptr);
+    }
 
     fakes::FakeCheckBox& box() { return fake.windows.last("Form1").checkBox("Check3"); }
 
@@ -52,9 +85,17 @@ TEST_F(StartUpTest, TickingWritesTheQuotedEntryAndClearingDeletesIt)
     EXPECT_EQ(storedText(HKEY_CURRENT_USER, kRun, kEntry), L"\"C:\\path with space\\horavista-test-\x6771\x4EAC.exe\"");
     EXPECT_EQ(storedText(HKEY_CURRENT_USER, options.path(), L"Windows Startup"), L"On");
 
+    // Entries of this program under the machine-wide key, as a 32-bit
+    // earlier version wrote them, go as well.
+    const std::wstring command = L"C:\\path with space\\horavista-test-\x6771\x4EAC.exe";
+    for (const REGSAM view : kMachineViews)
+        machineEntry(view, &command);
+    ASSERT_TRUE(hasMachineEntry(KEY_WOW64_32KEY));
     box().click();
     EXPECT_FALSE(storedText(HKEY_CURRENT_USER, kRun, kEntry));
     EXPECT_EQ(storedText(HKEY_CURRENT_USER, options.path(), L"Windows Startup"), L"Off");
+    for (const REGSAM view : kMachineViews)
+        EXPECT_FALSE(hasMachineEntry(view)) << view;
     EXPECT_TRUE(fake.boxes.texts().empty());
 }
 

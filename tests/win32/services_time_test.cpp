@@ -3,6 +3,7 @@
 #include "platform/win32/dynamic_zones.h"
 #include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_time_of_day.h"
+#include "scratch_key.h"
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,33 @@ TEST(TimeOfDayTest, NowInAZoneAndLocalTimeForNoOrAnUnknownZone)
     EXPECT_LT(apart(time.secondsSinceMidnight(""), localNow), 2);
     EXPECT_LT(apart(time.secondsSinceMidnight("Nowhere Standard Time"), localNow), 2);
     EXPECT_LT(apart(time.secondsSinceMidnight("UTC"), utcNow), 2);
+}
+
+// Damaged zones in Windows' own catalogue, sorting before every real one:
+// one without "TZI", one whose bias is beyond any offset.
+TEST(TimeOfDayTest, ADamagedZoneIsPassedOverAndOneThatCannotBeAppliedIsAnError)
+{
+    const std::wstring catalogue = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones\\";
+    const testing::ScratchKey missing(catalogue + L"AAA Horavista test, no TZI", HKEY_LOCAL_MACHINE);
+    const testing::ScratchKey absurd(catalogue + L"AAB Horavista test, absurd bias", HKEY_LOCAL_MACHINE);
+    for (const testing::ScratchKey* zone : {&missing, &absurd}) {
+        HKEY key = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, zone->path().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                  nullptr),
+                  ERROR_SUCCESS);
+        for (const wchar_t* name : {L"Display", L"Std", L"Dlt"})
+            RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(L"x"), 2 * sizeof(wchar_t));
+        if (zone == &absurd) {
+            BYTE tzi[44] = {0xFF, 0xFF, 0xFF, 0x7F};
+            RegSetValueExW(key, L"TZI", 0, REG_BINARY, tzi, sizeof tzi);
+        }
+        RegCloseKey(key);
+    }
+
+    Win32TimeOfDay time;
+    EXPECT_DOUBLE_EQ(time.secondsSinceMidnightAt("India Standard Time", kJuly15Noon2025), hours(17, 30));
+    EXPECT_THROW(time.secondsSinceMidnightAt("AAB Horavista test, absurd bias", kJuly15Noon2025), std::exception)
+        << "never midnight";
 }
 
 TIME_ZONE_INFORMATION rules(LONG bias, LONG daylightBias, WORD daylightMonth, WORD standardMonth)

@@ -111,6 +111,17 @@ TEST_F(WindowsWindow, TheClockCoversItsMonitorAndHearsKeysAndCloseRequests)
     EXPECT_FALSE(IsWindowVisible(hwnd));
 }
 
+// The clock sets no caption: the taskbar and Alt+Tab show the program's
+// name, never the window's inner name.
+TEST_F(WindowsWindow, AWindowWithoutACaptionIsTitledWithTheProgramsName)
+{
+    auto listener = std::make_shared<Listener>();
+    openClock(*listener, listener);
+    wchar_t title[64] = {};
+    GetWindowTextW(hwndOf(*listener->view), title, 64);
+    EXPECT_STREQ(title, L"Horavista");
+}
+
 TEST_F(WindowsWindow, AClosedWindowTellsItsPresenterNothing)
 {
     auto listener = std::make_shared<Listener>();

@@ -28,6 +28,22 @@ bool agreeThrough(const YearRules& a, const YearRules& b, int first, int last)
     return true;
 }
 
+// How many zones the catalogue key holds, damaged ones included: how far
+// the enumeration goes. None when the key will not open.
+DWORD catalogueEntries()
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones", 0, KEY_READ,
+                      &key) != ERROR_SUCCESS)
+        return 0;
+    DWORD subKeys = 0;
+    if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                         nullptr) != ERROR_SUCCESS)
+        subKeys = 0;
+    RegCloseKey(key);
+    return subKeys;
+}
+
 } // namespace
 
 const DYNAMIC_TIME_ZONE_INFORMATION* DynamicZones::find(std::string_view keyName)
@@ -41,12 +57,17 @@ const DYNAMIC_TIME_ZONE_INFORMATION* DynamicZones::find(std::string_view keyName
     for (const DYNAMIC_TIME_ZONE_INFORMATION& zone : zones_)
         if (matches(zone))
             return &zone;
-    while (!complete_) {
+    if (!entries_)
+        entries_ = catalogueEntries();
+    while (next_ < *entries_) {
         DYNAMIC_TIME_ZONE_INFORMATION zone{};
-        if (EnumDynamicTimeZoneInformation(static_cast<DWORD>(zones_.size()), &zone) != ERROR_SUCCESS) {
-            complete_ = true;
+        const DWORD result = EnumDynamicTimeZoneInformation(next_++, &zone);
+        if (result == ERROR_NO_MORE_ITEMS)
             break;
-        }
+        // A zone whose data is damaged fails alone: the zones after it
+        // still count.
+        if (result != ERROR_SUCCESS)
+            continue;
         zones_.push_back(zone);
         if (matches(zone))
             return &zones_.back();

@@ -2,13 +2,15 @@
 // The time zones Windows knows, by catalogue key name, as the dynamic
 // time-zone functions give them. Enumerating them is slow (about 3 ms a
 // zone under Wine), so it goes only as far as the zone asked for, and what
-// it read is kept for the next question.
+// it read is kept for the next question. A zone Windows cannot read is
+// passed over.
 #include "platform/system_info.h"
 
 #include <windows.h>
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace hv::win32 {
@@ -24,7 +26,8 @@ private:
     // By index, as far as read; a deque, so the zones handed out stay
     // where they are as it grows.
     std::deque<DYNAMIC_TIME_ZONE_INFORMATION> zones_;
-    bool complete_ = false;
+    std::optional<DWORD> entries_; // counted at the first look
+    DWORD next_ = 0;               // the next index to enumerate
 };
 
 // The rules of a zone (or, for null, the zone the computer is set to) in

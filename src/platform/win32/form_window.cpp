@@ -4,6 +4,7 @@
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_timer.h"
 #include "platform/win32/win32_units.h"
+#include "shared/settings_keys.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -73,7 +74,9 @@ FormWindow::~FormWindow()
 void FormWindow::build()
 {
     registerWindowClass();
-    hwnd_ = CreateWindowExW(0, kWindowClass, widen(design_.name).c_str(), styleOf(design_), CW_USEDEFAULT,
+    // The taskbar and Alt+Tab show the program's name until a window sets
+    // a caption of its own; the design's name is for the program alone.
+    hwnd_ = CreateWindowExW(0, kWindowClass, widen(settings::kApplication).c_str(), styleOf(design_), CW_USEDEFAULT,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
                             nullptr);
     if (!hwnd_)

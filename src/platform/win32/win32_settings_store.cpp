@@ -54,19 +54,22 @@ std::optional<std::string> Win32SettingsStore::read(std::string_view key) const
     const Key open(keyPath_, KEY_QUERY_VALUE, false);
     if (open.status() != ERROR_SUCCESS)
         return std::nullopt;
-    // A value typed in by hand as a number reads as its decimal text.
     DWORD type = 0;
     std::vector<BYTE> bytes;
     if (readValue(open.get(), widen(key), type, bytes) != ERROR_SUCCESS)
         return std::nullopt;
+    if (isText(type))
+        return textOf(bytes);
+    // A value typed in by hand as a number reads as its decimal text.
     if (type == REG_DWORD && bytes.size() == sizeof(DWORD)) {
         DWORD number = 0;
         std::memcpy(&number, bytes.data(), sizeof number);
         return std::to_string(number);
     }
-    if (!isText(type))
-        return std::nullopt;
-    return textOf(bytes);
+    // Any other value is there, but holds no text: it reads as a text that
+    // is no option's value, so the reader reports it as it would a wrong
+    // text instead of quietly taking the default.
+    return "(registry value of type " + std::to_string(type) + ")";
 }
 
 SettingsStore::WriteResult Win32SettingsStore::write(std::string_view key, std::string_view text)

@@ -13,6 +13,8 @@ public:
     static const std::wstring& defaultKeyPath();
     explicit Win32SettingsStore(std::wstring keyPath = defaultKeyPath());
 
+    // A text as it is, a REG_DWORD as its decimal number; a value of any
+    // other type as a text that no option takes.
     std::optional<std::string> read(std::string_view key) const override;
     // Creates the key the first time; a failure comes back in the system's
     // words.

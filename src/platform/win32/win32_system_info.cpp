@@ -77,7 +77,7 @@ ZoneAgreement Win32SystemInfo::zoneAgreement(std::string_view catalogueKey)
 
 std::string Win32SystemInfo::missingCatalogueNote()
 {
-    return "The list of time zones that Windows keeps in its registry could not be opened.";
+    return "The list of time zones that Windows keeps in its registry could not be opened or holds no zone that can be read.";
 }
 
 } // namespace hv::win32

@@ -1,8 +1,23 @@
 #include "platform/win32/win32_time_of_day.h"
 
 #include "platform/win32/file_time.h"
+#include "platform/win32/system_message.h"
+
+#include <stdexcept>
 
 namespace hv::win32 {
+
+namespace {
+
+// The last error's words, for the tick's report.
+std::runtime_error zoneFailure(std::string_view zoneKey)
+{
+    const DWORD code = GetLastError();
+    return std::runtime_error("Windows cannot work out the time in the zone \"" + std::string(zoneKey) +
+                              "\": " + systemMessage(code));
+}
+
+} // namespace
 
 double Win32TimeOfDay::secondsSinceMidnight(std::string_view zoneKey)
 {
@@ -30,13 +45,17 @@ double Win32TimeOfDay::secondsAtTicks(std::string_view zoneKey, std::int64_t tic
     // a year.
     const TIME_ZONE_INFORMATION* rules = nullptr;
     if (zone_) {
-        if (rulesYear_ != utc.wYear && rulesForYear(zone_, utc.wYear, rules_))
+        if (rulesYear_ != utc.wYear) {
+            if (!rulesForYear(zone_, utc.wYear, rules_))
+                throw zoneFailure(zoneKey);
             rulesYear_ = utc.wYear;
-        if (rulesYear_ == utc.wYear)
-            rules = &rules_;
+        }
+        rules = &rules_;
     }
-    // Without rules this is the computer's own local time.
-    SystemTimeToTzSpecificLocalTime(rules, &utc, &local);
+    // Without a zone this is the computer's own local time. A failure must
+    // not show as midnight.
+    if (!SystemTimeToTzSpecificLocalTime(rules, &utc, &local))
+        throw zoneFailure(zoneKey);
     const double fraction = static_cast<double>(ticks % kTicksPerSecond) / kTicksPerSecond;
     return local.wHour * 3600.0 + local.wMinute * 60.0 + local.wSecond + fraction;
 }

@@ -10,6 +10,8 @@ namespace hv::win32 {
 
 class Win32TimeOfDay : public TimeOfDay {
 public:
+    // Raises when Windows has no rules for a zone it knows, or cannot
+    // apply them (a damaged bias).
     double secondsSinceMidnight(std::string_view zoneKey) override;
     // The same at a given instant, in milliseconds since 1970 UTC.
     double secondsSinceMidnightAt(std::string_view zoneKey, std::int64_t msSinceEpoch);
