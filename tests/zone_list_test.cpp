@@ -48,8 +48,8 @@ TEST_F(ZoneListTest, DefaultIsTheComputersZoneByNameThenTheFirstWithItsBias)
     };
     for (const auto& c : cases) {
         fakes::FakePlatform f;
-        f.system.zoneKeyName = c.keyName;
-        f.system.zone.bias = c.bias;
+        f.zones.zoneKeyName = c.keyName;
+        f.zones.bias = c.bias;
         Program p(f.platform);
         p.start();
         EXPECT_EQ(f.windows.last("Form1").comboBox("Combo1").listIndex(), c.selected) << c.keyName;
@@ -83,20 +83,20 @@ TEST_F(ZoneListTest, AZoneOutsideTheCatalogueGetsTheEntryThatKeepsItsTime)
     };
     for (const auto& c : cases) {
         fakes::FakePlatform f;
-        f.system.zoneKeyName = "CET-1CEST,M3.5.0,M10.5.0/3";
-        f.system.agreements = c.agreements;
+        f.zones.zoneKeyName = "CET-1CEST,M3.5.0,M10.5.0/3";
+        f.zones.agreements = c.agreements;
         Program p(f.platform);
         p.start();
         EXPECT_EQ(f.windows.last("Form1").comboBox("Combo1").listIndex(), c.selected) << c.what;
-        EXPECT_EQ(f.system.agreementAsked, c.asked) << c.what;
+        EXPECT_EQ(f.zones.agreementAsked, c.asked) << c.what;
         EXPECT_TRUE(f.boxes.shown.empty()) << c.what;
     }
 
     // A zone the catalogue has by name needs no comparing.
-    fake.system.agreements = {{"Africa/Algiers", Since1970}};
+    fake.zones.agreements = {{"Africa/Algiers", Since1970}};
     program.start();
     EXPECT_EQ(list().listIndex(), 2);
-    EXPECT_TRUE(fake.system.agreementAsked.empty());
+    EXPECT_TRUE(fake.zones.agreementAsked.empty());
 }
 
 TEST_F(ZoneListTest, StoredPositionIsRestoredOrReported)
@@ -141,7 +141,7 @@ TEST_F(ZoneListTest, TheChosenZoneStaysChosenWhenTheListGainsAZone)
     list().setListIndex(4);
     EXPECT_EQ(fake.settings.values().at("Time Zone"), "Asia/Kathmandu");
 
-    fakes::addCatalogueZone(fake.registry, "Asia/Baghdad", "(UTC+03:00) Baghdad, Iraq", -180);
+    fake.zones.list.push_back({"Asia/Baghdad", "(UTC+03:00) Baghdad, Iraq", -180});
     Program nextRun(fake.platform);
     nextRun.start();
     EXPECT_EQ(nextRun.catalogue().keyName(list().itemData(list().listIndex())), "Asia/Kathmandu");
@@ -204,24 +204,18 @@ TEST_F(ZoneListTest, ChoosingTheComputersOwnZoneShowsItsTime)
     EXPECT_EQ(program.clockWindow()->mTimeZone, "Europe/Berlin");
 }
 
-// A catalogue key without a zone gives no list to choose from: it is as
-// good as missing.
+// No zone gives no list to choose from: the catalogue is as good as
+// missing.
 TEST_F(ZoneListTest, AMissingOrEmptyCatalogueSaysWhereItLookedAndEndsBeforeAnyWindowShows)
 {
-    for (const bool empty : {false, true}) {
-        fakes::FakePlatform fresh;
-        fresh.registry = fakes::FakeRegistry{};
-        if (empty)
-            fresh.registry.key(reg::kHKeyLocalMachine, fakes::kCatalogueKey);
-        Program started{fresh.platform};
-        EXPECT_THROW(started.start(), fakes::EndedNow);
-        ASSERT_EQ(fresh.boxes.shown.size(), 1u) << empty;
-        EXPECT_EQ(fresh.boxes.shown[0].text,
-                  " [HKey_Local_Machine] SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones");
-        EXPECT_EQ(fresh.boxes.shown[0].style, 80);
-        EXPECT_EQ(fresh.boxes.shown[0].title, "");
-        EXPECT_EQ(fresh.log, (fakes::Log{"create Form1", "box", "endNow 1"})) << empty;
-    }
+    fake.zones.list.clear();
+    EXPECT_THROW(program.start(), fakes::EndedNow);
+    ASSERT_EQ(fake.boxes.shown.size(), 1u);
+    EXPECT_EQ(fake.boxes.shown[0].text,
+              " [HKey_Local_Machine] SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones");
+    EXPECT_EQ(fake.boxes.shown[0].style, 80);
+    EXPECT_EQ(fake.boxes.shown[0].title, "");
+    EXPECT_EQ(fake.log, (fakes::Log{"create Form1", "box", "endNow 1"}));
 }
 
 } // namespace

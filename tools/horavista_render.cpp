@@ -6,9 +6,8 @@
 #include "platform/qt/image_canvas.h"
 #include "platform/qt/list_order.h"
 #include "platform/qt/qt_settings_store.h"
-#include "platform/qt/qt_system_info.h"
 #include "platform/qt/qt_window.h"
-#include "platform/qt/tz_database_registry.h"
+#include "platform/qt/tz_zone_catalogue.h"
 #include "platform/qt/zone_time_of_day.h"
 #include "picture_file.h"
 #include "render_arguments.h"
@@ -34,9 +33,8 @@ bool listLess(const std::string& a, const std::string& b)
 
 void listZones()
 {
-    qt::TzDatabaseRegistry registry;
-    qt::QtSystemInfo system;
-    render_tool::ZoneCatalogue(registry, system).print(listLess);
+    qt::TzZoneCatalogue zones;
+    render_tool::ZoneList(zones).print(listLess);
 }
 
 // Seconds since midnight to draw: the one given, or the zone's (or the
@@ -45,9 +43,8 @@ double timeToDraw(const Options& options)
 {
     if (options.time)
         return *options.time;
-    qt::TzDatabaseRegistry registry;
-    qt::QtSystemInfo system;
-    const std::string zone = render_tool::zoneToDraw(options, registry, system);
+    qt::TzZoneCatalogue zones;
+    const std::string zone = render_tool::zoneToDraw(options, zones);
     qt::ZoneTimeOfDay timeOfDay(options.atMs ? qt::EpochClock([at = *options.atMs] { return at; })
                                              : qt::EpochClock(qt::systemNowMs));
     return timeOfDay.secondsSinceMidnight(zone);

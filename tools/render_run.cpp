@@ -15,8 +15,7 @@ namespace render_tool {
 
 using namespace hv;
 
-ZoneCatalogue::ZoneCatalogue(Registry& registry, SystemInfo& system)
-    : system_(system), zones_(registry, system, console_, console_)
+ZoneList::ZoneList(hv::ZoneCatalogue& system) : system_(system), zones_(system, console_, console_)
 {
     try {
         zones_.LoadTimeZones();
@@ -25,7 +24,7 @@ ZoneCatalogue::ZoneCatalogue(Registry& registry, SystemInfo& system)
     }
 }
 
-ListOrder ZoneCatalogue::listOrder(const ListLess& less) const
+ListOrder ZoneList::listOrder(const ListLess& less) const
 {
     ListOrder order(zones_.TimeZoneList().size());
     std::iota(order.begin(), order.end(), 0);
@@ -35,27 +34,27 @@ ListOrder ZoneCatalogue::listOrder(const ListLess& less) const
     return order;
 }
 
-bool ZoneCatalogue::has(const std::string& key) const
+bool ZoneList::has(const std::string& key) const
 {
     const auto& keys = zones_.TimeZoneKeyNames();
     return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
-void ZoneCatalogue::print(const ListLess& less)
+void ZoneList::print(const ListLess& less)
 {
     const ListOrder order = listOrder(less);
     const int start = OwnZonePosition(zones_, order, system_, zones_.GetCurrentBias());
     for (std::size_t position = 0; position < order.size(); ++position) {
         const std::int32_t i = order[position];
         std::printf("%zu\t%s\t%s\t%d%s\n", position, zones_.keyName(i).c_str(), zones_.entry(i).Display.c_str(),
-                    zones_.entry(i).bias(), static_cast<int>(position) == start ? "\tstart" : "");
+                    zones_.entry(i).bias, static_cast<int>(position) == start ? "\tstart" : "");
     }
 }
 
-std::string zoneToDraw(const Options& options, Registry& registry, SystemInfo& system)
+std::string zoneToDraw(const Options& options, hv::ZoneCatalogue& system)
 {
     const std::string zone = options.zone.value_or("");
-    if (!zone.empty() && !ZoneCatalogue(registry, system).has(zone))
+    if (!zone.empty() && !ZoneList(system).has(zone))
         fail("no zone " + zone + " in the time-zone list (see --list-zones)");
     return zone;
 }

@@ -1,12 +1,11 @@
 #pragma once
 // What a run of the render tool does on every platform, given the
-// platform's canvas, registry, settings and order of sorted lists: list
+// platform's canvas, zone catalogue, settings and order of sorted lists: list
 // the zones, pick the colours, draw the frame and print its calls.
 #include "platform/console_messages.h"
 #include "platform/drawing_call.h"
-#include "platform/registry.h"
 #include "platform/settings_store.h"
-#include "platform/system_info.h"
+#include "platform/zone_catalogue.h"
 #include "render_options.h"
 #include "tz/own_zone.h"
 #include "tz/time_zone_catalogue.h"
@@ -23,9 +22,9 @@ using ListLess = std::function<bool(const std::string& a, const std::string& b)>
 
 // The catalogue as the options window reads it; a catalogue that cannot
 // be read ends the tool with the window's message, or throws.
-class ZoneCatalogue {
+class ZoneList {
 public:
-    ZoneCatalogue(hv::Registry& registry, hv::SystemInfo& system);
+    explicit ZoneList(hv::ZoneCatalogue& system);
 
     // Catalogue indices in list order: an entry goes after those whose
     // text it equals, as the list inserts it.
@@ -36,14 +35,14 @@ public:
     void print(const ListLess& less);
 
 private:
-    hv::SystemInfo& system_;
+    hv::ZoneCatalogue& system_;
     hv::ConsoleMessages console_{"horavista-render"};
     hv::TimeZoneCatalogue zones_;
 };
 
 // The zone whose time of day to draw: the one --zone names, or empty for
 // the computer's own. A zone the list does not hold ends the tool.
-std::string zoneToDraw(const Options& options, hv::Registry& registry, hv::SystemInfo& system);
+std::string zoneToDraw(const Options& options, hv::ZoneCatalogue& system);
 
 // A colour from the command line, else from the stored options; one that
 // is no colour is named with where it came from (storedWhere: where the

@@ -29,7 +29,7 @@ void Form1::ListTimeZones()
     trap(108, [&] {
         for (int p = 0; p < combo1_->listCount(); ++p)
             order.push_back(combo1_->itemData(p));
-        selected = OwnZonePosition(catalogue, order, p_.system, current);
+        selected = OwnZonePosition(catalogue, order, p_.zones, current);
     });
     // The stored zone where the list still has it, wherever it now stands;
     // otherwise the stored position. Either way the selection writes both

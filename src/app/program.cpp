@@ -8,8 +8,8 @@ Program::Program(const Platform& platform)
     : boxes_(platform.messageBoxes), settings_(platform.settings, boxes_),
       p_{settings_,          platform.windows, boxes_,            platform.colourDialog,
          platform.events,    platform.lifetime, platform.timeOfDay, platform.input,
-         platform.registry,  platform.system,   platform.files},
-      catalogue_(p_.registry, p_.system, p_.messageBoxes, p_.lifetime)
+         platform.registry,  platform.zones,    platform.files},
+      catalogue_(p_.zones, p_.messageBoxes, p_.lifetime)
 {
 }
 

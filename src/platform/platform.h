@@ -4,7 +4,7 @@
 #include "platform/registry.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
-#include "platform/system_info.h"
+#include "platform/zone_catalogue.h"
 #include "platform/window.h"
 
 namespace hv {
@@ -19,7 +19,7 @@ struct Platform {
     TimeOfDay& timeOfDay;
     SystemInput& input;
     Registry& registry;
-    SystemInfo& system;
+    ZoneCatalogue& zones;
     FileSystem& files;
 };
 

@@ -10,18 +10,18 @@ int PositionOfKey(const TimeZoneCatalogue& catalogue, const ListOrder& order, co
     return -1;
 }
 
-int PositionByName(const TimeZoneCatalogue& catalogue, const ListOrder& order, SystemInfo& system)
+int PositionByName(const TimeZoneCatalogue& catalogue, const ListOrder& order, ZoneCatalogue& system)
 {
-    return PositionOfKey(catalogue, order, system.currentZoneKeyName());
+    return PositionOfKey(catalogue, order, system.ownZoneKey());
 }
 
-int PositionByAgreement(const TimeZoneCatalogue& catalogue, const ListOrder& order, SystemInfo& system)
+int PositionByAgreement(const TimeZoneCatalogue& catalogue, const ListOrder& order, ZoneCatalogue& system)
 {
     int found = -1;
     ZoneAgreement best = ZoneAgreement::None;
     // Nothing beats agreement since 1970: the first such entry ends the search.
     for (std::size_t p = 0; p < order.size() && best != ZoneAgreement::Since1970; ++p) {
-        const ZoneAgreement agreement = system.zoneAgreement(catalogue.keyName(order[p]));
+        const ZoneAgreement agreement = system.agreementWithOwnZone(catalogue.keyName(order[p]));
         if (agreement > best) {
             best = agreement;
             found = static_cast<int>(p);
@@ -33,12 +33,12 @@ int PositionByAgreement(const TimeZoneCatalogue& catalogue, const ListOrder& ord
 int PositionByBias(const TimeZoneCatalogue& catalogue, const ListOrder& order, std::int32_t bias)
 {
     for (std::size_t p = 0; p < order.size(); ++p)
-        if (catalogue.entry(order[p]).bias() == bias)
+        if (catalogue.entry(order[p]).bias == bias)
             return static_cast<int>(p);
     return -1;
 }
 
-int OwnZonePosition(const TimeZoneCatalogue& catalogue, const ListOrder& order, SystemInfo& system,
+int OwnZonePosition(const TimeZoneCatalogue& catalogue, const ListOrder& order, ZoneCatalogue& system,
                     std::int32_t bias)
 {
     int position = PositionByName(catalogue, order, system);

@@ -6,7 +6,6 @@ namespace hv::fakes {
 
 FakePlatform::FakePlatform()
 {
-    fillCatalogue(registry);
     registry.key(reg::kHKeyCurrentUser, std::string(kRunKey));
 }
 

@@ -7,6 +7,7 @@
 #include "fakes/fake_services.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_window.h"
+#include "fakes/fake_zone_catalogue.h"
 #include "platform/platform.h"
 
 namespace hv::fakes {
@@ -23,11 +24,11 @@ struct FakePlatform {
     FakeTimeOfDay timeOfDay;
     FakeSystemInput input{log};
     FakeRegistry registry;
-    FakeSystemInfo system;
+    FakeZoneCatalogue zones;
     FakeFileSystem files;
     FakePlatform();
     Platform platform{settings, windows, boxes,  colourDialog, events, lifetime,
-                      timeOfDay, input,  registry, system,     files};
+                      timeOfDay, input,  registry, zones,      files};
 };
 
 } // namespace hv::fakes

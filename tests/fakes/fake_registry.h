@@ -4,8 +4,6 @@
 // refuse to open and make an enumeration fail at an index, and can see
 // which keys were left open.
 #include "platform/registry.h"
-#include "platform/system_info.h"
-#include "tz/tzi.h"
 
 #include <algorithm>
 #include <cctype>
@@ -184,81 +182,6 @@ private:
     std::map<std::string, Key> keys_;
     std::map<RegKey, std::string> handles_;
     RegKey next_ = 0x1000;
-};
-
-inline constexpr const char* kCatalogueKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
-
-// One zone of the catalogue, as the registry keeps it.
-inline void addCatalogueZone(FakeRegistry& registry, const std::string& key, const std::string& display,
-                             std::int32_t bias)
-{
-    const std::string path = std::string(kCatalogueKey) + "\\" + key;
-    Tzi tzi;
-    tzi.bias = bias;
-    const Tzi::Bytes bytes = tzi.toBytes();
-    registry.setBinary(reg::kHKeyLocalMachine, path, "TZI", {bytes.begin(), bytes.end()});
-    registry.setString(reg::kHKeyLocalMachine, path, "Display", display);
-    registry.setString(reg::kHKeyLocalMachine, path, "Std", key + " Standard Time");
-    registry.setString(reg::kHKeyLocalMachine, path, "Dlt", key + " Daylight Time");
-}
-
-// A small catalogue in the registry's own order, which is not the order of
-// its display texts. Sorted, the list reads: UTC, Algiers, Berlin, Kolkata,
-// Kathmandu, New York.
-inline void fillCatalogue(FakeRegistry& registry)
-{
-    const struct {
-        const char* key;
-        const char* display;
-        std::int32_t bias;
-    } zones[] = {
-        {"Europe/Berlin", "(UTC+01:00) Berlin, Germany", -60},
-        {"Asia/Kolkata", "(UTC+05:30) Kolkata, India", -330},
-        {"UTC", "(UTC) Coordinated Universal Time", 0},
-        {"Africa/Algiers", "(UTC+01:00) Algiers, Algeria", -60},
-        {"America/New_York", "(UTC-05:00) New York, United States", 300},
-        {"Asia/Kathmandu", "(UTC+05:45) Kathmandu, Nepal", -345},
-    };
-    for (const auto& z : zones)
-        addCatalogueZone(registry, z.key, z.display, z.bias);
-}
-
-// The operating system as a test sets it up: the NT family by default, on
-// a computer set to UTC+01:00 ("Europe/Berlin").
-class FakeSystemInfo : public SystemInfo {
-public:
-    int getVersionEx(OsVersionInfo& info) override
-    {
-        info.majorVersion = major;
-        info.platformId = platformId;
-        return 1;
-    }
-    std::uint32_t getTimeZoneInformation(TimeZoneInformation& info) override
-    {
-        info = zone;
-        return zoneId;
-    }
-    std::string currentZoneKeyName() override { return zoneKeyName; }
-    std::string missingCatalogueNote() override { return catalogueNote; }
-    ZoneAgreement zoneAgreement(std::string_view catalogueKey) override
-    {
-        agreementAsked.emplace_back(catalogueKey);
-        const auto found = agreements.find(std::string(catalogueKey));
-        return found == agreements.end() ? ZoneAgreement::None : found->second;
-    }
-
-    std::uint32_t platformId = kPlatformWin32Nt;
-    std::uint32_t major = 10;
-    TimeZoneInformation zone = [] {
-        TimeZoneInformation z;
-        z.bias = -60;
-        return z;
-    }();
-    std::uint32_t zoneId = kTimeZoneIdStandard; // whether daylight time is in force
-    std::string zoneKeyName = "Europe/Berlin";
-    std::map<std::string, ZoneAgreement> agreements; // by key; None when absent
-    std::vector<std::string> agreementAsked;
-    std::string catalogueNote; // none by default, as on Windows
 };
 
 } // namespace hv::fakes

@@ -38,7 +38,7 @@ protected:
         input_ = std::make_unique<qt::X11SystemInput>("horavista");
         platform_ = std::make_unique<Platform>(Platform{settings_, windows_, fake_.boxes, fake_.colourDialog, events_,
                                                         fake_.lifetime, fake_.timeOfDay, *input_, fake_.registry,
-                                                        fake_.system, fake_.files});
+                                                        fake_.zones, fake_.files});
         program_ = std::make_unique<Program>(*platform_);
     }
 

@@ -66,10 +66,10 @@ protected:
     qt::QtEventPump events_;
     qt::ZoneTimeOfDay timeOfDay_;
     qt::QtRegistry registry_;
-    qt::QtSystemInfo system_;
+    qt::TzZoneCatalogue zones_;
     qt::QtFileSystem files_;
     Platform platform_{settings_, windows_, fake_.boxes, colourDialog_, events_, fake_.lifetime, timeOfDay_,
-                       fake_.input, registry_, system_, files_};
+                       fake_.input, registry_, zones_,  files_};
     Program program_{platform_};
 };
 
@@ -85,7 +85,7 @@ TEST_F(OptionsWindowQt, OpensCentredWithEveryZoneAndTheComputersOwnSelected)
     auto* list = child<QComboBox>("Combo1");
     EXPECT_EQ(static_cast<std::size_t>(list->count()), program_.catalogue().TimeZoneList().size());
     EXPECT_GT(list->count(), 300);
-    EXPECT_EQ(selectedZone(), system_.currentZoneKeyName());
+    EXPECT_EQ(selectedZone(), zones_.ownZoneKey());
     EXPECT_EQ(QApplication::focusWidget(), list);
     EXPECT_EQ(stored("Combo1"), std::to_string(list->currentIndex()));
     EXPECT_EQ(stored("Time Zone"), selectedZone());

@@ -78,9 +78,9 @@ TEST_F(TzTextFile, AnOversizedZone1970TabGivesWayToZoneTab)
     ASSERT_TRUE(huge.resize(qt::kMaxTzTextBytes + 1));
 
     testing::internal::CaptureStderr();
-    const std::vector<std::string> zones = catalogue();
+    const std::vector<std::string> keys = keysOf(zones());
     const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(zones, (std::vector<std::string>{"Asia/Kolkata", "UTC"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"Asia/Kolkata", "UTC"}));
     EXPECT_NE(said.find("zone1970.tab is larger than"), std::string::npos) << said;
 }
 

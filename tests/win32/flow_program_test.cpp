@@ -106,7 +106,7 @@ struct FlowTest : ::testing::Test {
     Win32SettingsStore settings{options.path()};
     Platform platform{settings,        parts.windows, parts.messageBoxes, parts.colourDialog,
                       parts.events,    parts.lifetime, parts.timeOfDay,  parts.input,
-                      parts.registry,  parts.system,  parts.files};
+                      parts.registry,  parts.zones,   parts.files};
     BoxWatch boxes;
 };
 

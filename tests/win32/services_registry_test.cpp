@@ -1,8 +1,8 @@
 // The registry through the wide calls: texts in UTF-8 on the program's
-// side, other values as they are, and the real catalogue read with it.
+// side, other values as they are; and the zone catalogue read from it.
 #include "fakes/fake_services.h"
 #include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_system_info.h"
+#include "platform/win32/win32_zone_catalogue.h"
 #include "scratch_key.h"
 #include "tz/time_zone_catalogue.h"
 
@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -124,15 +125,51 @@ TEST_F(RegistryTest, SubKeysEnumerateAndOpenByTheirUtf8Names)
     EXPECT_EQ(zone, 0u);
 }
 
-// The catalogue read through the registry as the program reads it.
+// The catalogue read as the program reads it.
 struct RegistryCatalogueTest : ::testing::Test {
+    // A catalogue of the test's own: HKEY_LOCAL_MACHINE stands for a
+    // scratch key while it is read.
+    void readOwnCatalogue()
+    {
+        HKEY root = nullptr;
+        ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, machine.path().c_str(), 0, KEY_READ, &root), ERROR_SUCCESS);
+        ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, root), ERROR_SUCCESS);
+        catalogue.LoadTimeZones();
+        RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+        RegCloseKey(root);
+    }
+    // A zone of that catalogue, with a "Display" text and the TZI bytes
+    // given, none when there are none.
+    void addZone(const std::wstring& name, const std::wstring& display, const std::vector<BYTE>& tzi,
+                 DWORD tziType = REG_BINARY)
+    {
+        const std::wstring path = machine.path() + L"\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones\\" + name;
+        HKEY zone = nullptr;
+        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &zone, nullptr),
+                  ERROR_SUCCESS);
+        RegSetValueExW(zone, L"Display", 0, REG_SZ, reinterpret_cast<const BYTE*>(display.c_str()),
+                       static_cast<DWORD>((display.size() + 1) * sizeof(wchar_t)));
+        if (!tzi.empty())
+            RegSetValueExW(zone, L"TZI", 0, tziType, tzi.data(), static_cast<DWORD>(tzi.size()));
+        RegCloseKey(zone);
+    }
+
     fakes::Log log;
     fakes::FakeMessageBoxes boxes{log};
     fakes::FakeLifetime lifetime{log};
-    Win32Registry registry;
-    Win32SystemInfo system;
-    TimeZoneCatalogue catalogue{registry, system, boxes, lifetime};
+    Win32ZoneCatalogue zones;
+    TimeZoneCatalogue catalogue{zones, boxes, lifetime};
+    ScratchKey machine{L"Software\\Horavista tests\\machine"};
 };
+
+std::vector<BYTE> tziBytes(LONG bias, LONG standardBias = 0, LONG daylightBias = 0, std::size_t length = 44)
+{
+    std::vector<BYTE> tzi(44, 0);
+    for (const auto [at, value] : {std::pair{0, bias}, std::pair{4, standardBias}, std::pair{8, daylightBias}})
+        std::memcpy(tzi.data() + at, &value, sizeof value);
+    tzi.resize(length, 0xEE);
+    return tzi;
+}
 
 // Wine's own catalogue, every key opened for reading only.
 TEST_F(RegistryCatalogueTest, TheSystemsZonesReadWithTheirBiasesAndDisplays)
@@ -145,44 +182,55 @@ TEST_F(RegistryCatalogueTest, TheSystemsZonesReadWithTheirBiasesAndDisplays)
     const auto india = std::find(keys.begin(), keys.end(), "India Standard Time");
     ASSERT_NE(india, keys.end());
     const TimeZoneEntry& entry = catalogue.entry(static_cast<std::int32_t>(india - keys.begin()));
-    EXPECT_EQ(entry.bias(), -330);
+    EXPECT_EQ(entry.bias, -330);
     EXPECT_EQ(entry.Display, "(UTC+05:30) Chennai, Kolkata, Mumbai, New Delhi");
-    EXPECT_EQ(entry.Std, "India Standard Time");
 }
 
-// A zone whose names no ANSI code page holds, in a catalogue of the test's
-// own: HKEY_LOCAL_MACHINE stands for a scratch key while it is read.
+// A zone whose names no ANSI code page holds.
 TEST_F(RegistryCatalogueTest, ZoneNamesOutsideTheCodePageComeThroughWhole)
 {
-    const ScratchKey machine(L"Software\\Horavista tests\\machine");
-    const std::wstring zonePath = machine.path() + L"\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones\\" +
-                                  kTokyoWide;
-    HKEY zone = nullptr, root = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, zonePath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &zone, nullptr),
-              ERROR_SUCCESS);
-    const auto setText = [&](const wchar_t* name, const std::wstring& text) {
-        RegSetValueExW(zone, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
-    };
-    setText(L"Display", L"(UTC+9:00) \x6771\x4EAC, \x5927\x962A");
-    setText(L"Std", L"\x6771\x4EAC \x6A19\x6E96\x6642");
-    std::vector<BYTE> tzi(44, 0);
-    const LONG bias = -540;
-    std::memcpy(tzi.data(), &bias, sizeof bias);
-    RegSetValueExW(zone, L"TZI", 0, REG_BINARY, tzi.data(), static_cast<DWORD>(tzi.size()));
-    RegCloseKey(zone);
-
-    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, machine.path().c_str(), 0, KEY_READ, &root), ERROR_SUCCESS);
-    ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, root), ERROR_SUCCESS);
-    catalogue.LoadTimeZones();
-    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
-    RegCloseKey(root);
+    addZone(kTokyoWide, L"(UTC+9:00) \x6771\x4EAC, \x5927\x962A", tziBytes(-540));
+    readOwnCatalogue();
 
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(catalogue.TimeZoneKeyNames(), std::vector<std::string>{kTokyo});
     EXPECT_EQ(catalogue.entry(0).Display, "(UTC+09:00) \xE6\x9D\xB1\xE4\xBA\xAC, \xE5\xA4\xA7\xE9\x98\xAA");
-    EXPECT_EQ(catalogue.entry(0).Std, "\xE6\x9D\xB1\xE4\xBA\xAC \xE6\xA8\x99\xE6\xBA\x96\xE6\x99\x82");
-    EXPECT_EQ(catalogue.entry(0).bias(), -540);
+    EXPECT_EQ(catalogue.entry(0).bias, -540);
+}
+
+// Rules that are missing, cut short or overlong, typed as text, or that put
+// a zone a day or more from UTC would show another time or none: the zone
+// is left out, said on stderr, and the zones after it are read.
+TEST_F(RegistryCatalogueTest, AZoneWithoutSoundRulesIsLeftOutAndSaidOnStderr)
+{
+    const struct {
+        std::vector<BYTE> tzi;
+        DWORD type = REG_BINARY;
+    } damaged[] = {
+        {{}},
+        {tziBytes(-330, 0, 0, 10)},
+        {tziBytes(-330, 0, 0, 43)},
+        {tziBytes(-330, 0, 0, 45)},
+        {tziBytes(-330, 0, 0, 61)},
+        {tziBytes(0x7FFFFFFF)},
+        {tziBytes(-1440)},
+        {tziBytes(-840, 0, -600)},
+        {tziBytes(0, 0x7FFFFFFF)},
+        {tziBytes(-330), REG_SZ},
+    };
+    for (const auto& d : damaged) {
+        RegDeleteTreeW(HKEY_CURRENT_USER, machine.path().c_str());
+        addZone(L"Damaged", L"(UTC+05:30) Chennai", d.tzi, d.type);
+        addZone(L"Sound", L"(UTC+14:00) Kiritimati", tziBytes(-840));
+        ::testing::internal::CaptureStderr();
+        readOwnCatalogue();
+        const std::string said = ::testing::internal::GetCapturedStderr();
+
+        EXPECT_EQ(catalogue.TimeZoneKeyNames(), std::vector<std::string>{"Sound"}) << d.tzi.size() << " bytes";
+        EXPECT_EQ(catalogue.entry(0).bias, -840);
+        EXPECT_NE(said.find("\"Damaged\""), std::string::npos) << said;
+    }
+    EXPECT_TRUE(boxes.shown.empty());
 }
 
 } // namespace

@@ -6,7 +6,6 @@
 #include "fakes/fake_platform.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_settings_store.h"
-#include "platform/win32/win32_system_info.h"
 #include "scratch_key.h"
 
 #include <gtest/gtest.h>
@@ -67,9 +66,9 @@ struct StartUpTest : ::testing::Test {
     ScratchKey options{L"Software\\Horavista tests\\start-up"};
     Win32SettingsStore settings{options.path()};
     Win32Registry registry;
-    Win32SystemInfo system;
+    Win32ZoneCatalogue zones;
     Platform platform{settings,  fake.windows, fake.boxes, fake.colourDialog, fake.events, fake.lifetime,
-                      fake.timeOfDay, fake.input, registry, system,           fake.files};
+                      fake.timeOfDay, fake.input, registry, zones,            fake.files};
     Program program{platform};
 };
 

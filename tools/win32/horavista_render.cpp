@@ -6,11 +6,10 @@
 #include "platform/win32/dib_canvas.h"
 #include "platform/win32/list_order.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_settings_store.h"
-#include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_time_of_day.h"
 #include "platform/win32/win32_units.h"
+#include "platform/win32/win32_zone_catalogue.h"
 #include "render_command_line.h"
 #include "render_run.h"
 #include "shared/settings_keys.h"
@@ -48,9 +47,8 @@ bool listLess(const std::string& a, const std::string& b)
 
 void listZones()
 {
-    win32::Win32Registry registry;
-    win32::Win32SystemInfo system;
-    render_tool::ZoneCatalogue(registry, system).print(listLess);
+    win32::Win32ZoneCatalogue zones;
+    render_tool::ZoneList(zones).print(listLess);
 }
 
 // Seconds since midnight to draw: the one given, or the zone's (or the
@@ -59,9 +57,8 @@ double timeToDraw(const Options& options)
 {
     if (options.time)
         return *options.time;
-    win32::Win32Registry registry;
-    win32::Win32SystemInfo system;
-    const std::string zone = render_tool::zoneToDraw(options, registry, system);
+    win32::Win32ZoneCatalogue zones;
+    const std::string zone = render_tool::zoneToDraw(options, zones);
     win32::Win32TimeOfDay timeOfDay;
     return options.atMs ? timeOfDay.secondsSinceMidnightAt(zone, *options.atMs) : timeOfDay.secondsSinceMidnight(zone);
 }

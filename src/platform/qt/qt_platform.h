@@ -5,8 +5,8 @@
 #include "platform/qt/qt_file_system.h"
 #include "platform/qt/qt_registry.h"
 #include "platform/qt/qt_settings_store.h"
-#include "platform/qt/qt_system_info.h"
 #include "platform/qt/qt_window.h"
+#include "platform/qt/tz_zone_catalogue.h"
 #include "platform/qt/x11_system_input.h"
 #include "platform/qt/zone_time_of_day.h"
 
@@ -40,7 +40,7 @@ public:
     Platform platform()
     {
         return {settings, windows,   messageBoxes, colourDialog, events, lifetime,
-                timeOfDay, input, registry,     system,       files};
+                timeOfDay, input, registry,     zones,        files};
     }
 
     QtSettingsStore settings;
@@ -52,7 +52,7 @@ public:
     ZoneTimeOfDay timeOfDay;
     X11SystemInput input;
     QtRegistry registry;
-    QtSystemInfo system;
+    TzZoneCatalogue zones;
     QtFileSystem files;
 };
 

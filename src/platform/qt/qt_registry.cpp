@@ -9,15 +9,9 @@ long QtRegistry::openKey(RegKey root, std::string_view subKey, std::uint32_t opt
     const BackendKey* open = handles_.find(root);
     if (!open && root < kFirstPredefinedKey)
         return kInvalidHandle;
-    // A root key is the autostart backend's when it has it: asking that
-    // one costs nothing, while the catalogue reads its files.
     Registry* backend = open ? open->backend : &autostart;
     RegKey opened = 0;
-    long status = backend->openKey(open ? open->key : root, subKey, options, access, opened);
-    if (!open && status == reg::kFileNotFound) {
-        backend = &timeZones;
-        status = backend->openKey(root, subKey, options, access, opened);
-    }
+    const long status = backend->openKey(open ? open->key : root, subKey, options, access, opened);
     if (status == reg::kSuccess)
         result = handles_.add({backend, opened});
     return status;

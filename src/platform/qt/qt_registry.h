@@ -1,11 +1,9 @@
 #pragma once
-// The registry of this platform: the Run key from the autostart folder,
-// every other key from the tz database's catalogue. Open keys get handles
-// of this registry's own, so the two backends' handles never meet, and a
-// key opened below an open one belongs to that one's backend.
+// The registry of this platform: the Run key from the autostart folder.
+// Open keys get handles of this registry's own, and a key opened below an
+// open one belongs to that one's backend.
 #include "platform/qt/autostart_registry.h"
 #include "platform/qt/registry_keys.h"
-#include "platform/qt/tz_database_registry.h"
 
 namespace hv::qt {
 
@@ -22,7 +20,6 @@ public:
     long closeKey(RegKey key) override;
 
     AutostartRegistry autostart;
-    TzDatabaseRegistry timeZones;
 
 private:
     struct BackendKey {

@@ -3,7 +3,7 @@
 // instant of a span, which holds when it holds at the span's start and at
 // every transition of either zone within it.
 #include "platform/qt/zone_rules.h"
-#include "platform/system_info.h"
+#include "platform/zone_catalogue.h"
 
 #include <QTimeZone>
 

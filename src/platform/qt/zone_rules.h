@@ -1,9 +1,6 @@
 #pragma once
-// What the tz database says of one zone in the current year, in the shape
-// of the Windows time-zone records: standard bias, daylight saving and the
-// year's change-over dates.
-#include "tz/tzi.h"
-
+// What the tz database says of one zone's standard time in the current
+// year, and the clock that says which year that is.
 #include <QTimeZone>
 
 #include <cstdint>
@@ -16,15 +13,9 @@ namespace hv::qt {
 using EpochClock = std::function<std::int64_t()>;
 std::int64_t systemNowMs();
 
-struct ZoneRules {
-    Tzi tzi;                  // dates zero when the year has no daylight saving
-    std::string standardName; // the database's abbreviation: "IST", "CET"
-    std::string daylightName; // the standard name where there is no daylight saving
-    bool daylightNow = false;
-};
-
-// The zone's rules in the year (UTC) of the instant now.
-ZoneRules zoneRules(const QTimeZone& zone, std::int64_t nowMs);
+// The zone's standard bias in minutes (UTC = local standard time + bias)
+// in the year (UTC) of the instant now; 0 for an invalid zone.
+std::int32_t standardBias(const QTimeZone& zone, std::int64_t nowMs);
 
 // "+05:30", "-03:30", "+00:00".
 std::string offsetText(std::int32_t minutesEastOfUtc);

@@ -4,7 +4,7 @@
 // zone under Wine), so it goes only as far as the zone asked for, and what
 // it read is kept for the next question. A zone Windows cannot read is
 // passed over.
-#include "platform/system_info.h"
+#include "platform/zone_catalogue.h"
 
 #include <windows.h>
 
@@ -14,6 +14,9 @@
 #include <string_view>
 
 namespace hv::win32 {
+
+// The registry key that holds the catalogue, under HKEY_LOCAL_MACHINE.
+inline constexpr wchar_t kTimeZonesKey[] = L"SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
 
 class DynamicZones {
 public:

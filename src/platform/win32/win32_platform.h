@@ -7,10 +7,10 @@
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_lifetime.h"
 #include "platform/win32/win32_settings_store.h"
-#include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_system_input.h"
 #include "platform/win32/win32_time_of_day.h"
 #include "platform/win32/win32_window.h"
+#include "platform/win32/win32_zone_catalogue.h"
 
 namespace hv::win32 {
 
@@ -20,7 +20,7 @@ public:
     Platform platform()
     {
         return {settings,  windows, messageBoxes, colourDialog, events, lifetime,
-                timeOfDay, input,   registry,     system,       files};
+                timeOfDay, input,   registry,     zones,        files};
     }
 
     Win32SettingsStore settings;
@@ -32,7 +32,7 @@ public:
     Win32TimeOfDay timeOfDay;
     Win32SystemInput input;
     Win32Registry registry;
-    Win32SystemInfo system;
+    Win32ZoneCatalogue zones;
     Win32FileSystem files;
 };
 
