@@ -165,7 +165,7 @@ struct RegistryCatalogueTest : ::testing::Test {
 std::vector<BYTE> tziBytes(LONG bias, LONG standardBias = 0, LONG daylightBias = 0, std::size_t length = 44)
 {
     std::vector<BYTE> tzi(44, 0);
-    for (const auto [at, value] : {std::pair{0, bias}, std::pair{4, standardBias}, std::pair{8, daylightBias}})
+    for (const auto& [at, value] : {std::pair{0, bias}, std::pair{4, standardBias}, std::pair{8, daylightBias}})
         std::memcpy(tzi.data() + at, &value, sizeof value);
     tzi.resize(length, 0xEE);
     return tzi;

@@ -6,6 +6,7 @@
 #include "fakes/fake_platform.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_settings_store.h"
+#include "platform/win32/win32_zone_catalogue.h"
 #include "scratch_key.h"
 
 #include <gtest/gtest.h>

@@ -5,8 +5,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <optional>
 
 namespace hv::win32 {
@@ -114,7 +116,7 @@ std::vector<CatalogueZone> Win32ZoneCatalogue::zones()
                          key.c_str());
             continue;
         }
-        zones.push_back({key, readText(zone.get(), L"Display"), tzi->bias});
+        zones.push_back({key, readText(zone.get(), L"Display"), static_cast<std::int32_t>(tzi->bias)});
     }
     return zones;
 }
