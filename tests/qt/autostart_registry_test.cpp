@@ -1,7 +1,6 @@
 // The Run key as the autostart folder keeps it: entries written,
 // removed and refused in a configuration folder made for each test.
 #include "platform/qt/autostart_registry.h"
-#include "platform/qt/qt_registry.h"
 #include "qt/desktop_entry_unquote.h"
 
 #include <QDir>
@@ -12,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -217,27 +215,6 @@ TEST_F(AutostartRegistryTest, OpensOnlyTheRunKey)
     EXPECT_EQ(registry_.closeKey(key), 6);
     EXPECT_EQ(registry_.openKey(reg::kHKeyLocalMachine, kRun, 0, reg::kKeyAccess, key), reg::kFileNotFound);
     EXPECT_EQ(registry_.openKey(reg::kHKeyCurrentUser, kRun + "Once"s, 0, reg::kKeyAccess, key), reg::kFileNotFound);
-}
-
-TEST_F(AutostartRegistryTest, TheRegistryOfThePlatformRoutesEachKeyToItsBackend)
-{
-    qt::QtRegistry registry;
-    RegKey zones = 0, run = 0;
-    ASSERT_EQ(registry.openKey(reg::kHKeyLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones", 0,
-                               reg::kKeyAccess, zones),
-              reg::kSuccess);
-    ASSERT_EQ(registry.openKey(reg::kHKeyCurrentUser, kRun, 0, reg::kKeyAccess, run), reg::kSuccess);
-    EXPECT_NE(zones, run);
-    std::array<char, 256> name{};
-    EXPECT_EQ(registry.enumKey(zones, 0, name), reg::kSuccess);
-    EXPECT_EQ(registry.enumKey(run, 0, name), reg::kNoMoreItems);
-    EXPECT_EQ(registry.setValue(zones, "horavista", reg::kString, textBytes("\"/h\"")), reg::kAccessDenied);
-    EXPECT_EQ(registry.setValue(run, "horavista", reg::kString, textBytes("\"/h\"")), reg::kSuccess);
-    EXPECT_TRUE(QFile::exists(entry()));
-    EXPECT_EQ(registry.closeKey(run), reg::kSuccess);
-    EXPECT_EQ(registry.enumKey(zones, 0, name), reg::kSuccess) << "closing one backend's key left the other's";
-    EXPECT_EQ(registry.closeKey(zones), reg::kSuccess);
-    EXPECT_EQ(registry.closeKey(zones), 6);
 }
 
 } // namespace
