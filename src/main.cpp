@@ -39,7 +39,7 @@ int main(int argc, char** argv)
     // The zone list is worked out while Qt sets itself up: the options
     // window shows it the moment it opens.
     hv::qt::QtPlatform qtPlatform;
-    qtPlatform.registry.timeZones.prefetch();
+    qtPlatform.registry.prefetch();
 
     QApplication app(argc, argv);
     // The names the log-in entry and the settings file go by.

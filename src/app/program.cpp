@@ -7,8 +7,8 @@ namespace hv {
 Program::Program(const Platform& platform)
     : boxes_(platform.messageBoxes), settings_(platform.settings, boxes_),
       p_{settings_,          platform.windows, boxes_,            platform.colourDialog,
-         platform.events,    platform.lifetime, platform.timeOfDay, platform.input,
-         platform.registry,  platform.system,   platform.files},
+         platform.events,    platform.lifetime, platform.timeOfDay, platform.keepAwake,
+         platform.registry,  platform.system,   platform.files, platform.logInStart},
       catalogue_(p_.registry, p_.system, p_.messageBoxes, p_.lifetime)
 {
 }

@@ -1,6 +1,8 @@
 #pragma once
 // Everything the core needs from outside, handed to it as one bundle.
 #include "platform/file_system.h"
+#include "platform/keep_awake.h"
+#include "platform/log_in_start.h"
 #include "platform/registry.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
@@ -17,10 +19,11 @@ struct Platform {
     EventPump& events;
     ProgramLifetime& lifetime;
     TimeOfDay& timeOfDay;
-    SystemInput& input;
+    KeepAwake& keepAwake;
     Registry& registry;
     SystemInfo& system;
     FileSystem& files;
+    LogInStart& logInStart;
 };
 
 } // namespace hv

@@ -21,13 +21,14 @@ struct FakePlatform {
     FakeEventPump events{log};
     FakeLifetime lifetime{log};
     FakeTimeOfDay timeOfDay;
-    FakeSystemInput input{log};
+    FakeKeepAwake keepAwake{log};
     FakeRegistry registry;
     FakeSystemInfo system;
     FakeFileSystem files;
+    FakeLogInStart logInStart;
     FakePlatform();
-    Platform platform{settings, windows, boxes,  colourDialog, events, lifetime,
-                      timeOfDay, input,  registry, system,     files};
+    Platform platform{settings,  windows,   boxes,    colourDialog, events, lifetime,
+                      timeOfDay, keepAwake, registry, system,       files,  logInStart};
 };
 
 } // namespace hv::fakes

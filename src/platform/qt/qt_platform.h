@@ -2,10 +2,11 @@
 // The Linux front-end's platform: every port of the core, built on Qt,
 // the INI settings file, the tz database, the autostart folder and X11.
 #include "platform/platform.h"
+#include "platform/qt/autostart_entry.h"
 #include "platform/qt/qt_file_system.h"
-#include "platform/qt/qt_registry.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_system_info.h"
+#include "platform/qt/tz_database_registry.h"
 #include "platform/qt/qt_window.h"
 #include "platform/qt/x11_system_input.h"
 #include "platform/qt/zone_time_of_day.h"
@@ -39,8 +40,8 @@ class QtPlatform {
 public:
     Platform platform()
     {
-        return {settings, windows,   messageBoxes, colourDialog, events, lifetime,
-                timeOfDay, input, registry,     system,       files};
+        return {settings,  windows,   messageBoxes, colourDialog, events, lifetime,
+                timeOfDay, keepAwake, registry,     system,       files,  logInStart};
     }
 
     QtSettingsStore settings;
@@ -50,10 +51,11 @@ public:
     QtEventPump events;
     QtLifetime lifetime;
     ZoneTimeOfDay timeOfDay;
-    X11SystemInput input;
-    QtRegistry registry;
+    X11KeepAwake keepAwake;
+    TzDatabaseRegistry registry;
     QtSystemInfo system;
     QtFileSystem files;
+    AutostartEntry logInStart;
 };
 
 // Message-box text as Qt shows it: carriage returns become line breaks.
