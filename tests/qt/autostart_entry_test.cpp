@@ -1,7 +1,7 @@
 // The log-in entry in the autostart folder: entries written, removed and
 // refused in a configuration folder made for each test.
+#include "front_end_test_support.h"
 #include "platform/qt/autostart_entry.h"
-#include "platform/runtime.h"
 #include "qt/desktop_entry_unquote.h"
 
 #include <QDir>
@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -39,23 +38,13 @@ protected:
         saved_.emplace_back(name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
         qputenv(name, value);
     }
-    // The number of the run-time error raised, 0 for none.
-    static int raised(const std::function<void()>& call)
-    {
-        try {
-            call();
-        } catch (const RuntimeError& error) {
-            return error.number();
-        }
-        return 0;
-    }
     int write(const std::string& programPath = "/h/horavista")
     {
-        return raised([&] { entry_.enable(programPath); });
+        return test::errorNumber([&] { entry_.enable(programPath); });
     }
     int remove(const std::string& programPath = "/h/horavista")
     {
-        return raised([&] { entry_.disable(programPath); });
+        return test::errorNumber([&] { entry_.disable(programPath); });
     }
     // The arguments of the entry's command, as a launcher makes them.
     std::vector<std::string> started()

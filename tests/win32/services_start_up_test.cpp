@@ -5,7 +5,7 @@
 // the plain way; clearing it takes this program's machine-wide entries too.
 #include "app/program.h"
 #include "fakes/fake_platform.h"
-#include "platform/runtime.h"
+#include "front_end_test_support.h"
 #include "platform/win32/run_key.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_settings_store.h"
@@ -13,8 +13,6 @@
 #include "scratch_key.h"
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace hv::win32 {
 namespace {
@@ -118,18 +116,8 @@ struct RunKeyTest : ::testing::Test {
         EXPECT_EQ(value->data.back(), 0) << "a text value ends in its NUL";
         return std::string(value->data.begin(), value->data.end() - 1);
     }
-    // The error number raised, 0 for none.
-    static int raised(const std::function<void()>& call)
-    {
-        try {
-            call();
-        } catch (const RuntimeError& error) {
-            return error.number();
-        }
-        return 0;
-    }
 
-    static constexpr char kPath[] = "C:\My Apps\horavista.exe";
+    static constexpr char kPath[] = "C:\\My Apps\\horavista.exe";
     fakes::FakeRegistry registry;
     RunKeyLogInStart start{registry};
 };
@@ -151,13 +139,13 @@ TEST_F(RunKeyTest, AValueThatCannotBeWrittenOrRemovedRaisesPermissionDenied)
     const std::string run = fakes::FakeRegistry::id(reg::kHKeyCurrentUser, std::string(kRunKey));
     for (auto refuse : {&fakes::FakeRegistry::refuseWrite, &fakes::FakeRegistry::refuseOpen}) {
         registry.*refuse = {run};
-        EXPECT_EQ(raised([&] { start.enable(kPath); }), 70);
+        EXPECT_EQ(test::errorNumber([&] { start.enable(kPath); }), 70);
         EXPECT_EQ(entry(), "(none)");
         registry.*refuse = {};
     }
     start.enable(kPath);
     registry.refuseWrite = {run};
-    EXPECT_EQ(raised([&] { start.disable(kPath); }), 70);
+    EXPECT_EQ(test::errorNumber([&] { start.disable(kPath); }), 70);
     EXPECT_NE(entry(), "(none)");
     EXPECT_TRUE(registry.openHandles().empty());
 }
@@ -167,7 +155,7 @@ TEST_F(RunKeyTest, WithoutARunKeyThereIsNothingToRemoveButNothingCanBeWritten)
     fakes::FakeRegistry empty;
     RunKeyLogInStart bare{empty};
     EXPECT_NO_THROW(bare.disable(kPath));
-    EXPECT_EQ(raised([&] { bare.enable(kPath); }), 75);
+    EXPECT_EQ(test::errorNumber([&] { bare.enable(kPath); }), 75);
     EXPECT_TRUE(empty.openHandles().empty());
 }
 
@@ -181,7 +169,7 @@ TEST_F(RunKeyTest, RemovingAlsoTakesAMachineWideEntryOfThisProgram)
                        "C:\\MY APPS\\horavista.exe --from-admin");
     registry.standardUser = true;
     start.enable(kPath);
-    EXPECT_EQ(raised([&] { start.disable(kPath); }), 70);
+    EXPECT_EQ(test::errorNumber([&] { start.disable(kPath); }), 70);
     EXPECT_NE(entry(reg::kHKeyLocalMachine), "(none)");
     EXPECT_NE(entry(), "(none)") << "the user's entry goes with the machine-wide one, not before it";
 
