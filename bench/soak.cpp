@@ -74,8 +74,8 @@ int main(int argc, char** argv)
     settings.write(settings::kKeepAwake, "0");
     // A failure is written down rather than waited on in a box.
     ConsoleMessages console("soak");
-    Platform platform{settings, real.windows, console, real.colourDialog, real.events, console,
-                      day,      real.input,   real.registry, real.system, real.files};
+    Platform platform{settings, real.windows,   console,    real.colourDialog, real.events,
+                      console,  day,            real.keepAwake, real.zones, real.files, real.logInStart};
     Program program(platform);
     program.start();
     QWidget* widget = nullptr;

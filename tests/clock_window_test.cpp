@@ -78,7 +78,7 @@ TEST(ClockWindowSetUp, FromStoredOptions)
 
         EXPECT_EQ(hint.visible(), c.hintVisible);
         EXPECT_EQ(w.timer("Timer2").enabled(), c.keepAwake);
-        EXPECT_EQ(fake.input.idleHeld, c.keepAwake);
+        EXPECT_EQ(fake.keepAwake.idleHeld, c.keepAwake);
         EXPECT_EQ(w.backColor, c.back);
         EXPECT_EQ(hint.backColor(), c.back);
         EXPECT_EQ(hint.design.foreColor, kWhite);
@@ -186,13 +186,13 @@ TEST_F(ClockWindowTest, OptionsWindowLeftByEscKeepsNothingAwakeWithTheStartupSwi
     program.start();
     window().keyDown(kEsc);
     fake.windows.last("Form1").click("PushButton1");
-    ASSERT_TRUE(fake.input.idleHeld);
+    ASSERT_TRUE(fake.keepAwake.idleHeld);
 
     window().keyDown(kEsc);
 
     EXPECT_FALSE(fake.windows.loaded("Form2"));
     EXPECT_TRUE(fake.windows.last("Form1").shown);
-    EXPECT_FALSE(fake.input.idleHeld);
+    EXPECT_FALSE(fake.keepAwake.idleHeld);
 }
 
 TEST_F(ClockWindowTest, CloseRequestRunsTheSameClosing)

@@ -139,9 +139,9 @@ void Form1::Check3_Click()
     ErrorTrap trap(p_.messageBoxes, "Form1.Check3_Click");
     const bool registered = trap(102, [&] {
         if (on && saved)
-            AddToStartup(p_.registry, p_.files);
+            AddToStartup(p_.logInStart, p_.files);
         else
-            RemoveFromStartup(p_.registry, p_.files);
+            RemoveFromStartup(p_.logInStart, p_.files);
     });
     if (registered || onUnsaved)
         return;

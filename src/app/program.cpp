@@ -7,8 +7,8 @@ namespace hv {
 Program::Program(const Platform& platform)
     : boxes_(platform.messageBoxes), settings_(platform.settings, boxes_),
       p_{settings_,          platform.windows, boxes_,            platform.colourDialog,
-         platform.events,    platform.lifetime, platform.timeOfDay, platform.input,
-         platform.registry,  platform.zones,    platform.files},
+         platform.events,    platform.lifetime, platform.timeOfDay, platform.keepAwake,
+         platform.zones,     platform.files,    platform.logInStart},
       catalogue_(p_.zones, p_.messageBoxes, p_.lifetime)
 {
 }

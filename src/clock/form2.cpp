@@ -47,7 +47,7 @@ void Form2::Form_Load()
         // here until the window unloads.
         const bool keepAwake = host_.optionBox(Box::KeepAwake) == 1;
         timer2_->setEnabled(keepAwake);
-        p_.input.holdIdleInhibition(keepAwake);
+        p_.keepAwake.hold(keepAwake);
     });
     trap(110, [&] {
         view_->setBackColor(checkedColour(toInt32(store.get(settings::kBackgroundColour, settings::kBackgroundColourDefault))));
@@ -111,7 +111,7 @@ void Form2::onUnload()
     // Released last: the options window shown above may load afresh, and
     // with the start-up switch on its load runs this closing window's load
     // again, which holds the inhibition once more.
-    p_.input.holdIdleInhibition(false);
+    p_.keepAwake.hold(false);
 }
 
 void Form2::Form_QueryUnload()
@@ -153,18 +153,12 @@ void Form2::Timer1_Timer()
 
 void Form2::Timer2_Timer()
 {
-    SystemInput& input = p_.input;
+    KeepAwake& awake = p_.keepAwake;
     ErrorTrap trap(p_.messageBoxes, "Form2.Timer2_Timer", [this] { return !closing(); });
-    auto rightShiftScanCode = [&] {
-        return static_cast<std::uint8_t>(input.mapVirtualKey(SystemInput::kVkRightShift, SystemInput::kMapVkToVsc));
-    };
-    std::uint8_t scan = 0;
-    trap(100, [&] { scan = rightShiftScanCode(); });
-    trap(102, [&] { input.keyEvent(SystemInput::kVkRightShift, scan, 0); });
-    trap(104, [&] { scan = rightShiftScanCode(); });
-    trap(106, [&] { input.keyEvent(SystemInput::kVkRightShift, scan, SystemInput::kKeyEventKeyUp); });
+    trap(102, [&] { awake.pressKey(); });
+    trap(106, [&] { awake.releaseKey(); });
     trap(108, [&] { p_.events.pumpEvents(); });
-    trap(110, [&] { input.setExecutionState(SystemInput::kEsSystemRequired); });
+    trap(110, [&] { awake.resetIdle(); });
 }
 
 } // namespace hv

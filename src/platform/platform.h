@@ -1,7 +1,8 @@
 #pragma once
 // Everything the core needs from outside, handed to it as one bundle.
 #include "platform/file_system.h"
-#include "platform/registry.h"
+#include "platform/keep_awake.h"
+#include "platform/log_in_start.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
 #include "platform/zone_catalogue.h"
@@ -17,10 +18,10 @@ struct Platform {
     EventPump& events;
     ProgramLifetime& lifetime;
     TimeOfDay& timeOfDay;
-    SystemInput& input;
-    Registry& registry;
+    KeepAwake& keepAwake;
     ZoneCatalogue& zones;
     FileSystem& files;
+    LogInStart& logInStart;
 };
 
 } // namespace hv

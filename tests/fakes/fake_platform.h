@@ -3,7 +3,6 @@
 // what reached them into a shared log so a test can check the order of
 // calls across ports, and they let a test fire window events the way the
 // front-end does.
-#include "fakes/fake_registry.h"
 #include "fakes/fake_services.h"
 #include "fakes/fake_settings_store.h"
 #include "fakes/fake_window.h"
@@ -22,13 +21,12 @@ struct FakePlatform {
     FakeEventPump events{log};
     FakeLifetime lifetime{log};
     FakeTimeOfDay timeOfDay;
-    FakeSystemInput input{log};
-    FakeRegistry registry;
+    FakeKeepAwake keepAwake{log};
     FakeZoneCatalogue zones;
     FakeFileSystem files;
-    FakePlatform();
-    Platform platform{settings, windows, boxes,  colourDialog, events, lifetime,
-                      timeOfDay, input,  registry, zones,      files};
+    FakeLogInStart logInStart;
+    Platform platform{settings,  windows,   boxes,    colourDialog, events, lifetime,
+                      timeOfDay, keepAwake, zones,    files,        logInStart};
 };
 
 } // namespace hv::fakes

@@ -1,20 +1,8 @@
 #include "fakes/fake_services.h"
 
-#include <cstdio>
 #include <utility>
 
 namespace hv::fakes {
-
-namespace {
-
-std::string hex(std::uint32_t value)
-{
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "0x%X", value);
-    return buffer;
-}
-
-} // namespace
 
 int FakeMessageBoxes::show(const std::string& text, int style, const std::string& title)
 {
@@ -74,27 +62,25 @@ std::optional<std::int64_t> FakeFileSystem::modificationTime(const std::string& 
     return 1700000000;
 }
 
-std::uint32_t FakeSystemInput::mapVirtualKey(std::uint32_t code, std::uint32_t mapType)
+void FakeKeepAwake::hold(bool held)
 {
-    log_.push_back("mapVirtualKey " + hex(code) + ' ' + std::to_string(mapType));
-    return code == kVkRightShift ? 0x36 : 0;
+    if (held != idleHeld)
+        idleChanges.push_back(held);
+    idleHeld = held;
 }
 
-void FakeSystemInput::keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags)
+void FakeLogInStart::enable(const std::string& programPath)
 {
-    log_.push_back("keyEvent " + hex(virtualKey) + ' ' + hex(scanCode) + ' ' + std::to_string(flags));
+    if (refusal)
+        throw *refusal;
+    entry = programPath;
 }
 
-void FakeSystemInput::setExecutionState(std::uint32_t flags)
+void FakeLogInStart::disable(const std::string&)
 {
-    log_.push_back("setExecutionState " + std::to_string(flags));
-}
-
-void FakeSystemInput::holdIdleInhibition(bool hold)
-{
-    if (hold != idleHeld)
-        idleChanges.push_back(hold);
-    idleHeld = hold;
+    if (refusal)
+        throw *refusal;
+    entry.reset();
 }
 
 } // namespace hv::fakes

@@ -1,10 +1,13 @@
 #pragma once
 // Fakes of the ports besides windows: message boxes, the colour dialog,
-// the event pump, the program's end, the time of day, the file system and
-// simulated input. Those that the order of calls matters for write what
-// reached them into the shared log.
+// the event pump, the program's end, the time of day, the file system,
+// keeping awake and the log-in entry. Those that the order of calls
+// matters for write what reached them into the shared log.
 #include "fakes/fake_controls.h"
 #include "platform/file_system.h"
+#include "platform/keep_awake.h"
+#include "platform/log_in_start.h"
+#include "platform/runtime.h"
 #include "platform/services.h"
 
 #include <cstdint>
@@ -101,16 +104,16 @@ public:
     std::string executable = "/opt/horavista/horavista";
 };
 
-class FakeSystemInput : public SystemInput {
+// Writes the key's presses and the idle resets into the log.
+class FakeKeepAwake : public KeepAwake {
 public:
-    explicit FakeSystemInput(Log& log) : log_(log) {}
+    explicit FakeKeepAwake(Log& log) : log_(log) {}
 
-    // Right Shift has its scan code of set 1 on a standard layout.
-    std::uint32_t mapVirtualKey(std::uint32_t code, std::uint32_t mapType) override;
-    void keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
-    void setExecutionState(std::uint32_t flags) override;
+    void pressKey() override { log_.push_back("press right Shift"); }
+    void releaseKey() override { log_.push_back("release right Shift"); }
+    void resetIdle() override { log_.push_back("reset idle"); }
     // Kept apart from the log: the windows' tests follow their calls in it.
-    void holdIdleInhibition(bool hold) override;
+    void hold(bool held) override;
 
     bool idleHeld = false;
     // Every change of the inhibition, in order: true held, false released.
@@ -118,6 +121,17 @@ public:
 
 private:
     Log& log_;
+};
+
+// One entry, which names the program it starts; refusal, when set, is
+// raised instead of any change.
+class FakeLogInStart : public LogInStart {
+public:
+    void enable(const std::string& programPath) override;
+    void disable(const std::string& programPath) override;
+
+    std::optional<std::string> entry;
+    std::optional<RuntimeError> refusal;
 };
 
 } // namespace hv::fakes

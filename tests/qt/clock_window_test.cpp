@@ -41,7 +41,7 @@ protected:
     MemorySettingsStore settings_;
     test::LoadedWindows windows_;
     qt::QtEventPump events_;
-    Platform platform_{settings_, windows_, fake_.boxes, fake_.colourDialog, events_, fake_.lifetime, fake_.timeOfDay, fake_.input, fake_.registry, fake_.zones, fake_.files};
+    Platform platform_{settings_, windows_, fake_.boxes, fake_.colourDialog, events_, fake_.lifetime, fake_.timeOfDay, fake_.keepAwake, fake_.zones, fake_.files, fake_.logInStart};
     Program program_{platform_};
     qt::FormWidget* widget_ = nullptr;
     QLabel* hint_ = nullptr;

@@ -35,17 +35,17 @@ protected:
         services_ = std::make_unique<QDBusConnection>(QDBusConnection::connectToBus(bus_.address(), "stand-ins"));
         const QDBusConnection own = QDBusConnection::connectToBus(bus_.address(), "horavista");
         ASSERT_TRUE(services_->isConnected() && own.isConnected());
-        input_ = std::make_unique<qt::X11SystemInput>("horavista");
+        keepAwake_ = std::make_unique<qt::X11KeepAwake>("horavista");
         platform_ = std::make_unique<Platform>(Platform{settings_, windows_, fake_.boxes, fake_.colourDialog, events_,
-                                                        fake_.lifetime, fake_.timeOfDay, *input_, fake_.registry,
-                                                        fake_.zones, fake_.files});
+                                                        fake_.lifetime, fake_.timeOfDay, *keepAwake_, fake_.zones,
+                                                        fake_.files, fake_.logInStart});
         program_ = std::make_unique<Program>(*platform_);
     }
 
     void TearDown() override
     {
         program_.reset();
-        input_.reset();
+        keepAwake_.reset();
         services_.reset();
         QDBusConnection::disconnectFromBus("stand-ins");
         QDBusConnection::disconnectFromBus("horavista");
@@ -76,7 +76,7 @@ protected:
     MemorySettingsStore settings_;
     test::LoadedWindows windows_;
     qt::QtEventPump events_;
-    std::unique_ptr<qt::X11SystemInput> input_;
+    std::unique_ptr<qt::X11KeepAwake> keepAwake_;
     std::unique_ptr<Platform> platform_;
     std::unique_ptr<Program> program_;
 };

@@ -65,11 +65,11 @@ protected:
     qt::QtColourDialog colourDialog_;
     qt::QtEventPump events_;
     qt::ZoneTimeOfDay timeOfDay_;
-    qt::QtRegistry registry_;
     qt::TzZoneCatalogue zones_;
     qt::QtFileSystem files_;
+    qt::AutostartEntry logInStart_;
     Platform platform_{settings_, windows_, fake_.boxes, colourDialog_, events_, fake_.lifetime, timeOfDay_,
-                       fake_.input, registry_, zones_,  files_};
+                       fake_.keepAwake, zones_, files_, logInStart_};
     Program program_{platform_};
 };
 

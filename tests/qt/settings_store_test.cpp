@@ -1,5 +1,5 @@
 // The options file as it lies on disk.
-#include "platform/qt/autostart_registry.h"
+#include "platform/qt/autostart_entry.h"
 #include "platform/qt/qt_settings_store.h"
 #include "shared/settings_keys.h"
 
@@ -290,7 +290,7 @@ TEST_F(SettingsFolder, AConfigHomeThatIsNotUtf8IsRefusedNotMangled)
     EXPECT_EQ(store.write(keys::kClockColour, "255").failure, "the path of its folder is not valid UTF-8");
     EXPECT_EQ(store.read(keys::kClockColour), "255");
     EXPECT_FALSE(QFileInfo::exists(QFile::decodeName(folder))) << "no folder by the mangled name";
-    EXPECT_EQ(hv::qt::AutostartRegistry::folder(), std::nullopt);
+    EXPECT_EQ(hv::qt::AutostartEntry::folder(), std::nullopt);
     ::rmdir(folder.constData());
 }
 

@@ -104,9 +104,9 @@ struct FlowTest : ::testing::Test {
     const std::wstring entryName = std::filesystem::path(widen(parts.files.executablePath())).filename().wstring();
     ScratchKey options{L"Software\\Horavista tests\\flow"};
     Win32SettingsStore settings{options.path()};
-    Platform platform{settings,        parts.windows, parts.messageBoxes, parts.colourDialog,
-                      parts.events,    parts.lifetime, parts.timeOfDay,  parts.input,
-                      parts.registry,  parts.zones,   parts.files};
+    Platform platform{settings,        parts.windows,   parts.messageBoxes, parts.colourDialog,
+                      parts.events,    parts.lifetime,  parts.timeOfDay,    parts.keepAwake,
+                      parts.zones,     parts.files,     parts.logInStart};
     BoxWatch boxes;
 };
 

@@ -40,7 +40,7 @@ void pumpFor(DWORD milliseconds)
     }
 }
 
-TEST(SystemInputTest, RightShiftReachesTheFocusedWindow)
+TEST(KeepAwakeTest, RightShiftReachesTheFocusedWindow)
 {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = listen;
@@ -55,15 +55,14 @@ TEST(SystemInputTest, RightShiftReachesTheFocusedWindow)
     pumpFor(200);
     ASSERT_EQ(GetFocus(), window);
 
-    Win32SystemInput input;
-    const auto scan = static_cast<std::uint8_t>(input.mapVirtualKey(SystemInput::kVkRightShift, SystemInput::kMapVkToVsc));
-    EXPECT_EQ(scan, 0x36) << "right Shift in scan-code set 1";
-    input.keyEvent(SystemInput::kVkRightShift, scan, 0);
-    input.keyEvent(SystemInput::kVkRightShift, scan, SystemInput::kKeyEventKeyUp);
-    input.setExecutionState(SystemInput::kEsSystemRequired);
+    Win32KeepAwake awake;
+    awake.pressKey();
+    awake.releaseKey();
+    awake.resetIdle();
     pumpFor(300);
 
-    // A window hears Shift as the one key, told apart by its scan code.
+    // A window hears Shift as the one key, told apart by its scan code:
+    // right Shift's in scan-code set 1.
     EXPECT_EQ(heard, (std::vector<Key>{{WM_KEYDOWN, VK_SHIFT, 0x36}, {WM_KEYUP, VK_SHIFT, 0x36}}));
     DestroyWindow(window);
 }

@@ -1,9 +1,12 @@
-// The options window over the real registry and settings store: the list
-// from Windows' catalogue, the options under HKEY_CURRENT_USER, and the
-// log-in entry in the user's Run key, quoted, read back the plain way;
-// clearing it takes this program's machine-wide entries too.
+// The log-in entry in the user's Run key: over a registry held in memory,
+// which refuses what Windows refuses a standard user, and with the options
+// window over the real registry and settings store, the list from Windows'
+// catalogue, the options under HKEY_CURRENT_USER and the entry read back
+// the plain way; clearing it takes this program's machine-wide entries too.
 #include "app/program.h"
 #include "fakes/fake_platform.h"
+#include "front_end_test_support.h"
+#include "platform/win32/run_key.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_settings_store.h"
 #include "platform/win32/win32_zone_catalogue.h"
@@ -68,8 +71,9 @@ struct StartUpTest : ::testing::Test {
     Win32SettingsStore settings{options.path()};
     Win32Registry registry;
     Win32ZoneCatalogue zones;
-    Platform platform{settings,  fake.windows, fake.boxes, fake.colourDialog, fake.events, fake.lifetime,
-                      fake.timeOfDay, fake.input, registry, zones,            fake.files};
+    RunKeyLogInStart logInStart{registry};
+    Platform platform{settings,       fake.windows,   fake.boxes, fake.colourDialog, fake.events, fake.lifetime,
+                      fake.timeOfDay, fake.keepAwake, zones,      fake.files,        logInStart};
     Program program{platform};
 };
 
@@ -97,6 +101,87 @@ TEST_F(StartUpTest, TickingWritesTheQuotedEntryAndClearingDeletesIt)
     for (const REGSAM view : kMachineViews)
         EXPECT_FALSE(hasMachineEntry(view)) << view;
     EXPECT_TRUE(fake.boxes.texts().empty());
+}
+
+struct RunKeyTest : ::testing::Test {
+    RunKeyTest() { registry.key(reg::kHKeyCurrentUser, std::string(kRunKey)); }
+
+    // The value's text, or "(none)".
+    std::string entry(RegKey root = reg::kHKeyCurrentUser)
+    {
+        const auto value = registry.value(root, std::string(kRunKey), "horavista.exe");
+        if (!value)
+            return "(none)";
+        EXPECT_EQ(value->type, reg::kString);
+        EXPECT_EQ(value->data.back(), 0) << "a text value ends in its NUL";
+        return std::string(value->data.begin(), value->data.end() - 1);
+    }
+
+    static constexpr char kPath[] = "C:\\My Apps\\horavista.exe";
+    fakes::FakeRegistry registry;
+    RunKeyLogInStart start{registry};
+};
+
+TEST_F(RunKeyTest, WritesTheQuotedPathAndRemovesItEvenForAStandardUser)
+{
+    registry.standardUser = true;
+    start.enable(kPath);
+    EXPECT_EQ(entry(), "\"C:\\My Apps\\horavista.exe\"");
+    start.disable(kPath);
+    EXPECT_EQ(entry(), "(none)");
+    // The user removed the entry some other way: removing is no error.
+    EXPECT_NO_THROW(start.disable(kPath));
+    EXPECT_TRUE(registry.openHandles().empty());
+}
+
+TEST_F(RunKeyTest, AValueThatCannotBeWrittenOrRemovedRaisesPermissionDenied)
+{
+    const std::string run = fakes::FakeRegistry::id(reg::kHKeyCurrentUser, std::string(kRunKey));
+    for (auto refuse : {&fakes::FakeRegistry::refuseWrite, &fakes::FakeRegistry::refuseOpen}) {
+        registry.*refuse = {run};
+        EXPECT_EQ(test::errorNumber([&] { start.enable(kPath); }), 70);
+        EXPECT_EQ(entry(), "(none)");
+        registry.*refuse = {};
+    }
+    start.enable(kPath);
+    registry.refuseWrite = {run};
+    EXPECT_EQ(test::errorNumber([&] { start.disable(kPath); }), 70);
+    EXPECT_NE(entry(), "(none)");
+    EXPECT_TRUE(registry.openHandles().empty());
+}
+
+TEST_F(RunKeyTest, WithoutARunKeyThereIsNothingToRemoveButNothingCanBeWritten)
+{
+    fakes::FakeRegistry empty;
+    RunKeyLogInStart bare{empty};
+    EXPECT_NO_THROW(bare.disable(kPath));
+    EXPECT_EQ(test::errorNumber([&] { bare.enable(kPath); }), 75);
+    EXPECT_TRUE(empty.openHandles().empty());
+}
+
+// An entry under the machine-wide Run key, left by an earlier version or
+// an administrator, would go on starting the program behind a cleared box:
+// removing takes it when it starts this program, and raises when it
+// cannot, the user's entry staying with it.
+TEST_F(RunKeyTest, RemovingAlsoTakesAMachineWideEntryOfThisProgram)
+{
+    registry.setString(reg::kHKeyLocalMachine, std::string(kRunKey), "horavista.exe",
+                       "C:\\MY APPS\\horavista.exe --from-admin");
+    registry.standardUser = true;
+    start.enable(kPath);
+    EXPECT_EQ(test::errorNumber([&] { start.disable(kPath); }), 70);
+    EXPECT_NE(entry(reg::kHKeyLocalMachine), "(none)");
+    EXPECT_NE(entry(), "(none)") << "the user's entry goes with the machine-wide one, not before it";
+
+    registry.standardUser = false;
+    start.disable(kPath);
+    EXPECT_EQ(entry(reg::kHKeyLocalMachine), "(none)");
+    EXPECT_EQ(entry(), "(none)");
+
+    // Another program's entry of this name stays.
+    registry.setString(reg::kHKeyLocalMachine, std::string(kRunKey), "horavista.exe", "\"C:\\Other\\horavista.exe\"");
+    start.disable(kPath);
+    EXPECT_NE(entry(reg::kHKeyLocalMachine), "(none)");
 }
 
 } // namespace

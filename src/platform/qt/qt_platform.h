@@ -2,8 +2,8 @@
 // The Linux front-end's platform: every port of the core, built on Qt,
 // the INI settings file, the tz database, the autostart folder and X11.
 #include "platform/platform.h"
+#include "platform/qt/autostart_entry.h"
 #include "platform/qt/qt_file_system.h"
-#include "platform/qt/qt_registry.h"
 #include "platform/qt/qt_settings_store.h"
 #include "platform/qt/qt_window.h"
 #include "platform/qt/tz_zone_catalogue.h"
@@ -39,8 +39,8 @@ class QtPlatform {
 public:
     Platform platform()
     {
-        return {settings, windows,   messageBoxes, colourDialog, events, lifetime,
-                timeOfDay, input, registry,     zones,        files};
+        return {settings,  windows,   messageBoxes, colourDialog, events, lifetime,
+                timeOfDay, keepAwake, zones,        files,        logInStart};
     }
 
     QtSettingsStore settings;
@@ -50,10 +50,10 @@ public:
     QtEventPump events;
     QtLifetime lifetime;
     ZoneTimeOfDay timeOfDay;
-    X11SystemInput input;
-    QtRegistry registry;
+    X11KeepAwake keepAwake;
     TzZoneCatalogue zones;
     QtFileSystem files;
+    AutostartEntry logInStart;
 };
 
 // Message-box text as Qt shows it: carriage returns become line breaks.

@@ -8,25 +8,9 @@
 
 namespace hv::qt {
 
-namespace {
+X11KeepAwake::X11KeepAwake(QString sessionBusName) : idle_(std::move(sessionBusName)) {}
 
-// X keycodes of the evdev keymap are the kernel's key codes plus 8, and
-// those match scan-code set 1 for the keys the program simulates.
-constexpr unsigned kEvdevOffset = 8;
-
-KeySym keysymOf(std::uint32_t virtualKey)
-{
-    switch (virtualKey) {
-    case SystemInput::kVkRightShift: return XK_Shift_R;
-    default: return NoSymbol;
-    }
-}
-
-} // namespace
-
-X11SystemInput::X11SystemInput(QString sessionBusName) : idle_(std::move(sessionBusName)) {}
-
-_XDisplay* X11SystemInput::display()
+_XDisplay* X11KeepAwake::display()
 {
     if (!opened_) {
         opened_ = true;
@@ -37,51 +21,33 @@ _XDisplay* X11SystemInput::display()
     return display_;
 }
 
-bool X11SystemInput::hasXTest()
+bool X11KeepAwake::hasXTest()
 {
     display();
     return xtest_;
 }
 
-X11SystemInput::~X11SystemInput()
+X11KeepAwake::~X11KeepAwake()
 {
     if (display_)
         XCloseDisplay(display_);
 }
 
-unsigned X11SystemInput::keycodeOf(std::uint32_t virtualKey)
-{
-    const KeySym sym = keysymOf(virtualKey);
-    return display() && sym != NoSymbol ? XKeysymToKeycode(display_, sym) : 0;
-}
-
-std::uint32_t X11SystemInput::mapVirtualKey(std::uint32_t code, std::uint32_t mapType)
-{
-    if (mapType != kMapVkToVsc)
-        return 0;
-    const unsigned keycode = keycodeOf(code);
-    return keycode > kEvdevOffset ? keycode - kEvdevOffset : 0;
-}
-
-void X11SystemInput::keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags)
+void X11KeepAwake::rightShift(bool down)
 {
     if (!hasXTest())
         return;
-    unsigned keycode = keycodeOf(virtualKey);
-    if (keycode == 0 && scanCode != 0)
-        keycode = scanCode + kEvdevOffset;
+    const unsigned keycode = XKeysymToKeycode(display_, XK_Shift_R);
     if (keycode == 0)
         return;
-    XTestFakeKeyEvent(display_, keycode, (flags & kKeyEventKeyUp) ? False : True, CurrentTime);
+    XTestFakeKeyEvent(display_, keycode, down ? True : False, CurrentTime);
     // Waits for the server to take the key: the tick lets events run next,
     // and the key should be among them.
     XSync(display_, False);
 }
 
-void X11SystemInput::setExecutionState(std::uint32_t flags)
+void X11KeepAwake::resetIdle()
 {
-    if (!(flags & kEsSystemRequired))
-        return;
     if (display()) {
         XForceScreenSaver(display_, ScreenSaverReset);
         XFlush(display_);

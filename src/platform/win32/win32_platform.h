@@ -3,6 +3,7 @@
 // Win32 API, the registry and the system's own time-zone records.
 #include "platform/platform.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/run_key.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_dialogs.h"
 #include "platform/win32/win32_lifetime.h"
@@ -19,8 +20,8 @@ class Win32Platform {
 public:
     Platform platform()
     {
-        return {settings,  windows, messageBoxes, colourDialog, events, lifetime,
-                timeOfDay, input,   registry,     zones,        files};
+        return {settings,  windows,   messageBoxes, colourDialog, events, lifetime,
+                timeOfDay, keepAwake, zones,        files,        logInStart};
     }
 
     Win32SettingsStore settings;
@@ -30,10 +31,11 @@ public:
     Win32EventPump events;
     Win32Lifetime lifetime;
     Win32TimeOfDay timeOfDay;
-    Win32SystemInput input;
+    Win32KeepAwake keepAwake;
     Win32Registry registry;
     Win32ZoneCatalogue zones;
     Win32FileSystem files;
+    RunKeyLogInStart logInStart{registry};
 };
 
 } // namespace hv::win32

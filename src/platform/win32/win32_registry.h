@@ -2,7 +2,7 @@
 // The registry itself, through the wide calls: names and texts cross in
 // UTF-8 on the program's side, so a zone name outside the ANSI code page
 // comes through whole.
-#include "platform/registry.h"
+#include "platform/win32/registry.h"
 
 namespace hv::win32 {
 

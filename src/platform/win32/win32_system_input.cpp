@@ -4,16 +4,19 @@
 
 namespace hv::win32 {
 
-std::uint32_t Win32SystemInput::mapVirtualKey(std::uint32_t code, std::uint32_t mapType)
+namespace {
+
+void rightShift(DWORD flags)
 {
-    return MapVirtualKeyW(code, mapType);
+    keybd_event(VK_RSHIFT, static_cast<BYTE>(MapVirtualKeyW(VK_RSHIFT, MAPVK_VK_TO_VSC)), flags, 0);
 }
 
-void Win32SystemInput::keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags)
-{
-    keybd_event(virtualKey, scanCode, flags, 0);
-}
+} // namespace
 
-void Win32SystemInput::setExecutionState(std::uint32_t flags) { SetThreadExecutionState(flags); }
+void Win32KeepAwake::pressKey() { rightShift(0); }
+
+void Win32KeepAwake::releaseKey() { rightShift(KEYEVENTF_KEYUP); }
+
+void Win32KeepAwake::resetIdle() { SetThreadExecutionState(ES_SYSTEM_REQUIRED); }
 
 } // namespace hv::win32

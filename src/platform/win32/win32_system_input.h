@@ -1,14 +1,18 @@
 #pragma once
-// The keep-awake tick's calls, straight to Windows.
-#include "platform/services.h"
+// Keeping awake on Windows: the right Shift key by its virtual key and
+// scan code, and the execution state.
+#include "platform/keep_awake.h"
 
 namespace hv::win32 {
 
-class Win32SystemInput : public SystemInput {
+class Win32KeepAwake : public KeepAwake {
 public:
-    std::uint32_t mapVirtualKey(std::uint32_t code, std::uint32_t mapType) override;
-    void keyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
-    void setExecutionState(std::uint32_t flags) override;
+    // The execution state the tick sets resets the idle timer that blanks
+    // the screen: there is nothing to hold in between.
+    void hold(bool) override {}
+    void pressKey() override;
+    void releaseKey() override;
+    void resetIdle() override;
 };
 
 } // namespace hv::win32

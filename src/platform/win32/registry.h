@@ -1,7 +1,6 @@
 #pragma once
-// The registry, in the shape of the Win32 calls the program makes. On
-// Windows it is the registry itself; another platform backs the keys the
-// program reads and writes with its own equivalents.
+// The registry, in the shape of the Win32 calls the Windows side makes:
+// the registry itself in the program, one held in memory in tests.
 #include <cstdint>
 #include <span>
 #include <string_view>

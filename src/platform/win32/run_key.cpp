@@ -1,11 +1,13 @@
-#include "system/reg_stuff.h"
+#include "platform/win32/run_key.h"
 
 #include "platform/runtime.h"
+#include "system/start_up.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
-namespace hv {
+namespace hv::win32 {
 
 namespace {
 
@@ -14,13 +16,12 @@ namespace {
     throw result == reg::kAccessDenied ? RuntimeError::permissionDenied() : RuntimeError::pathFileAccessError();
 }
 
-// A key opened for the wrappers, closed whatever happens after.
+// A key opened for the calls below, closed whatever happens after.
 class OpenKey {
 public:
-    OpenKey(Registry& registry, RegKey root, std::string_view path, std::uint32_t access)
-        : registry_(registry)
+    OpenKey(Registry& registry, RegKey root, std::uint32_t access) : registry_(registry)
     {
-        result_ = registry.openKey(root, path, 0, access, key_);
+        result_ = registry.openKey(root, kRunKey, 0, access, key_);
     }
     ~OpenKey()
     {
@@ -78,58 +79,9 @@ std::string queryText(Registry& registry, RegKey key, std::string_view valueName
     return std::string(text, std::find(text, text + std::min<std::size_t>(size, data.size()), '\0'));
 }
 
-} // namespace
-
-void WriteRunEntry(Registry& registry, const std::string& valueName, const std::string& executablePath)
+void deleteValue(Registry& registry, RegKey root, std::string_view valueName, std::uint32_t access)
 {
-    SetKeyValue(registry, reg::kHKeyCurrentUser, kRunKey, valueName, '"' + executablePath + '"', reg::kString);
-}
-
-void DeleteRunEntry(Registry& registry, const std::string& valueName)
-{
-    DeleteValue(registry, reg::kHKeyCurrentUser, kRunKey, valueName);
-}
-
-void DeleteMachineRunEntry(Registry& registry, const std::string& valueName, const std::string& executablePath)
-{
-    // Windows starts what either view of the key holds, and a 32-bit
-    // program's entry lands in the 32-bit one.
-    for (const std::uint32_t view : {std::uint32_t{0}, reg::kWow64_32Key}) {
-        std::string command;
-        {
-            // Reading the machine-wide key needs no administrator.
-            const OpenKey open(registry, reg::kHKeyLocalMachine, kRunKey, reg::kKeyRead | view);
-            if (!open.opened())
-                continue;
-            command = queryText(registry, open.key(), valueName);
-        }
-        if (startsExecutable(command, executablePath))
-            DeleteValue(registry, reg::kHKeyLocalMachine, kRunKey, valueName, reg::kKeyAccess | view);
-    }
-}
-
-void SetKeyValue(Registry& registry, RegKey root, std::string_view key, std::string_view valueName,
-                 std::string_view value, std::uint32_t type)
-{
-    const OpenKey open(registry, root, key, reg::kKeyAccess);
-    if (!open.opened())
-        raiseFor(open.result());
-    if (const long result = SetValueEx(registry, open.key(), valueName, type, value); result != reg::kSuccess)
-        raiseFor(result);
-}
-
-long SetValueEx(Registry& registry, RegKey key, std::string_view valueName, std::uint32_t type,
-                std::string_view value)
-{
-    std::vector<std::uint8_t> data(value.begin(), value.end());
-    data.push_back(0);
-    return registry.setValue(key, valueName, type, data);
-}
-
-void DeleteValue(Registry& registry, RegKey root, std::string_view key, std::string_view valueName,
-                 std::uint32_t access)
-{
-    const OpenKey open(registry, root, key, access);
+    const OpenKey open(registry, root, access);
     // Without the key there is no entry to delete.
     if (open.result() == reg::kFileNotFound)
         return;
@@ -140,4 +92,41 @@ void DeleteValue(Registry& registry, RegKey root, std::string_view key, std::str
         raiseFor(result);
 }
 
-} // namespace hv
+} // namespace
+
+void RunKeyLogInStart::enable(const std::string& programPath)
+{
+    const OpenKey open(registry_, reg::kHKeyCurrentUser, reg::kKeyAccess);
+    if (!open.opened())
+        raiseFor(open.result());
+    const std::string command = StartUpCommand(programPath);
+    std::vector<std::uint8_t> data(command.begin(), command.end());
+    data.push_back(0);
+    if (const long result = registry_.setValue(open.key(), StartUpEntryName(programPath), reg::kString, data);
+        result != reg::kSuccess)
+        raiseFor(result);
+}
+
+void RunKeyLogInStart::disable(const std::string& programPath)
+{
+    const std::string name = StartUpEntryName(programPath);
+    // The machine-wide entry first: when it cannot go, the user's stays
+    // too, and the box that says the program starts at log-in is right.
+    // Windows starts what either view of the key holds, and a 32-bit
+    // program's entry lands in the 32-bit one.
+    for (const std::uint32_t view : {std::uint32_t{0}, reg::kWow64_32Key}) {
+        std::string command;
+        {
+            // Reading the machine-wide key needs no administrator.
+            const OpenKey open(registry_, reg::kHKeyLocalMachine, reg::kKeyRead | view);
+            if (!open.opened())
+                continue;
+            command = queryText(registry_, open.key(), name);
+        }
+        if (startsExecutable(command, programPath))
+            deleteValue(registry_, reg::kHKeyLocalMachine, name, reg::kKeyAccess | view);
+    }
+    deleteValue(registry_, reg::kHKeyCurrentUser, name, reg::kKeyAccess);
+}
+
+} // namespace hv::win32
