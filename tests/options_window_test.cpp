@@ -4,7 +4,7 @@
 #include "app/program.h"
 #include "fakes/fake_platform.h"
 #include "platform/error_report.h"
-#include "shared/procedures.h"
+#include "shared/window_rules.h"
 #include "shared/settings_keys.h"
 
 #include <gtest/gtest.h>

@@ -2,11 +2,11 @@
 // The program: it owns the platform's windows and the time-zone catalogue.
 // A window is loaded when it is first asked for and unloaded when it
 // closes; the next use loads it afresh.
-#include "app/form1.h"
+#include "app/options_window.h"
 #include "app/reporting_settings_store.h"
 #include "clock/clock_host.h"
-#include "clock/form2.h"
-#include "colour/form3.h"
+#include "clock/clock_window.h"
+#include "colour/colour_window.h"
 #include "platform/message_box_guard.h"
 #include "platform/platform.h"
 #include "tz/time_zone_catalogue.h"

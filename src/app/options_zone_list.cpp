@@ -1,7 +1,7 @@
 // The options window's list of time zones: filled from the catalogue,
 // sorted by the list itself, each entry pointing back at its catalogue
 // index, and the stored or the computer's own zone selected.
-#include "app/form1.h"
+#include "app/options_window.h"
 
 #include "platform/error_report.h"
 #include "platform/runtime.h"

@@ -1,8 +1,8 @@
-#include "colour/form3.h"
+#include "colour/colour_window.h"
 
 #include "platform/error_report.h"
 #include "platform/runtime.h"
-#include "shared/procedures.h"
+#include "shared/window_rules.h"
 #include "shared/settings_keys.h"
 
 namespace hv {

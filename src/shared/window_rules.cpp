@@ -1,4 +1,4 @@
-#include "shared/procedures.h"
+#include "shared/window_rules.h"
 
 #include <utility>
 

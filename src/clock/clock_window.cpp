@@ -1,9 +1,9 @@
-#include "clock/form2.h"
+#include "clock/clock_window.h"
 
 #include "clock/fonts.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
-#include "shared/procedures.h"
+#include "shared/window_rules.h"
 #include "shared/settings_keys.h"
 
 namespace hv {
