@@ -1,6 +1,7 @@
 #include "clock/clock_window.h"
 
 #include "clock/fonts.h"
+#include "clock/tick_phase.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
 #include "shared/window_rules.h"
@@ -29,8 +30,8 @@ void ClockWindow::build()
     hint.backColor = kBlack;
     hint.wordWrap = true;
     hint_ = &view_->addLabel(hint);
-    tickTimer_ = &view_->addTimer({"Timer1", 1000, true, true, [this] { tick(); }});
-    keepAwakeTimer_ = &view_->addTimer({"Timer2", 59000, false, false, [this] { keepAwakeTick(); }});
+    tickTimer_ = &view_->addTimer({"Timer1", 1000, true, msToNextTick, [this] { tick(); }});
+    keepAwakeTimer_ = &view_->addTimer({"Timer2", 59000, false, {}, [this] { keepAwakeTick(); }});
 }
 
 void ClockWindow::load()
