@@ -76,6 +76,8 @@ int main(int argc, char** argv)
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QString::fromUtf8(settings::kApplication));
+    QCoreApplication::setOrganizationName(QString::fromUtf8(settings::kOrganisation));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -92,7 +92,7 @@ int main(int argc, char** argv)
 
     auto tick = [&] {
         nowMs += 1000;
-        clock->Timer1_Timer();
+        clock->tick();
     };
     for (int i = 0; i < kWarmUpFrames; ++i)
         tick();

@@ -37,7 +37,7 @@ TEST_F(ClockWindowTest, DrawingTickDrawsAWholeFrameWithTheLatestGeometry)
 TEST_F(ClockWindowTest, FramesFollowTheZoneAndAColourStoredMeanwhile)
 {
     FakeWindowState& w = open();
-    program.clockWindow()->mTimeZone = "America/New_York";
+    program.clockWindow()->zoneKey = "America/New_York";
     fake.timeOfDay.zones["America/New_York"] = 21 * kHour;
     fake.timeOfDay.seconds = 2 * kHour;
     w.tick("Timer1");

@@ -23,7 +23,7 @@ inline void showClock(fakes::FakePlatform& fake, Program& program)
     fake.windows.last("Form1").click("PushButton1");
 }
 
-inline bool dontUnload(Program& program) { return program.optionsWindow()->mDontUnload; }
+inline bool keepsRunningOnClose(Program& program) { return program.optionsWindow()->keepRunningOnClose; }
 
 struct ClockWindowTest : testing::Test {
     fakes::FakePlatform fake;

@@ -169,7 +169,7 @@ TEST_F(ClockWindowTest, EscHidesUnloadsAndBringsBackAFreshOptionsWindow)
     EXPECT_FALSE(w.timer("Timer1").enabled());
     EXPECT_FALSE(w.timer("Timer2").enabled());
     EXPECT_FALSE(fake.windows.loaded("Form2"));
-    EXPECT_FALSE(dontUnload(program));
+    EXPECT_FALSE(keepsRunningOnClose(program));
 
     // The next opening starts from the design values.
     fake.windows.last("Form1").click("PushButton1");
@@ -201,7 +201,7 @@ TEST_F(ClockWindowTest, CloseRequestRunsTheSameClosing)
     w.closeRequest();
     EXPECT_EQ(fake.log, (Log{"create Form1", "show Form1", "pump", "pump", "close Form2"}));
     EXPECT_FALSE(fake.windows.loaded("Form2"));
-    EXPECT_FALSE(dontUnload(program));
+    EXPECT_FALSE(keepsRunningOnClose(program));
 }
 
 TEST_F(ClockWindowTest, CloseRequestedAgainWhileClosingIsIgnored)

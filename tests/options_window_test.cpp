@@ -4,7 +4,7 @@
 #include "app/program.h"
 #include "fakes/fake_platform.h"
 #include "platform/error_report.h"
-#include "shared/procedures.h"
+#include "shared/window_rules.h"
 #include "shared/settings_keys.h"
 
 #include <gtest/gtest.h>
@@ -29,7 +29,7 @@ struct OptionsWindowTest : testing::Test {
 
     FakeWindowState& options() { return fake.windows.last("Form1"); }
     FakeWindowState& clock() { return fake.windows.last("Form2"); }
-    std::shared_ptr<Form1> form1() { return program.optionsWindow(); }
+    std::shared_ptr<OptionsWindow> optionsWindow() { return program.optionsWindow(); }
 
 };
 
@@ -48,7 +48,7 @@ TEST_F(OptionsWindowTest, FirstStartShowsTheDefaultsAndStoresWhatTheRestoreWrote
     EXPECT_EQ(w.comboBox("Combo1").listIndex(), kBerlin);
     EXPECT_EQ(w.comboBox("Combo1").itemText(kBerlin), "(UTC+01:00) Berlin, Germany");
     EXPECT_EQ(fake.settings.values(), (Stored{{"Check4", "1"}, {"Combo1", "2"}, {"Time Zone", "Europe/Berlin"}}));
-    EXPECT_FALSE(form1()->mDontUnload);
+    EXPECT_FALSE(optionsWindow()->keepRunningOnClose);
     EXPECT_FALSE(fake.windows.loaded("Form2"));
     EXPECT_TRUE(fake.boxes.shown.empty());
     // Unskinned: the window and its frames keep the designed white.
@@ -69,7 +69,7 @@ TEST_F(OptionsWindowTest, ShowFullscreenClockOpensTheChosenZoneAndUnloadsTheOpti
     EXPECT_TRUE(options().destroyed);
     EXPECT_FALSE(fake.windows.loaded("Form1"));
     ASSERT_TRUE(fake.windows.loaded("Form2"));
-    EXPECT_EQ(program.clockWindow()->mTimeZone, "Asia/Kolkata");
+    EXPECT_EQ(program.clockWindow()->zoneKey, "Asia/Kolkata");
 
     // Every frame asks for the time of day in that zone.
     clock().resize(1920, 1080);
@@ -82,7 +82,7 @@ TEST_F(OptionsWindowTest, ShowFullscreenClockOpensTheChosenZoneAndUnloadsTheOpti
     EXPECT_TRUE(options().shown);
     EXPECT_FALSE(options().hidden);
     EXPECT_EQ(options().comboBox("Combo1").listIndex(), kKolkata);
-    EXPECT_FALSE(form1()->mDontUnload);
+    EXPECT_FALSE(optionsWindow()->keepRunningOnClose);
     EXPECT_EQ(fake.windows.created.size(), 3u);
 }
 
@@ -102,7 +102,7 @@ TEST_F(OptionsWindowTest, StartupOptionStartsStraightIntoTheClock)
 
     EXPECT_EQ(fake.log, (Log{"create Form1", "create Form2", "show Form2", "hide Form1"}));
     EXPECT_TRUE(fake.windows.loaded("Form1"));
-    EXPECT_TRUE(form1()->mDontUnload);
+    EXPECT_TRUE(optionsWindow()->keepRunningOnClose);
     EXPECT_EQ(options().checkBox("Check3").value(), 1);
     // The restore wrote Check4 and the zone (position and key) back, and
     // not the switch.
@@ -112,7 +112,7 @@ TEST_F(OptionsWindowTest, StartupOptionStartsStraightIntoTheClock)
     clock().keyDown(vk::kEscape);
     EXPECT_EQ(fake.windows.created.size(), 2u);
     EXPECT_FALSE(options().hidden);
-    EXPECT_FALSE(form1()->mDontUnload);
+    EXPECT_FALSE(optionsWindow()->keepRunningOnClose);
 }
 
 TEST_F(OptionsWindowTest, HiddenOptionsClosedBySystemLeaveTheClockRunning)
@@ -130,7 +130,7 @@ TEST_F(OptionsWindowTest, HiddenOptionsClosedBySystemLeaveTheClockRunning)
     EXPECT_FALSE(fake.windows.loaded("Form2"));
     EXPECT_TRUE(options().shown);
     EXPECT_FALSE(options().closed);
-    EXPECT_FALSE(form1()->mDontUnload);
+    EXPECT_FALSE(optionsWindow()->keepRunningOnClose);
     EXPECT_EQ(fake.windows.created.size(), 3u);
 }
 
@@ -286,12 +286,12 @@ TEST_F(OptionsWindowTest, HiddenSkinFileCountsAsAbsentAndARefusedOneIsReported)
     EXPECT_EQ(other.boxes.shown[0].text, errorReportText("The skin file is no skin", "Form1.Form_Load", 100));
 }
 
-TEST(SetAppTitle, DropsTheLastWordsOfTheName)
+TEST(appTitleFor, DropsTheLastWordsOfTheName)
 {
-    EXPECT_EQ(SetAppTitle("Horavista"), "Horavista");
-    EXPECT_EQ(SetAppTitle("Horavista Clock"), "Horavista");
-    EXPECT_EQ(SetAppTitle("Horavista Full Screen Analog Clock For Every Desktop"), "Horavista Full Screen Analog Clock For");
-    EXPECT_EQ(SetAppTitle("A bb"), "A");
+    EXPECT_EQ(appTitleFor("Horavista"), "Horavista");
+    EXPECT_EQ(appTitleFor("Horavista Clock"), "Horavista");
+    EXPECT_EQ(appTitleFor("Horavista Full Screen Analog Clock For Every Desktop"), "Horavista Full Screen Analog Clock For");
+    EXPECT_EQ(appTitleFor("A bb"), "A");
 }
 
 } // namespace

@@ -193,7 +193,7 @@ TEST_F(ZoneListTest, NoSelectionOpensTheClockOnTheComputersOwnTime)
     EXPECT_EQ(fake.boxes.texts(), std::vector<std::string>{
                              errorReportText("Invalid property array index", "Form1.PushButton1_Click", 102)});
     ASSERT_TRUE(fake.windows.loaded("Form2"));
-    EXPECT_EQ(program.clockWindow()->mTimeZone, "");
+    EXPECT_EQ(program.clockWindow()->zoneKey, "");
     EXPECT_FALSE(fake.windows.loaded("Form1"));
 }
 
@@ -201,7 +201,7 @@ TEST_F(ZoneListTest, ChoosingTheComputersOwnZoneShowsItsTime)
 {
     program.start();
     fake.windows.last("Form1").click("PushButton1");
-    EXPECT_EQ(program.clockWindow()->mTimeZone, "Europe/Berlin");
+    EXPECT_EQ(program.clockWindow()->zoneKey, "Europe/Berlin");
 }
 
 // No zone gives no list to choose from: the catalogue is as good as

@@ -91,5 +91,7 @@ int main(int argc, char** argv)
     if (!std::getenv("QT_QPA_PLATFORM"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QString::fromUtf8(settings::kApplication));
+    QGuiApplication::setOrganizationName(QString::fromUtf8(settings::kOrganisation));
     return render_tool::runReported([&] { options.listZones ? listZones() : render(options); });
 }

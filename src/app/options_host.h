@@ -7,8 +7,8 @@
 
 namespace hv {
 
-class Form2;
-class Form3;
+class ClockWindow;
+class ColourWindow;
 class TimeZoneCatalogue;
 
 class OptionsHost {
@@ -16,8 +16,8 @@ public:
     virtual ~OptionsHost() = default;
     virtual TimeZoneCatalogue& catalogue() = 0;
     // Each loaded first when it is not.
-    virtual std::shared_ptr<Form2> clockWindow() = 0;
-    virtual std::shared_ptr<Form3> colourWindow() = 0;
+    virtual std::shared_ptr<ClockWindow> clockWindow() = 0;
+    virtual std::shared_ptr<ColourWindow> colourWindow() = 0;
     // The title of message boxes that name none.
     virtual const std::string& appTitle() const = 0;
     virtual void setAppTitle(std::string title) = 0;

@@ -28,7 +28,7 @@ std::shared_ptr<Form> Program::loaded(std::shared_ptr<Form>& slot)
         // the clock, whose own load reaches back into the options window.
         auto loading = std::make_shared<Form>(p_, *this);
         slot = loading;
-        loading->load();
+        loading->create();
     }
     return slot;
 }
@@ -45,13 +45,13 @@ void Program::unload(std::shared_ptr<Form>& slot)
         slot.reset();
 }
 
-std::shared_ptr<Form1> Program::optionsWindow() { return loaded(form1_); }
-std::shared_ptr<Form2> Program::clockWindow() { return loaded(form2_); }
-std::shared_ptr<Form3> Program::colourWindow() { return loaded(form3_); }
+std::shared_ptr<OptionsWindow> Program::optionsWindow() { return loaded(options_); }
+std::shared_ptr<ClockWindow> Program::clockWindow() { return loaded(clock_); }
+std::shared_ptr<ColourWindow> Program::colourWindow() { return loaded(colour_); }
 
-void Program::unloadOptionsWindow() { unload(form1_); }
-void Program::unloadClockWindow() { unload(form2_); }
-void Program::unloadColourWindow() { unload(form3_); }
+void Program::unloadOptionsWindow() { unload(options_); }
+void Program::unloadClockWindow() { unload(clock_); }
+void Program::unloadColourWindow() { unload(colour_); }
 
 std::int16_t Program::optionBox(Box box)
 {
@@ -70,9 +70,9 @@ void Program::showOptionsWindow()
     optionsWindow()->show();
 }
 
-void Program::setDontUnload(bool dontUnload)
+void Program::setKeepRunningOnClose(bool keep)
 {
-    optionsWindow()->mDontUnload = dontUnload;
+    optionsWindow()->keepRunningOnClose = keep;
 }
 
 } // namespace hv

@@ -2,11 +2,11 @@
 // The program: it owns the platform's windows and the time-zone catalogue.
 // A window is loaded when it is first asked for and unloaded when it
 // closes; the next use loads it afresh.
-#include "app/form1.h"
+#include "app/options_window.h"
 #include "app/reporting_settings_store.h"
 #include "clock/clock_host.h"
-#include "clock/form2.h"
-#include "colour/form3.h"
+#include "clock/clock_window.h"
+#include "colour/colour_window.h"
 #include "platform/message_box_guard.h"
 #include "platform/platform.h"
 #include "tz/time_zone_catalogue.h"
@@ -28,9 +28,9 @@ public:
     void start();
 
     // The windows, each loaded first when it is not.
-    std::shared_ptr<Form1> optionsWindow();
-    std::shared_ptr<Form2> clockWindow() override;
-    std::shared_ptr<Form3> colourWindow() override;
+    std::shared_ptr<OptionsWindow> optionsWindow();
+    std::shared_ptr<ClockWindow> clockWindow() override;
+    std::shared_ptr<ColourWindow> colourWindow() override;
     // Runs the options window's close handling, then unloads it.
     void unloadOptionsWindow() override;
 
@@ -45,7 +45,7 @@ public:
     std::int16_t optionBox(Box box) override;
     void setOptionBox(Box box, std::int16_t value) override;
     void showOptionsWindow() override;
-    void setDontUnload(bool dontUnload) override;
+    void setKeepRunningOnClose(bool keep) override;
     void unloadClockWindow() override;
     void unloadColourWindow() override;
 
@@ -57,9 +57,9 @@ private:
     Platform p_;
     TimeZoneCatalogue catalogue_;
     std::string appTitle_;
-    std::shared_ptr<Form1> form1_;
-    std::shared_ptr<Form2> form2_;
-    std::shared_ptr<Form3> form3_;
+    std::shared_ptr<OptionsWindow> options_;
+    std::shared_ptr<ClockWindow> clock_;
+    std::shared_ptr<ColourWindow> colour_;
 
     // The window in slot, loaded first when it is not.
     template <typename Form>

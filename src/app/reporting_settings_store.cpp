@@ -1,7 +1,7 @@
 #include "app/reporting_settings_store.h"
 
 #include "platform/error_report.h"
-#include "shared/procedures.h"
+#include "shared/window_rules.h"
 
 namespace hv {
 

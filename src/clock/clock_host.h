@@ -16,7 +16,7 @@ public:
     // changed state is stored like a click on the box.
     virtual void setOptionBox(Box box, std::int16_t value) = 0;
     virtual void showOptionsWindow() = 0;
-    virtual void setDontUnload(bool dontUnload) = 0;
+    virtual void setKeepRunningOnClose(bool keep) = 0;
     // Runs the clock window's close handling, then unloads it.
     virtual void unloadClockWindow() = 0;
 };

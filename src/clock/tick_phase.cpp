@@ -1,5 +1,7 @@
 #include "clock/tick_phase.h"
 
+#include <chrono>
+
 namespace hv {
 
 std::int64_t msToNextWholeSecond(std::int64_t nowMs, int minGapMs)
@@ -10,6 +12,13 @@ std::int64_t msToNextWholeSecond(std::int64_t nowMs, int minGapMs)
     if (second * 1000 < earliest)
         ++second;
     return second * 1000 + kTickLandingMs - nowMs;
+}
+
+int msToNextTick(bool first)
+{
+    using namespace std::chrono;
+    const auto now = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+    return static_cast<int>(msToNextWholeSecond(now, first ? kFirstTickGapMs : kNextTickGapMs));
 }
 
 } // namespace hv

@@ -18,4 +18,8 @@ inline constexpr int kNextTickGapMs = 200;
 // is at least minGapMs away.
 std::int64_t msToNextWholeSecond(std::int64_t nowMs, int minGapMs);
 
+// The delay of the drawing timer from now by the wall clock: for its first
+// tick, or for the next one as it ticks.
+int msToNextTick(bool first);
+
 } // namespace hv

@@ -84,9 +84,10 @@ struct TimerDesign {
     std::string name;
     int intervalMs = 0;
     bool enabled = false;
-    // Fire just after whole seconds of the wall clock, re-armed at every
-    // tick, instead of counting the interval from the last tick.
-    bool onWholeSeconds = false;
+    // When set, the timer is armed anew at every tick, for the delay this
+    // gives (first: as the timer is enabled), instead of counting the
+    // interval from the last tick.
+    std::function<int(bool first)> nextDelayMs = {};
     std::function<void()> onTimer = {};
 };
 

@@ -4,10 +4,10 @@
 
 namespace hv {
 
-void Presenter::load()
+void Presenter::create()
 {
     build();
-    Form_Load();
+    load();
 }
 
 void Presenter::show()

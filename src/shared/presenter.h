@@ -15,8 +15,8 @@ public:
     virtual ~Presenter() = default;
 
     // Creates the window and its controls, then runs the window's load.
-    void load();
-    virtual void Form_Load() = 0;
+    void create();
+    virtual void load() = 0;
     // A window that is closing stays hidden.
     void show();
     // Runs the window's own unload handling, then unloads it: hidden for

@@ -5,10 +5,10 @@
 
 namespace hv::settings {
 
-// Application and section under which every option is stored.
+// Organisation and application under which every option is stored; on
+// Linux the application also names the options' group.
 inline constexpr std::string_view kApplication = "Horavista";
 inline constexpr std::string_view kOrganisation = "Quellmark";
-inline constexpr std::string_view kSection = "Horavista";
 
 inline constexpr std::string_view kHideHint = "Check1";          // check state, default 0
 inline constexpr std::string_view kKeepAwake = "Check4";         // check state, default 1

@@ -53,7 +53,7 @@ TEST_F(ClockWindowQt, CoversTheScreenWithTheHintInItsCorner)
     EXPECT_EQ(widget_->geometry(), widget_->screen()->geometry());
     EXPECT_TRUE(hint_->isVisible());
     EXPECT_EQ(hint_->geometry(), QRect(8, 8, 281, 33));
-    EXPECT_EQ(hint_->text().toStdString(), Form2::kHint);
+    EXPECT_EQ(hint_->text().toStdString(), ClockWindow::kHint);
 }
 
 TEST_F(ClockWindowQt, TypingHideCollapsesTheHintAndEscClosesTheClock)
@@ -101,7 +101,7 @@ TEST_F(ClockWindowQt, HugeWindowShowsItsBackgroundWithoutAnImage)
     ASSERT_EQ(widget_->canvas().width(), 16000);
     EXPECT_TRUE(widget_->canvas().image().isNull());
     fake_.timeOfDay.seconds = 3 * 3600;
-    program_.clockWindow()->Timer1_Timer();
+    program_.clockWindow()->tick();
 
     QImage corner(64, 64, QImage::Format_RGB32);
     corner.fill(Qt::red);
@@ -132,7 +132,7 @@ TEST_F(ClockWindowQt, RepaintsAFewRectanglesAroundWhatEachFrameChanged)
     // A minute of frames, the hands moving over the whole dial.
     for (int s = 0; s < 60; ++s) {
         fake_.timeOfDay.seconds = 10 * 3600 + 8 * 60 + s;
-        clock->Timer1_Timer();
+        clock->tick();
     }
     ASSERT_GE(painted.regions.size(), 50u);
     int most = 0;

@@ -1,5 +1,7 @@
 // The widget tests need one application object for the whole run. They
 // run on Qt's offscreen platform, also when ctest lists them at build time.
+#include "shared/settings_keys.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -18,6 +20,8 @@ int main(int argc, char** argv)
     qputenv("XDG_DATA_HOME", QFile::encodeName(config.filePath("data")));
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName(QString::fromUtf8(hv::settings::kApplication));
+    QApplication::setOrganizationName(QString::fromUtf8(hv::settings::kOrganisation));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

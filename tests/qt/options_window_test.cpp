@@ -157,7 +157,7 @@ TEST_F(OptionsWindowQt, ShowFullscreenClockOpensTheChosenZoneAndEscComesBack)
 
     ASSERT_TRUE(windows_.loaded("Form2"));
     EXPECT_FALSE(windows_.loaded("Form1"));
-    EXPECT_EQ(program_.clockWindow()->mTimeZone, "Asia/Kolkata");
+    EXPECT_EQ(program_.clockWindow()->zoneKey, "Asia/Kolkata");
     QWidget* clock = windows_.widget("Form2");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(clock));
     EXPECT_TRUE(!options || !options->isVisible());

@@ -43,7 +43,7 @@ protected:
         box_ = &listener.view->addCheckBox({"Check1", "Tick", {120, 120, 2000, 255}, {}, {}, 0, kWhite, hear("Check1")});
         listener.view->addPushButton(
             {"PushButton1", "Go", {120, 600, 2000, 405}, {}, {}, 1, kWhite, onClick ? onClick : hear("PushButton1")});
-        listener.view->addTimer({"Timer1", 1, true, false, hear("Timer1")});
+        listener.view->addTimer({"Timer1", 1, true, {}, hear("Timer1")});
         widget_ = dynamic_cast<qt::QtWindowView&>(*listener.view).widget();
     }
     QPushButton* button() const { return widget_->findChild<QPushButton*>("PushButton1"); }

@@ -8,6 +8,7 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_units.h"
 #include "scratch_key.h"
+#include "shared/settings_keys.h"
 #include "windows_test_support.h"
 
 #include <gtest/gtest.h>
@@ -100,7 +101,7 @@ struct FlowTest : ::testing::Test {
         return shown.empty() ? nullptr : shown.front();
     }
 
-    Win32Platform parts;
+    Win32Platform parts{settings::kOrganisation, settings::kApplication};
     const std::wstring entryName = std::filesystem::path(widen(parts.files.executablePath())).filename().wstring();
     ScratchKey options{L"Software\\Horavista tests\\flow"};
     Win32SettingsStore settings{options.path()};

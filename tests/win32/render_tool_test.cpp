@@ -166,7 +166,7 @@ TEST(RenderTool, RefusesABadSizeWith2AndAColourThatIsNoneWith1)
     EXPECT_EQ(outcome.status, 2u);
     EXPECT_TRUE(outcome.lines.empty());
 
-    hv::win32::Win32SettingsStore stored;
+    hv::win32::Win32SettingsStore stored(hv::win32::Win32SettingsStore::keyPathFor("Quellmark", "Horavista"));
     stored.write("Clock Color", "abc");
     outcome = run({"--size", "100x100", "--ops"});
     stored.write("Clock Color", "16777215");

@@ -13,7 +13,8 @@ using testing::storedText;
 
 TEST(SettingsStoreTest, TheProgramsKeyIsItsOwnUnderTheCurrentUser)
 {
-    EXPECT_EQ(Win32SettingsStore().location(), "HKEY_CURRENT_USER\\Software\\Quellmark\\Horavista");
+    EXPECT_EQ(Win32SettingsStore(Win32SettingsStore::keyPathFor("Quellmark", "Horavista")).location(),
+              "HKEY_CURRENT_USER\\Software\\Quellmark\\Horavista");
 }
 
 TEST(SettingsStoreTest, ValuesRoundTripAsTextsAndTheFirstWriteMakesTheKey)

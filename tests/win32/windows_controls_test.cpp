@@ -59,7 +59,7 @@ protected:
     }
 
     std::shared_ptr<RecordingEvents> events_ = std::make_shared<RecordingEvents>();
-    win32::Win32WindowFactory windows_;
+    win32::Win32WindowFactory windows_{"Horavista"};
     std::unique_ptr<WindowView> view_;
     ComboBox* list_ = nullptr;
     CheckBox* box_ = nullptr;
@@ -112,15 +112,19 @@ TEST_F(WindowsControls, TheWindowIsCentredAndTabGoesRoundFromTheFirstTabStop)
     EXPECT_LE(std::abs((frame.left + frame.right) - (monitor.rcWork.left + monitor.rcWork.right)), 2);
     EXPECT_LE(std::abs((frame.top + frame.bottom) - (monitor.rcWork.top + monitor.rcWork.bottom)), 2);
 
+    const auto tab = [] {
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+        test::runMessages(std::chrono::milliseconds(20));
+    };
     const HWND order[] = {list(), box(), button()};
     for (HWND control : order) {
         EXPECT_EQ(GetFocus(), control);
-        SendMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+        tab();
     }
     EXPECT_EQ(GetFocus(), order[0]);
 
     box_->setVisible(false); // a hidden control is passed over
-    SendMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    tab();
     EXPECT_EQ(GetFocus(), button());
 }
 
@@ -184,9 +188,12 @@ TEST_F(WindowsControls, ButtonsFramesAndLabelsReportClicksKeysAndTheMouse)
 
     SendMessageW(button(), BM_CLICK, 0, 0);
     SetFocus(button());
-    SendMessageW(button(), WM_KEYDOWN, VK_RETURN, 1);
-    SendMessageW(button(), WM_KEYDOWN, VK_RETURN, 1 | 1 << 30); // a held key repeats: one press
-    SendMessageW(box(), WM_KEYDOWN, VK_RETURN, 1);               // a box is no button
+    PostMessageW(button(), WM_KEYDOWN, VK_RETURN, 1);
+    PostMessageW(button(), WM_KEYDOWN, VK_RETURN, 1 | 1 << 30); // a held key repeats: one press
+    test::runMessages(std::chrono::milliseconds(20));
+    SetFocus(box());
+    PostMessageW(box(), WM_KEYDOWN, VK_RETURN, 1); // a box is no button
+    test::runMessages(std::chrono::milliseconds(20));
     const HWND label = child(WC_STATICW, L"Swatch");
     SendMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));

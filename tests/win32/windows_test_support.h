@@ -2,6 +2,7 @@
 // Shared by the tests of the Windows front-end's windows: messages run for
 // a while, modal boxes answered from another thread, and small files to load.
 #include "front_end_test_support.h"
+#include "platform/win32/win32_lifetime.h"
 
 #include <windows.h>
 
@@ -21,8 +22,7 @@ inline void runMessages(std::chrono::milliseconds duration)
     MSG msg;
     while (std::chrono::steady_clock::now() < end) {
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
+            win32::dispatchMessage(msg);
         }
         Sleep(1);
     }

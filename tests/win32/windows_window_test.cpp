@@ -64,12 +64,12 @@ protected:
             {"Check1", "Tick", {120, 120, 2000, 255}, {}, {}, 0, kWhite, listener.hear("Check1")});
         listener.view->addPushButton({"PushButton1", "Go", {120, 600, 2000, 405}, {}, {}, 1, kWhite,
                                       onClick ? onClick : listener.hear("PushButton1")});
-        listener.view->addTimer({"Timer1", 1, true, false, listener.hear("Timer1")});
+        listener.view->addTimer({"Timer1", 1, true, {}, listener.hear("Timer1")});
     }
     static HWND hwndOf(const WindowView& view) { return dynamic_cast<const win32::Win32WindowView&>(view).hwnd(); }
     static HWND button(const WindowView& view) { return FindWindowExW(hwndOf(view), nullptr, WC_BUTTONW, L"Go"); }
 
-    win32::Win32WindowFactory windows_;
+    win32::Win32WindowFactory windows_{"Horavista"};
     CheckBox* box_ = nullptr;
 };
 
@@ -180,7 +180,7 @@ TEST_F(WindowsWindow, AWholeSecondTimerTicksJustAfterWholeSecondsUntilDisabled)
     auto listener = std::make_shared<Listener>();
     openClock(*listener, listener);
     std::vector<std::int64_t> ticks;
-    Timer& timer = listener->view->addTimer({"Timer1", 1000, true, true, [&] {
+    Timer& timer = listener->view->addTimer({"Timer1", 1000, true, msToNextTick, [&] {
         using namespace std::chrono;
         ticks.push_back(duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count());
     }});

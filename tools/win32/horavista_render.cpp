@@ -68,7 +68,7 @@ void render(const Options& options)
     if (options.svg)
         throw std::runtime_error("--svg: the Windows tool writes no SVG pictures; --png writes the frame");
     namespace keys = settings;
-    const win32::Win32SettingsStore stored;
+    const win32::Win32SettingsStore stored(win32::Win32SettingsStore::keyPathFor(keys::kOrganisation, keys::kApplication));
     const std::string where = stored.location();
     const Colour clock = render_tool::colourOption(options.clockColour, "--clock-color", stored, keys::kClockColour,
                                                    keys::kClockColourDefault, where);

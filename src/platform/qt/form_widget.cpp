@@ -2,13 +2,11 @@
 
 #include "platform/qt/qt_colour.h"
 #include "platform/qt/qt_keys.h"
+#include "windows/form_rules.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
-
-#include <cstdio>
-#include <exception>
 
 namespace hv::qt {
 
@@ -104,14 +102,7 @@ void FormWidget::setBackColor(Colour colour)
 
 void FormWidget::deliver(const std::function<void()>& handler)
 {
-    const auto presenter = owner_.lock();
-    if (!presenter || !handler)
-        return;
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "horavista: %s: %s\n", qPrintable(objectName()), e.what());
-    }
+    deliverWhileOwned(owner_, objectName().toStdString(), handler);
 }
 
 void FormWidget::schedulePresent()

@@ -2,8 +2,8 @@
 
 #include "platform/qt/own_file.h"
 #include "platform/qt/small_file.h"
-#include "shared/settings_keys.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,13 +23,14 @@ constexpr int kLockWaitMs = 1500;
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
 
-QString keyPath(std::string_view key) { return qs(settings::kSection) + '/' + qs(key); }
+QString keyPath(std::string_view key) { return QCoreApplication::applicationName() + '/' + qs(key); }
 
 } // namespace
 
 QtSettingsStore::QtSettingsStore()
     : folder_(userFolder("XDG_CONFIG_HOME", "/.config")),
-      file_(folder_.path + '/' + qs(settings::kOrganisation) + '/' + qs(settings::kApplication) + ".ini")
+      file_(folder_.path + '/' + QCoreApplication::organizationName() + '/' + QCoreApplication::applicationName() +
+            ".ini")
 {
 }
 

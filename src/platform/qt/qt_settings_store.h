@@ -1,6 +1,8 @@
 #pragma once
 // The settings store as an INI file in the user's configuration folder
 // ($XDG_CONFIG_HOME/Quellmark/Horavista.ini), one group for the options.
+// The folder, file and group take the organisation and application names
+// the program gave its application object before the store is made.
 // Qt's settings only encode and decode it: the file is read and written
 // here, only as a regular file, and no read or lock waits for long.
 #include "platform/qt/ini_codec.h"

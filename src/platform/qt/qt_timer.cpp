@@ -1,18 +1,14 @@
 #include "platform/qt/qt_timer.h"
 
-#include "clock/tick_phase.h"
-
-#include <QDateTime>
-
 namespace hv::qt {
 
 QtTimer::QtTimer(FormWidget* owner, const TimerDesign& design) : timer_(new QTimer(owner)), design_(design)
 {
     timer_->setTimerType(Qt::PreciseTimer);
-    timer_->setSingleShot(design.onWholeSeconds);
+    timer_->setSingleShot(static_cast<bool>(design.nextDelayMs));
     QObject::connect(timer_, &QTimer::timeout, owner, [this, owner] {
-        if (design_.onWholeSeconds)
-            arm(kNextTickGapMs);
+        if (design_.nextDelayMs)
+            timer_->start(design_.nextDelayMs(false));
         // The tick may unload the window and this timer with it: after
         // the call nothing of this object is touched.
         owner->deliver(design_.onTimer);
@@ -35,15 +31,8 @@ void QtTimer::setEnabled(bool enabled)
     enabled_ = enabled;
     if (!enabled)
         timer_->stop();
-    else if (design_.onWholeSeconds)
-        arm(kFirstTickGapMs);
     else
-        timer_->start(design_.intervalMs);
-}
-
-void QtTimer::arm(int minGapMs)
-{
-    timer_->start(static_cast<int>(msToNextWholeSecond(QDateTime::currentMSecsSinceEpoch(), minGapMs)));
+        timer_->start(design_.nextDelayMs ? design_.nextDelayMs(true) : design_.intervalMs);
 }
 
 } // namespace hv::qt

@@ -16,8 +16,6 @@ public:
     bool enabled() const override { return enabled_; }
 
 private:
-    void arm(int minGapMs);
-
     QPointer<QTimer> timer_;
     TimerDesign design_;
     bool enabled_ = false;

@@ -4,12 +4,12 @@
 #include "platform/qt/qt_cursor.h"
 #include "platform/qt/qt_skin.h"
 #include "platform/qt/qt_timer.h"
+#include "windows/form_rules.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QScreen>
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace hv::qt {
@@ -110,19 +110,17 @@ void QtWindowView::setMousePointer(MousePointer pointer)
     pointer_ = pointer;
     // Set on the window, the pointer holds over its controls too: none of
     // them sets one of its own.
-    switch (pointer) {
-    case MousePointer::Hourglass: widget_->setCursor(Qt::WaitCursor); break;
-    case MousePointer::Custom: widget_->setCursor(mouseIcon_.value_or(QCursor(Qt::PointingHandCursor))); break;
-    default: widget_->unsetCursor(); break;
+    switch (pointerShapeOf(pointer, mouseIcon_.has_value())) {
+    case PointerShape::Wait: widget_->setCursor(Qt::WaitCursor); break;
+    case PointerShape::Hand: widget_->setCursor(Qt::PointingHandCursor); break;
+    case PointerShape::MouseIcon: widget_->setCursor(*mouseIcon_); break;
+    case PointerShape::Inherited: widget_->unsetCursor(); break;
     }
 }
 
 void QtWindowView::prepareFirstShow()
 {
-    std::ranges::stable_sort(tabStops_, {}, &TabStop::tabIndex);
-    std::vector<QWidget*> order;
-    for (const TabStop& stop : tabStops_)
-        order.push_back(stop.widget);
+    const std::vector<QWidget*> order = inTabOrder(tabStops_);
     widget_->setTabOrder(order);
     if (!order.empty())
         order.front()->setFocus();
@@ -130,9 +128,10 @@ void QtWindowView::prepareFirstShow()
     if (design_.centred) {
         if (QScreen* screen = screenForNewWindow(widget_)) {
             widget_->setScreen(screen);
-            QRect frame(QPoint(), widget_->size());
-            frame.moveCenter(screen->availableGeometry().center());
-            widget_->move(frame.topLeft());
+            const QRect area = screen->availableGeometry();
+            const PixelPoint at =
+                centredIn({area.x(), area.y(), area.width(), area.height()}, widget_->width(), widget_->height());
+            widget_->move(at.x, at.y);
         }
     }
 }

@@ -3,6 +3,7 @@
 // top-level widget, its controls and timers.
 #include "platform/qt/form_widget.h"
 #include "platform/window.h"
+#include "windows/form_rules.h"
 
 #include <QCursor>
 #include <QPointer>
@@ -43,11 +44,6 @@ public:
     FormWidget* widget() { return widget_; }
 
 private:
-    struct TabStop {
-        int tabIndex;
-        QWidget* widget;
-    };
-
     template <typename T>
     T& add(const ControlDesign& design);
     // The frame a control names as its parent, else the window.
@@ -59,7 +55,7 @@ private:
     MousePointer pointer_ = MousePointer::Default;
     std::optional<QCursor> mouseIcon_;
     std::vector<std::unique_ptr<Control>> controls_;
-    std::vector<TabStop> tabStops_;
+    std::vector<TabStop<QWidget*>> tabStops_;
     std::vector<std::unique_ptr<hv::Timer>> timers_;
     std::vector<std::unique_ptr<SkinFramework>> skins_;
     bool shownBefore_ = false;

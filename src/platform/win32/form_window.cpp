@@ -4,17 +4,15 @@
 #include "platform/win32/win32_controls.h"
 #include "platform/win32/win32_timer.h"
 #include "platform/win32/win32_units.h"
-#include "shared/settings_keys.h"
-
-#include <algorithm>
-#include <cstdio>
-#include <exception>
+#include "windows/form_rules.h"
 
 namespace hv::win32 {
 
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"HoravistaForm";
+// Set on a window with controls the keyboard moves among.
+constexpr wchar_t kTabStopsProperty[] = L"HoravistaTabStops";
 
 DWORD styleOf(const WindowDesign& design)
 {
@@ -30,12 +28,12 @@ DWORD styleOf(const WindowDesign& design)
     return style;
 }
 
-void registerWindowClass()
+void registerWindowClass(WNDPROC windowProc)
 {
-    static const ATOM atom = [] {
+    static const ATOM atom = [windowProc] {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = DefWindowProcW;
+        wc.lpfnWndProc = windowProc;
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         wc.lpszClassName = kWindowClass;
@@ -47,10 +45,10 @@ void registerWindowClass()
 } // namespace
 
 std::shared_ptr<FormWindow> FormWindow::create(const WindowDesign& design, WindowEvents events,
-                                               std::weak_ptr<void> owner)
+                                               std::weak_ptr<void> owner, const std::string& programName)
 {
     auto form = std::make_shared<FormWindow>(design, std::move(events), std::move(owner));
-    form->build();
+    form->build(programName);
     return form;
 }
 
@@ -71,18 +69,15 @@ FormWindow::~FormWindow()
         DestroyCursor(mouseIcon_);
 }
 
-void FormWindow::build()
+void FormWindow::build(const std::string& programName)
 {
-    registerWindowClass();
+    registerWindowClass(&FormWindow::windowProc);
     // The taskbar and Alt+Tab show the program's name until a window sets
     // a caption of its own; the design's name is for the program alone.
-    hwnd_ = CreateWindowExW(0, kWindowClass, widen(settings::kApplication).c_str(), styleOf(design_), CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr),
-                            nullptr);
+    hwnd_ = CreateWindowExW(0, kWindowClass, widen(programName).c_str(), styleOf(design_), CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_)
         throw std::runtime_error("cannot create window " + design_.name);
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormWindow::windowProc));
     dpi_ = GetDpiForWindow(hwnd_);
     if (design_.fixedSingle && design_.client.width > 0 && design_.client.height > 0) {
         const SIZE size = frameSizeForClient();
@@ -123,16 +118,9 @@ void FormWindow::setBackColor(Colour colour)
 
 void FormWindow::deliver(const std::function<void()>& handler)
 {
-    const auto presenter = owner_.lock();
     const auto keep = weak_from_this().lock();
-    if (!presenter || !keep || !handler)
-        return;
-    try {
-        handler();
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "horavista: %s: %s\n", design_.name.c_str(), e.what());
-    }
-    present();
+    if (keep && deliverWhileOwned(owner_, design_.name, handler))
+        present();
 }
 
 void FormWindow::closeForGood()
@@ -160,30 +148,21 @@ Win32Timer& FormWindow::addTimer(const TimerDesign& design)
 void FormWindow::addTabStop(int tabIndex, HWND control)
 {
     tabStops_.push_back({tabIndex, control});
-    std::ranges::stable_sort(tabStops_, {}, &TabStop::tabIndex);
+    tabOrder_ = inTabOrder(tabStops_);
+    // The system's dialog handling moves the focus in the order the
+    // controls are stacked: the tab order, above labels and frames.
+    HWND above = HWND_TOP;
+    for (const HWND stop : tabOrder_) {
+        SetWindowPos(stop, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        above = stop;
+    }
+    SetPropW(hwnd_, kTabStopsProperty, hwnd_);
 }
 
 void FormWindow::focusFirstTabStop()
 {
-    savedFocus_ = tabStops_.empty() ? hwnd_ : tabStops_.front().control;
+    savedFocus_ = tabOrder_.empty() ? hwnd_ : tabOrder_.front();
     SetFocus(savedFocus_);
-}
-
-void FormWindow::moveFocus(bool backwards)
-{
-    const auto count = static_cast<int>(tabStops_.size());
-    const HWND focus = GetFocus();
-    const auto at = std::ranges::find(tabStops_, focus, &TabStop::control);
-    int index = at == tabStops_.end() ? (backwards ? 0 : -1) : static_cast<int>(at - tabStops_.begin());
-    // Hidden controls are passed over; the focus goes round.
-    for (int step = 0; step < count; ++step) {
-        index = (index + (backwards ? count - 1 : 1)) % count;
-        const HWND next = tabStops_[static_cast<std::size_t>(index)].control;
-        if (IsWindowVisible(next) && IsWindowEnabled(next)) {
-            SetFocus(next);
-            return;
-        }
-    }
 }
 
 void FormWindow::showCursor(HCURSOR cursor)
@@ -204,5 +183,13 @@ void FormWindow::keepMouseIcon(HCURSOR cursor)
         DestroyCursor(mouseIcon_);
     mouseIcon_ = cursor;
 }
+
+HWND keyboardNavigatedWindow(HWND hwnd)
+{
+    const HWND root = hwnd ? GetAncestor(hwnd, GA_ROOT) : nullptr;
+    return root && GetPropW(root, kTabStopsProperty) ? root : nullptr;
+}
+
+void FormWindow::forgetTabStops(HWND hwnd) { RemovePropW(hwnd, kTabStopsProperty); }
 
 } // namespace hv::win32

@@ -6,6 +6,7 @@
 // returns, so a handler may let go of the window it runs in.
 #include "platform/win32/dib_canvas.h"
 #include "platform/window.h"
+#include "windows/form_rules.h"
 
 #include <windows.h>
 
@@ -21,8 +22,9 @@ class Win32Timer;
 
 class FormWindow : public std::enable_shared_from_this<FormWindow> {
 public:
+    // The window shows programName until a caption of its own is set.
     static std::shared_ptr<FormWindow> create(const WindowDesign& design, WindowEvents events,
-                                              std::weak_ptr<void> owner);
+                                              std::weak_ptr<void> owner, const std::string& programName);
     FormWindow(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner);
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -65,8 +67,8 @@ public:
     // window first shows.
     void addTabStop(int tabIndex, HWND control);
     void focusFirstTabStop();
-    void moveFocus(bool backwards);
-    bool hasTabStops() const { return !tabStops_.empty(); }
+    // The number a new control is known by in its window's notifications.
+    int nextControlId() { return kFirstControlId + controlCount_++; }
 
     // The pointer over the window and all its controls; null leaves each
     // to its own (the arrow, an edit's I-beam).
@@ -80,14 +82,13 @@ public:
     SIZE frameSizeForClient() const;
 
 private:
-    struct TabStop {
-        int tabIndex;
-        HWND control;
-    };
+    // Above the numbers the system's dialog handling reserves for OK and
+    // Cancel.
+    static constexpr int kFirstControlId = 100;
 
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void build();
+    void build(const std::string& programName);
     void resized(int width, int height);
     void present();
     void paint();
@@ -95,6 +96,7 @@ private:
     void dpiChanged(UINT dpi, const RECT& suggested);
     Win32Control* controlOf(HWND hwnd) const;
     void activated(bool active);
+    static void forgetTabStops(HWND hwnd);
 
     const WindowDesign design_;
     // Kept for the window's whole life, which may be longer than the
@@ -111,10 +113,17 @@ private:
     bool sizeTold_ = false;
     std::vector<std::unique_ptr<Win32Control>> controls_;
     std::vector<std::unique_ptr<Win32Timer>> timers_;
-    std::vector<TabStop> tabStops_;
+    std::vector<TabStop<HWND>> tabStops_;
+    std::vector<HWND> tabOrder_;
+    int controlCount_ = 0;
     HWND savedFocus_ = nullptr;
     HCURSOR shownCursor_ = nullptr;
     HCURSOR mouseIcon_ = nullptr;
 };
+
+// The window of the program's whose controls the keyboard moves among and
+// presses, as in a dialog, when hwnd is it or one of its controls; else
+// null.
+HWND keyboardNavigatedWindow(HWND hwnd);
 
 } // namespace hv::win32

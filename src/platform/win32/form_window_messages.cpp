@@ -26,6 +26,12 @@ std::int16_t shiftState()
 
 LRESULT CALLBACK FormWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_NCCREATE) {
+        auto* created = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created->lpCreateParams));
+        // Messages come before CreateWindowExW returns the handle.
+        static_cast<FormWindow*>(created->lpCreateParams)->hwnd_ = hwnd;
+    }
     auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!self)
         return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -72,10 +78,6 @@ void FormWindow::resized(int width, int height)
 
 void FormWindow::keyDown(WPARAM key)
 {
-    if (key == VK_TAB && !tabStops_.empty()) {
-        moveFocus(GetKeyState(VK_SHIFT) < 0);
-        return;
-    }
     if (!events_.onKeyDown)
         return;
     std::int16_t keyCode = static_cast<std::int16_t>(key);
@@ -183,7 +185,14 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case DM_GETDEFID:
+        // Enter presses the focused push button, as in a dialog.
+        if (const Win32Control* control = controlOf(GetFocus());
+            control && (SendMessageW(control->hwnd(), WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON))
+            return MAKELRESULT(GetDlgCtrlID(control->hwnd()), DC_HASDEFID);
+        return 0;
     case WM_NCDESTROY:
+        forgetTabStops(hwnd);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         hwnd_ = nullptr;
         break;

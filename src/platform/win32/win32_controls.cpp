@@ -14,8 +14,6 @@ namespace {
 // controls it holds, never paints over them.
 constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 
-bool repeated(LPARAM keyFlags) { return (keyFlags & (1 << 30)) != 0; }
-
 } // namespace
 
 Win32Control::Win32Control(FormWindow& form, Kind kind, const std::string& caption, const Placement& placement,
@@ -24,12 +22,12 @@ Win32Control::Win32Control(FormWindow& form, Kind kind, const std::string& capti
       onMouseMove_(std::move(onMouseMove)), isFrame_(kind.frame)
 {
     hwnd_ = CreateWindowExW(kind.exStyle, kind.windowClass, widen(caption).c_str(), kChildStyle | kind.style, 0, 0, 0,
-                            0, form.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+                            0, form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.nextControlId())),
+                            GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_)
         throw RuntimeError(7, "Out of memory");
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    classProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Control::subclassProc)));
+    if (!SetWindowSubclass(hwnd_, &Win32Control::subclassProc, 0, reinterpret_cast<DWORD_PTR>(this)))
+        throw RuntimeError(7, "Out of memory");
     // A frame lies beneath everything, the other controls above it.
     SetWindowPos(hwnd_, isFrame_ ? HWND_BOTTOM : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     relayout();
@@ -38,10 +36,8 @@ Win32Control::Win32Control(FormWindow& form, Kind kind, const std::string& capti
 
 Win32Control::~Win32Control()
 {
-    if (hwnd_) {
-        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc_));
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-    }
+    if (hwnd_)
+        RemoveWindowSubclass(hwnd_, &Win32Control::subclassProc, 0);
     if (brush_)
         DeleteObject(brush_);
 }
@@ -98,10 +94,10 @@ HBRUSH Win32Control::colours(HDC dc) const
     return brush_;
 }
 
-LRESULT CALLBACK Win32Control::subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK Win32Control::subclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR self)
 {
-    auto* self = reinterpret_cast<Win32Control*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    return self->handle(message, wParam, lParam);
+    return reinterpret_cast<Win32Control*>(self)->handle(message, wParam, lParam);
 }
 
 LRESULT Win32Control::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -110,7 +106,6 @@ LRESULT Win32Control::handle(UINT message, WPARAM wParam, LPARAM lParam)
     // of the window.
     const auto keep = form_.weak_from_this().lock();
     const HWND hwnd = hwnd_;
-    const WNDPROC classProc = classProc_;
     switch (message) {
     case WM_NCHITTEST:
         // A frame is see-through to the mouse by its class; here the mouse
@@ -129,30 +124,14 @@ LRESULT Win32Control::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOUSEMOVE:
         form_.deliver(onMouseMove_);
         break;
-    case WM_KEYDOWN:
-        if (wParam == VK_TAB) {
-            form_.moveFocus(GetKeyState(VK_SHIFT) < 0);
-            return 0;
-        }
-        if (!repeated(lParam) && keyDown(wParam))
-            return 0;
-        if (repeated(lParam) && wParam == VK_RETURN)
-            return 0;
-        break;
-    case WM_CHAR:
-        // Taken as keys above; as characters they would only beep.
-        if (wParam == L'\t' || wParam == L'\r')
-            return 0;
-        break;
     case WM_NCDESTROY:
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(classProc));
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        RemoveWindowSubclass(hwnd, &Win32Control::subclassProc, 0);
         hwnd_ = nullptr;
         break;
     default:
         break;
     }
-    return CallWindowProcW(classProc, hwnd, message, wParam, lParam);
+    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 Win32Label::Win32Label(FormWindow& form, const LabelDesign& design, const Placement& placement)
@@ -187,14 +166,6 @@ void Win32PushButton::notified(WORD code)
 {
     if (code == BN_CLICKED)
         form_.deliver(onClick_);
-}
-
-bool Win32PushButton::keyDown(WPARAM key)
-{
-    if (key != VK_RETURN)
-        return false;
-    form_.deliver(onClick_);
-    return true;
 }
 
 Win32TextBox::Win32TextBox(FormWindow& form, const ControlDesign& design, const Placement& placement)

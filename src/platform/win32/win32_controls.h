@@ -55,20 +55,18 @@ protected:
     Win32Control(FormWindow& form, Kind kind, const std::string& caption, const Placement& placement, Look look,
                  std::function<void()> onMouseMove);
 
-    // Keys the control takes before its window class does; true when taken.
-    virtual bool keyDown(WPARAM) { return false; }
     // The window's height as created, where a list adds its drop-down part.
     virtual int createdHeight(int pixels) const { return pixels; }
 
     FormWindow& form_;
 
 private:
-    static LRESULT CALLBACK subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void place();
 
     HWND hwnd_ = nullptr;
-    WNDPROC classProc_ = nullptr;
     Placement place_;
     Look look_;
     bool visible_ = true;
@@ -101,7 +99,6 @@ public:
     void notified(WORD code) override;
 
 private:
-    bool keyDown(WPARAM key) override;
     const std::function<void()> onClick_;
 };
 

@@ -1,6 +1,6 @@
 #include "platform/win32/win32_lifetime.h"
 
-#include <windows.h>
+#include "platform/win32/form_window.h"
 
 #include <cstdio>
 
@@ -14,9 +14,19 @@ void Win32EventPump::pumpEvents()
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+        dispatchMessage(msg);
     }
+}
+
+void dispatchMessage(MSG& msg)
+{
+    if (const HWND window = keyboardNavigatedWindow(msg.hwnd)) {
+        const bool heldEnter = msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && (msg.lParam & (1 << 30)) != 0;
+        if (heldEnter || IsDialogMessageW(window, &msg))
+            return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
 }
 
 void Win32Lifetime::endNow(int exitStatus)

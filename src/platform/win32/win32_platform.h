@@ -13,11 +13,21 @@
 #include "platform/win32/win32_window.h"
 #include "platform/win32/win32_zone_catalogue.h"
 
+#include <string>
+#include <string_view>
+
 namespace hv::win32 {
 
 // Owns one of each; platform() hands them to the core.
 class Win32Platform {
 public:
+    // The options are kept under the organisation's and application's
+    // names, and windows without a caption show the application's.
+    Win32Platform(std::string_view organisation, std::string_view application)
+        : settings(Win32SettingsStore::keyPathFor(organisation, application)), windows(std::string(application))
+    {
+    }
+
     Platform platform()
     {
         return {settings,  windows,   messageBoxes, colourDialog, events, lifetime,

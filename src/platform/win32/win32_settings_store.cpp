@@ -3,7 +3,6 @@
 #include "platform/win32/registry_value.h"
 #include "platform/win32/system_message.h"
 #include "platform/win32/wide_text.h"
-#include "shared/settings_keys.h"
 
 #include <windows.h>
 
@@ -41,10 +40,9 @@ private:
 
 } // namespace
 
-const std::wstring& Win32SettingsStore::defaultKeyPath()
+std::wstring Win32SettingsStore::keyPathFor(std::string_view organisation, std::string_view application)
 {
-    static const std::wstring path = L"Software\\" + widen(settings::kOrganisation) + L"\\" + widen(settings::kApplication);
-    return path;
+    return L"Software\\" + widen(organisation) + L"\\" + widen(application);
 }
 
 Win32SettingsStore::Win32SettingsStore(std::wstring keyPath) : keyPath_(std::move(keyPath)) {}

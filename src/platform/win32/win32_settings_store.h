@@ -4,14 +4,16 @@
 #include "platform/settings_store.h"
 
 #include <string>
+#include <string_view>
 
 namespace hv::win32 {
 
 class Win32SettingsStore : public SettingsStore {
 public:
-    // The program's own key; a test passes a key of its own.
-    static const std::wstring& defaultKeyPath();
-    explicit Win32SettingsStore(std::wstring keyPath = defaultKeyPath());
+    // The key a program keeps its options in: Software\organisation\application.
+    static std::wstring keyPathFor(std::string_view organisation, std::string_view application);
+    // The key under HKEY_CURRENT_USER; a test passes a key of its own.
+    explicit Win32SettingsStore(std::wstring keyPath);
 
     // A text as it is, a REG_DWORD as its decimal number; a value of any
     // other type as a text that no option takes.

@@ -1,9 +1,6 @@
 #include "platform/win32/win32_timer.h"
 
-#include "clock/tick_phase.h"
 #include "platform/win32/form_window.h"
-
-#include <chrono>
 
 namespace hv::win32 {
 
@@ -28,27 +25,23 @@ void Win32Timer::setEnabled(bool enabled)
     if (!enabled)
         // Takes a tick already waiting in the queue along.
         KillTimer(form_.hwnd(), id_);
-    else if (design_.onWholeSeconds)
-        arm(kFirstTickGapMs);
     else
-        SetTimer(form_.hwnd(), id_, static_cast<UINT>(design_.intervalMs), nullptr);
+        arm(design_.nextDelayMs ? design_.nextDelayMs(true) : design_.intervalMs);
 }
 
 void Win32Timer::ticked()
 {
     if (!enabled_)
         return;
-    if (design_.onWholeSeconds)
-        arm(kNextTickGapMs);
+    if (design_.nextDelayMs)
+        arm(design_.nextDelayMs(false));
     form_.deliver(design_.onTimer);
 }
 
-void Win32Timer::arm(int minGapMs)
+void Win32Timer::arm(int delayMs)
 {
-    using namespace std::chrono;
-    const auto now = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
     // Setting the timer again under its number replaces the last setting.
-    SetTimer(form_.hwnd(), id_, static_cast<UINT>(msToNextWholeSecond(now, minGapMs)), nullptr);
+    SetTimer(form_.hwnd(), id_, static_cast<UINT>(delayMs), nullptr);
 }
 
 } // namespace hv::win32

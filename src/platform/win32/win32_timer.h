@@ -24,7 +24,7 @@ public:
     void ticked();
 
 private:
-    void arm(int minGapMs);
+    void arm(int delayMs);
 
     FormWindow& form_;
     const UINT_PTR id_;

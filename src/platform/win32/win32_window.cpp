@@ -46,8 +46,9 @@ MONITORINFO monitorForNewWindow(HWND self)
 
 } // namespace
 
-Win32WindowView::Win32WindowView(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner)
-    : form_(FormWindow::create(design, std::move(events), std::move(owner)))
+Win32WindowView::Win32WindowView(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner,
+                                 const std::string& programName)
+    : form_(FormWindow::create(design, std::move(events), std::move(owner), programName))
 {
 }
 

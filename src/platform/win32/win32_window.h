@@ -12,7 +12,8 @@ namespace hv::win32 {
 
 class Win32WindowView : public WindowView {
 public:
-    Win32WindowView(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner);
+    Win32WindowView(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner,
+                    const std::string& programName);
     Win32WindowView(const Win32WindowView&) = delete;
     Win32WindowView& operator=(const Win32WindowView&) = delete;
     ~Win32WindowView() override;
@@ -62,11 +63,16 @@ private:
 
 class Win32WindowFactory : public WindowFactory {
 public:
+    // Windows show programName until they set a caption of their own.
+    explicit Win32WindowFactory(std::string programName) : programName_(std::move(programName)) {}
     std::unique_ptr<WindowView> createWindow(const WindowDesign& design, WindowEvents events,
                                              std::weak_ptr<void> owner) override
     {
-        return std::make_unique<Win32WindowView>(design, std::move(events), std::move(owner));
+        return std::make_unique<Win32WindowView>(design, std::move(events), std::move(owner), programName_);
     }
+
+private:
+    const std::string programName_;
 };
 
 } // namespace hv::win32

@@ -18,31 +18,31 @@ inline const FontDesign kButtonFont{"Arial", 11.25, true};
 
 // A window of fixed size centred on the screen, in the window font, with
 // no maximise button: the options and colour windows.
-WindowDesign FixedWindow(std::string name, TwipSize client, bool minButton, Colour backColor);
+WindowDesign fixedWindow(std::string name, TwipSize client, bool minButton, Colour backColor);
 
 // Files looked up in the program's folder.
 inline constexpr std::string_view kCursorFile = "HAND-M.CUR";
 inline constexpr std::string_view kSkinFile = "x/o.cjs";
 
 // True exactly when the file's modification time can be read.
-bool FileExists(FileSystem& files, const std::string& path);
+bool fileExists(FileSystem& files, const std::string& path);
 
 // The application title for a product name: its last word dropped, and
 // more while it is longer than 40 characters. A name without a blank is
 // kept whole.
-std::string SetAppTitle(std::string_view productName);
+std::string appTitleFor(std::string_view productName);
 
 // The hover rule of the program's windows: the pointer becomes the given
 // one, unless the window shows the hourglass, which stays.
-void PointerRule(WindowView& window, MousePointer pointer);
+void applyPointerRule(WindowView& window, MousePointer pointer);
 
 // Turns the window and the given frames, check boxes and labels to the
 // button-face colour.
-void SetFormColors(WindowView& window, std::span<Control* const> recoloured);
+void paintButtonFace(WindowView& window, std::span<Control* const> recoloured);
 
-// When the skin file is beside the program: recolours as SetFormColors
+// When the skin file is beside the program: recolours as paintButtonFace
 // does, loads the skin and applies it to this and every later window.
 // Errors pass to the caller.
-void ApplySkin(FileSystem& files, WindowView& window, SkinFramework& skin, std::span<Control* const> recoloured);
+void applySkin(FileSystem& files, WindowView& window, SkinFramework& skin, std::span<Control* const> recoloured);
 
 } // namespace hv

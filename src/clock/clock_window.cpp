@@ -1,21 +1,22 @@
-#include "clock/form2.h"
+#include "clock/clock_window.h"
 
 #include "clock/fonts.h"
+#include "clock/tick_phase.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
-#include "shared/procedures.h"
+#include "shared/window_rules.h"
 #include "shared/settings_keys.h"
 
 namespace hv {
 
-void Form2::build()
+void ClockWindow::build()
 {
     const WindowDesign design{.name = "Form2", .borderless = true, .maximized = true, .backColor = kBlack,
                               .foreColor = kButtonText, .font = kNumeralFont};
     WindowEvents events;
     events.onResize = [this] { resized(); };
-    events.onKeyDown = [this](std::int16_t& keyCode, std::int16_t shift) { Form_KeyDown(keyCode, shift); };
-    events.onMouseMove = [this] { Form_MouseMove(); };
+    events.onKeyDown = [this](std::int16_t& keyCode, std::int16_t shift) { keyDown(keyCode, shift); };
+    events.onMouseMove = [this] { mouseMoved(); };
     events.onCloseRequest = [this] { host_.unloadClockWindow(); };
     createWindow(design, std::move(events));
     surface_.emplace(view_->canvas(), design.foreColor);
@@ -29,11 +30,11 @@ void Form2::build()
     hint.backColor = kBlack;
     hint.wordWrap = true;
     hint_ = &view_->addLabel(hint);
-    timer1_ = &view_->addTimer({"Timer1", 1000, true, true, [this] { Timer1_Timer(); }});
-    timer2_ = &view_->addTimer({"Timer2", 59000, false, false, [this] { Timer2_Timer(); }});
+    tickTimer_ = &view_->addTimer({"Timer1", 1000, true, msToNextTick, [this] { tick(); }});
+    keepAwakeTimer_ = &view_->addTimer({"Timer2", 59000, false, {}, [this] { keepAwakeTick(); }});
 }
 
-void Form2::Form_Load()
+void ClockWindow::load()
 {
     using Box = ClockHost::Box;
     const auto& store = p_.settings;
@@ -46,7 +47,7 @@ void Form2::Form_Load()
         // The inhibition lives as long as the keep-awake timer runs: from
         // here until the window unloads.
         const bool keepAwake = host_.optionBox(Box::KeepAwake) == 1;
-        timer2_->setEnabled(keepAwake);
+        keepAwakeTimer_->setEnabled(keepAwake);
         p_.keepAwake.hold(keepAwake);
     });
     trap(110, [&] {
@@ -56,17 +57,17 @@ void Form2::Form_Load()
     trap(114, [&] { hideWord_.reset(); });
 }
 
-void Form2::resized()
+void ClockWindow::resized()
 {
     try {
-        Form_Resize();
+        fitDial();
     } catch (const RuntimeError&) {
         // A client area beyond the 16-bit range: frames show the background.
         geometry_ = ClockGeometry{};
     }
 }
 
-void Form2::Form_Resize()
+void ClockWindow::fitDial()
 {
     Canvas& canvas = view_->canvas();
     surface_->cls(view_->backColor());
@@ -75,7 +76,7 @@ void Form2::Form_Resize()
     surface_->pset(geometry_.centerX, geometry_.centerY);
 }
 
-void Form2::Form_KeyDown(std::int16_t& keyCode, std::int16_t)
+void ClockWindow::keyDown(std::int16_t& keyCode, std::int16_t)
 {
     ErrorTrap trap(p_.messageBoxes, "Form2.Form_KeyDown");
     bool complete = false;
@@ -92,7 +93,7 @@ void Form2::Form_KeyDown(std::int16_t& keyCode, std::int16_t)
         keyCode = 0;
 }
 
-void Form2::collapseHint()
+void ClockWindow::collapseHint()
 {
     if (hint_->width() != 0 && hint_->height() != 0 && !view_->iconic()) {
         hint_->setWidth(0);
@@ -100,29 +101,29 @@ void Form2::collapseHint()
     }
 }
 
-void Form2::Form_MouseMove()
+void ClockWindow::mouseMoved()
 {
-    PointerRule(*view_, MousePointer::Default);
+    applyPointerRule(*view_, MousePointer::Default);
 }
 
-void Form2::onUnload()
+void ClockWindow::onUnload()
 {
-    Form_QueryUnload();
+    returnToOptions();
     // Released last: the options window shown above may load afresh, and
     // with the start-up switch on its load runs this closing window's load
     // again, which holds the inhibition once more.
     p_.keepAwake.hold(false);
 }
 
-void Form2::Form_QueryUnload()
+void ClockWindow::returnToOptions()
 {
     host_.showOptionsWindow();
-    host_.setDontUnload(false);
+    host_.setKeepRunningOnClose(false);
     p_.events.pumpEvents();
     p_.events.pumpEvents();
 }
 
-void Form2::Timer1_Timer()
+void ClockWindow::tick()
 {
     bool drawing = false;
     // A window that is closing tells nothing more, and a drawing error is
@@ -135,7 +136,7 @@ void Form2::Timer1_Timer()
     const bool drawn = trap(102, [&] {
         try {
             ClockPainter(*surface_, geometry_, p_.settings)
-                .Draw_Clock(p_.timeOfDay.secondsSinceMidnight(mTimeZone), view_->backColor());
+                .Draw_Clock(p_.timeOfDay.secondsSinceMidnight(zoneKey), view_->backColor());
         } catch (...) {
             // Not half a clock: the background, also behind the report.
             surface_->cls(view_->backColor());
@@ -151,7 +152,7 @@ void Form2::Timer1_Timer()
     });
 }
 
-void Form2::Timer2_Timer()
+void ClockWindow::keepAwakeTick()
 {
     KeepAwake& awake = p_.keepAwake;
     ErrorTrap trap(p_.messageBoxes, "Form2.Timer2_Timer", [this] { return !closing(); });

@@ -14,28 +14,28 @@
 
 namespace hv {
 
-class Form2 : public Presenter {
+class ClockWindow : public Presenter {
 public:
     inline static const std::string kHint = "Press ESC To Exit. Type 'hide' to hide this text.";
 
-    Form2(Platform& platform, ClockHost& host) : Presenter(platform), host_(host) {}
+    ClockWindow(Platform& platform, ClockHost& host) : Presenter(platform), host_(host) {}
 
     // Catalogue key name of the zone whose time the frames show; empty for
     // the computer's own time.
-    std::string mTimeZone;
+    std::string zoneKey;
 
-    void Form_Load() override;
-    void Form_Resize();
-    void Form_KeyDown(std::int16_t& keyCode, std::int16_t shift);
-    void Form_MouseMove();
-    void Form_QueryUnload();
-    void Timer1_Timer();
-    void Timer2_Timer();
+    void load() override;
+    void fitDial();
+    void keyDown(std::int16_t& keyCode, std::int16_t shift);
+    void mouseMoved();
+    void returnToOptions();
+    void tick();
+    void keepAwakeTick();
 
 private:
     void build() override;
     void onUnload() override;
-    // Form_Resize, with a client area too large for the dial's geometry
+    // fitDial, with a client area too large for the dial's geometry
     // taken as none.
     void resized();
     void collapseHint();
@@ -43,8 +43,8 @@ private:
     ClockHost& host_;
     std::optional<Surface> surface_;
     Control* hint_ = nullptr;
-    Timer* timer1_ = nullptr;
-    Timer* timer2_ = nullptr;
+    Timer* tickTimer_ = nullptr;
+    Timer* keepAwakeTimer_ = nullptr;
 
     ClockGeometry geometry_;
     HideWord hideWord_;

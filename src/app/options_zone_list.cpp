@@ -1,7 +1,7 @@
 // The options window's list of time zones: filled from the catalogue,
 // sorted by the list itself, each entry pointing back at its catalogue
 // index, and the stored or the computer's own zone selected.
-#include "app/form1.h"
+#include "app/options_window.h"
 
 #include "platform/error_report.h"
 #include "platform/runtime.h"
@@ -11,7 +11,7 @@
 
 namespace hv {
 
-void Form1::ListTimeZones()
+void OptionsWindow::listZones()
 {
     TimeZoneCatalogue& catalogue = host_.catalogue();
     ErrorTrap trap(p_.messageBoxes, "Form1.ListTimeZones");
@@ -20,15 +20,15 @@ void Form1::ListTimeZones()
     int selected = -1;
     trap(100, [&] { catalogue.LoadTimeZones(); });
     trap(102, [&] { current = catalogue.GetCurrentBias(); });
-    trap(104, [&] { combo1_->clear(); });
+    trap(104, [&] { zoneList_->clear(); });
     trap(106, [&] {
         for (std::int32_t i = 0; i <= catalogue.upperBound(); ++i)
-            combo1_->setItemData(combo1_->addItem(catalogue.entry(i).Display), i);
+            zoneList_->setItemData(zoneList_->addItem(catalogue.entry(i).Display), i);
     });
     // Where no choice is stored, the list starts on the computer's own zone.
     trap(108, [&] {
-        for (int p = 0; p < combo1_->listCount(); ++p)
-            order.push_back(combo1_->itemData(p));
+        for (int p = 0; p < zoneList_->listCount(); ++p)
+            order.push_back(zoneList_->itemData(p));
         selected = OwnZonePosition(catalogue, order, p_.zones, current);
     });
     // The stored zone where the list still has it, wherever it now stands;
@@ -36,7 +36,7 @@ void Form1::ListTimeZones()
     // back.
     trap(110, [&] {
         const int chosen = PositionOfKey(catalogue, order, p_.settings.get(settings::kTimeZoneName, ""));
-        combo1_->setListIndex(chosen >= 0 ? chosen : toInt16(p_.settings.get(settings::kTimeZone, decimalText(selected))));
+        zoneList_->setListIndex(chosen >= 0 ? chosen : toInt16(p_.settings.get(settings::kTimeZone, decimalText(selected))));
     });
 }
 

@@ -1,10 +1,10 @@
-#include "app/form1.h"
+#include "app/options_window.h"
 
-#include "clock/form2.h"
-#include "colour/form3.h"
+#include "clock/clock_window.h"
+#include "colour/colour_window.h"
 #include "platform/error_report.h"
 #include "platform/runtime.h"
-#include "shared/procedures.h"
+#include "shared/window_rules.h"
 #include "shared/settings_keys.h"
 #include "system/start_up.h"
 #include "tz/time_zone_catalogue.h"
@@ -37,103 +37,103 @@ ControlDesign button(std::string name, std::string caption, int top, int tabInde
 
 } // namespace
 
-void Form1::build()
+void OptionsWindow::build()
 {
     // The pointer turns into the hand over the buttons that open or reset
     // something, and back over the window and its frames.
-    const Handler hand = [this] { PointerRule(*view_, MousePointer::Custom); };
-    const Handler plain = [this] { PointerRule(*view_, MousePointer::Default); };
+    const Handler hand = [this] { applyPointerRule(*view_, MousePointer::Custom); };
+    const Handler plain = [this] { applyPointerRule(*view_, MousePointer::Default); };
     WindowEvents events;
     events.onMouseMove = plain;
     events.onCloseRequest = [this] { host_.unloadOptionsWindow(); };
-    createWindow(FixedWindow("Form1", {8040, 4950}, true, kWhite), std::move(events));
+    createWindow(fixedWindow("Form1", {8040, 4950}, true, kWhite), std::move(events));
 
-    view_->addPushButton(button("PushButton1", "Show Fullscreen Clock", 120, 3, [this] { PushButton1_Click(); }, hand));
+    view_->addPushButton(button("PushButton1", "Show Fullscreen Clock", 120, 3, [this] { showClock(); }, hand));
     recoloured_.push_back(&view_->addFrame(frame("Frame2", "Select Time Zone", {120, 560, 7800, 810}, 5, plain)));
-    combo1_ = &view_->addComboBox(
-        framed("Combo1", "", {240, 300, 7455, 345}, 0, "Frame2", [this] { Combo1_Click(); }));
+    zoneList_ = &view_->addComboBox(
+        framed("Combo1", "", {240, 300, 7455, 345}, 0, "Frame2", [this] { zoneChosen(); }));
     recoloured_.push_back(&view_->addFrame(frame("Frame1", "Prevent Option", {120, 1440, 7800, 1050}, 4, plain)));
-    check4_ = &view_->addCheckBox(framed("Check4", "Prevent computer from sleeping or starting screensaver",
-                                         {240, 300, 5295, 255}, 1, "Frame1", [this] { Check4_Click(); }));
-    check1_ = &view_->addCheckBox(
-        framed("Check1", "Hide 'Press ESC To Exit'", {240, 650, 5295, 255}, 2, "Frame1", [this] { Check1_Click(); }));
-    recoloured_.push_back(check4_);
-    recoloured_.push_back(check1_);
+    keepAwakeBox_ = &view_->addCheckBox(framed("Check4", "Prevent computer from sleeping or starting screensaver",
+                                         {240, 300, 5295, 255}, 1, "Frame1", [this] { keepAwakeChanged(); }));
+    hideHintBox_ = &view_->addCheckBox(
+        framed("Check1", "Hide 'Press ESC To Exit'", {240, 650, 5295, 255}, 2, "Frame1", [this] { hideHintChanged(); }));
+    recoloured_.push_back(keepAwakeBox_);
+    recoloured_.push_back(hideHintBox_);
     recoloured_.push_back(&view_->addFrame(frame("Frame3", "Startup Options", {120, 2550, 7800, 735}, 6, plain)));
-    check3_ = &view_->addCheckBox(framed("Check3", "Load this software on Windows startup", {240, 300, 3930, 285}, 7,
-                                         "Frame3", [this] { Check3_Click(); }));
-    recoloured_.push_back(check3_);
-    view_->addPushButton(button("PushButton4", "Change Color", 3400, 8, [this] { PushButton4_Click(); }, hand));
-    view_->addPushButton(button("PushButton5", "Reset Color To Defaults", 3910, 9, [this] { PushButton5_Click(); }, hand));
-    view_->addPushButton(button("PushButton2", "Help", 4420, 10, [this] { PushButton2_Click(); }));
+    startAtLogInBox_ = &view_->addCheckBox(framed("Check3", "Load this software on Windows startup", {240, 300, 3930, 285}, 7,
+                                         "Frame3", [this] { startAtLogInChanged(); }));
+    recoloured_.push_back(startAtLogInBox_);
+    view_->addPushButton(button("PushButton4", "Change Color", 3400, 8, [this] { openColourWindow(); }, hand));
+    view_->addPushButton(button("PushButton5", "Reset Color To Defaults", 3910, 9, [this] { resetColours(); }, hand));
+    view_->addPushButton(button("PushButton2", "Help", 4420, 10, [this] { showHelp(); }));
     skin_ = &view_->addSkinFramework("SkinFramework1");
 }
 
-void Form1::Form_Load()
+void OptionsWindow::load()
 {
     const auto& store = p_.settings;
     ErrorTrap trap(p_.messageBoxes, "Form1.Form_Load");
     openedClockOnLoad_ = false;
-    trap(100, [&] { ApplySkin(p_.files, *view_, *skin_, recoloured_); });
-    trap(102, [&] { mLoading = true; });
+    trap(100, [&] { applySkin(p_.files, *view_, *skin_, recoloured_); });
+    trap(102, [&] { loading_ = true; });
     trap(104, [&] {
         const std::string cursor = p_.files.programFile(kCursorFile);
-        if (FileExists(p_.files, cursor))
+        if (fileExists(p_.files, cursor))
             view_->setMouseIcon(cursor);
     });
     trap(106, [&] { view_->setCaption(std::string(kProductName)); });
     trap(108, [&] { view_->setApplicationIcon(); });
-    trap(110, [&] { host_.setAppTitle(SetAppTitle(kProductName)); });
+    trap(110, [&] { host_.setAppTitle(appTitleFor(kProductName)); });
     trap(112, [&] {
-        check1_->setValue(checkedCheckState(toInt16(store.get(settings::kHideHint, settings::kHideHintDefault))));
+        hideHintBox_->setValue(checkedCheckState(toInt16(store.get(settings::kHideHint, settings::kHideHintDefault))));
     });
     trap(114, [&] {
-        check4_->setValue(checkedCheckState(toInt16(store.get(settings::kKeepAwake, settings::kKeepAwakeDefault))));
+        keepAwakeBox_->setValue(checkedCheckState(toInt16(store.get(settings::kKeepAwake, settings::kKeepAwakeDefault))));
     });
-    trap(116, [&] { mDontUnload = false; });
-    trap(118, [&] { ListTimeZones(); });
-    trap(120, [&] { check3_->setValue(store.get(settings::kWindowsStartup, settings::kOff) == settings::kOn ? 1 : 0); });
+    trap(116, [&] { keepRunningOnClose = false; });
+    trap(118, [&] { listZones(); });
+    trap(120, [&] { startAtLogInBox_->setValue(store.get(settings::kWindowsStartup, settings::kOff) == settings::kOn ? 1 : 0); });
     trap(122, [&] {
-        if (check3_->value() == 1) {
+        if (startAtLogInBox_->value() == 1) {
             openedClockOnLoad_ = true;
-            PushButton1_Click();
+            showClock();
         }
     });
-    trap(124, [&] { mLoading = false; });
+    trap(124, [&] { loading_ = false; });
 }
 
-void Form1::Form_QueryUnload()
+void OptionsWindow::endProgramUnlessKept()
 {
-    ErrorTrap trap(p_.messageBoxes, "Form1.Form_QueryUnload");
+    ErrorTrap trap(p_.messageBoxes, "Form1.endProgramUnlessKept");
     trap(100, [&] {
-        if (!mDontUnload)
+        if (!keepRunningOnClose)
             p_.lifetime.endNow();
     });
 }
 
-void Form1::Check1_Click()
+void OptionsWindow::hideHintChanged()
 {
-    p_.settings.write(settings::kHideHint, decimalText(check1_->value()));
+    p_.settings.write(settings::kHideHint, decimalText(hideHintBox_->value()));
 }
 
-void Form1::Check4_Click()
+void OptionsWindow::keepAwakeChanged()
 {
-    p_.settings.write(settings::kKeepAwake, decimalText(check4_->value()));
+    p_.settings.write(settings::kKeepAwake, decimalText(keepAwakeBox_->value()));
 }
 
-void Form1::Check3_Click()
+void OptionsWindow::startAtLogInChanged()
 {
     // The load restores the box from the stored switch, and a failed entry
     // puts it back: nothing to store or register then.
-    if (mLoading || restoringCheck3_)
+    if (loading_ || restoringStartAtLogIn_)
         return;
-    const bool on = check3_->value() == 1;
+    const bool on = startAtLogInBox_->value() == 1;
     const bool saved = p_.settings.write(settings::kWindowsStartup, on ? settings::kOn : settings::kOff).saved();
     // The entry follows the stored switch: with On unsaved, the next start
     // would show the box clear beside an entry that starts the program.
     const bool onUnsaved = on && !saved;
     if (onUnsaved) {
-        restoreCheck3(0);
+        restoreStartAtLogIn(0);
         p_.settings.write(settings::kWindowsStartup, settings::kOff);
     }
     ErrorTrap trap(p_.messageBoxes, "Form1.Check3_Click");
@@ -146,47 +146,47 @@ void Form1::Check3_Click()
     if (registered || onUnsaved)
         return;
     // The log-in entry is as it was; the box and the stored switch say so.
-    restoreCheck3(on ? 0 : 1);
+    restoreStartAtLogIn(on ? 0 : 1);
     p_.settings.write(settings::kWindowsStartup, on ? settings::kOff : settings::kOn);
 }
 
-void Form1::restoreCheck3(std::int16_t value)
+void OptionsWindow::restoreStartAtLogIn(std::int16_t value)
 {
-    restoringCheck3_ = true;
-    check3_->setValue(value);
-    restoringCheck3_ = false;
+    restoringStartAtLogIn_ = true;
+    startAtLogInBox_->setValue(value);
+    restoringStartAtLogIn_ = false;
 }
 
-void Form1::Combo1_Click()
+void OptionsWindow::zoneChosen()
 {
-    const int position = combo1_->listIndex();
+    const int position = zoneList_->listIndex();
     p_.settings.write(settings::kTimeZone, decimalText(position));
     if (position < 0)
         return;
     const auto& keys = host_.catalogue().TimeZoneKeyNames();
-    if (const auto index = static_cast<std::size_t>(combo1_->itemData(position)); index < keys.size())
+    if (const auto index = static_cast<std::size_t>(zoneList_->itemData(position)); index < keys.size())
         p_.settings.write(settings::kTimeZoneName, keys[index]);
 }
 
-void Form1::PushButton1_Click()
+void OptionsWindow::showClock()
 {
     ErrorTrap trap(p_.messageBoxes, "Form1.PushButton1_Click");
-    trap(100, [&] { mDontUnload = true; });
+    trap(100, [&] { keepRunningOnClose = true; });
     trap(102, [&] {
-        const std::string& zone = host_.catalogue().keyName(combo1_->itemData(combo1_->listIndex()));
-        host_.clockWindow()->mTimeZone = zone;
+        const std::string& zone = host_.catalogue().keyName(zoneList_->itemData(zoneList_->listIndex()));
+        host_.clockWindow()->zoneKey = zone;
     });
-    trap(104, [&] { host_.clockWindow()->Form_Load(); });
+    trap(104, [&] { host_.clockWindow()->load(); });
     trap(106, [&] { host_.clockWindow()->show(); });
     trap(108, [&] {
-        if (mLoading)
+        if (loading_)
             view_->hide();
         else
             host_.unloadOptionsWindow();
     });
 }
 
-void Form1::PushButton2_Click()
+void OptionsWindow::showHelp()
 {
     ErrorTrap trap(p_.messageBoxes, "Form1.PushButton2_Click");
     trap(100, [&] {
@@ -194,14 +194,14 @@ void Form1::PushButton2_Click()
     });
 }
 
-void Form1::PushButton4_Click()
+void OptionsWindow::openColourWindow()
 {
     ErrorTrap trap(p_.messageBoxes, "Form1.PushButton4_Click");
     trap(100, [&] { host_.colourWindow()->show(); });
     trap(102, [&] { view_->hide(); });
 }
 
-void Form1::PushButton5_Click()
+void OptionsWindow::resetColours()
 {
     ErrorTrap trap(p_.messageBoxes, "Form1.PushButton5_Click");
     trap(100, [&] { p_.settings.write(settings::kClockColour, settings::kClockColourDefault); });

@@ -1,10 +1,10 @@
-#include "shared/procedures.h"
+#include "shared/window_rules.h"
 
 #include <utility>
 
 namespace hv {
 
-WindowDesign FixedWindow(std::string name, TwipSize client, bool minButton, Colour backColor)
+WindowDesign fixedWindow(std::string name, TwipSize client, bool minButton, Colour backColor)
 {
     WindowDesign design;
     design.name = std::move(name);
@@ -18,12 +18,12 @@ WindowDesign FixedWindow(std::string name, TwipSize client, bool minButton, Colo
     return design;
 }
 
-bool FileExists(FileSystem& files, const std::string& path)
+bool fileExists(FileSystem& files, const std::string& path)
 {
     return files.modificationTime(path).has_value();
 }
 
-std::string SetAppTitle(std::string_view productName)
+std::string appTitleFor(std::string_view productName)
 {
     std::string title(productName);
     do {
@@ -35,25 +35,25 @@ std::string SetAppTitle(std::string_view productName)
     return title;
 }
 
-void PointerRule(WindowView& window, MousePointer pointer)
+void applyPointerRule(WindowView& window, MousePointer pointer)
 {
     if (window.mousePointer() != MousePointer::Hourglass)
         window.setMousePointer(pointer);
 }
 
-void SetFormColors(WindowView& window, std::span<Control* const> recoloured)
+void paintButtonFace(WindowView& window, std::span<Control* const> recoloured)
 {
     window.setBackColor(kButtonFace);
     for (Control* control : recoloured)
         control->setBackColor(kButtonFace);
 }
 
-void ApplySkin(FileSystem& files, WindowView& window, SkinFramework& skin, std::span<Control* const> recoloured)
+void applySkin(FileSystem& files, WindowView& window, SkinFramework& skin, std::span<Control* const> recoloured)
 {
     const std::string path = files.programFile(kSkinFile);
     if (!files.findOrdinaryFile(path))
         return;
-    SetFormColors(window, recoloured);
+    paintButtonFace(window, recoloured);
     skin.loadSkin(path, "");
     skin.setApplyOptions(skin.applyOptions() | 1);
     skin.setAutoApplyNewWindows(true);

@@ -7,22 +7,22 @@
 
 namespace hv {
 
-class Form3 : public Presenter {
+class ColourWindow : public Presenter {
 public:
-    Form3(Platform& platform, ColourHost& host) : Presenter(platform), host_(host) {}
+    ColourWindow(Platform& platform, ColourHost& host) : Presenter(platform), host_(host) {}
 
-    void Form_Load() override;
-    void Label1_Click();
-    void PushButton1_Click();
+    void load() override;
+    void pickColour();
+    void closeWindow();
     // Never refused: it brings the options window back.
-    void Form_Unload();
+    void returnToOptions();
 
 private:
     void build() override;
-    void onUnload() override { Form_Unload(); }
+    void onUnload() override { returnToOptions(); }
 
     ColourHost& host_;
-    Control* frame1_ = nullptr;
+    Control* frame_ = nullptr;
     Control* swatch_ = nullptr;
 };
 
