@@ -36,15 +36,16 @@ int main(int argc, char** argv)
         std::fputs("horavista: no display to show the clock on (DISPLAY is not set)\n", stderr);
         return 1;
     }
+    // The names the log-in entry and the settings file go by, given before
+    // the platform is made: its settings store takes its path from them.
+    QApplication::setApplicationName(QString::fromUtf8(hv::settings::kApplication));
+    QApplication::setOrganizationName(QString::fromUtf8(hv::settings::kOrganisation));
     // The zone list is worked out while Qt sets itself up: the options
     // window shows it the moment it opens.
     hv::qt::QtPlatform qtPlatform;
     qtPlatform.zones.prefetch();
 
     QApplication app(argc, argv);
-    // The names the log-in entry and the settings file go by.
-    QApplication::setApplicationName(QString::fromUtf8(hv::settings::kApplication));
-    QApplication::setOrganizationName(QString::fromUtf8(hv::settings::kOrganisation));
     QApplication::setWindowIcon(QIcon(":/horavista.png"));
     // The installed menu entry, which Wayland desktops match the windows to.
     QGuiApplication::setDesktopFileName("example.quellmark.Horavista");
