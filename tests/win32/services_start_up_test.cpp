@@ -5,6 +5,7 @@
 // the plain way; clearing it takes this program's machine-wide entries too.
 #include "app/program.h"
 #include "fakes/fake_platform.h"
+#include "fakes/fake_registry.h"
 #include "front_end_test_support.h"
 #include "platform/win32/run_key.h"
 #include "platform/win32/win32_registry.h"
