@@ -1,9 +1,9 @@
 // catalogue_bench: what a full read of the time-zone catalogue costs, the
 // read the options window makes every time it loads, and what finding the
 // computer's zone costs when the catalogue has no entry of that name.
-#include "platform/console_messages.h"
-#include "platform/qt/list_order.h"
-#include "platform/qt/tz_zone_catalogue.h"
+#include "runtime/console_messages.h"
+#include "platform/qt/windows/list_order.h"
+#include "platform/qt/zones/tz_zone_catalogue.h"
 #include "tz/own_zone.h"
 #include "tz/time_zone_catalogue.h"
 

@@ -6,8 +6,8 @@
 #include "clock/frame.h"
 #include "clock/geometry.h"
 #include "clock/surface.h"
-#include "platform/qt/image_canvas.h"
-#include "platform/qt/qt_window.h"
+#include "platform/qt/drawing/image_canvas.h"
+#include "platform/qt/windows/qt_window.h"
 #include "platform/settings_store.h"
 #include "shared/settings_keys.h"
 

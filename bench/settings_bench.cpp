@@ -1,7 +1,7 @@
 // settings_bench: what reading an option from the options file costs. The
 // clock reads "Clock Color" a dozen times a frame, and every read looks
 // whether the file changed on disk.
-#include "platform/qt/qt_settings_store.h"
+#include "platform/qt/storage/qt_settings_store.h"
 #include "shared/settings_keys.h"
 
 #include <benchmark/benchmark.h>

@@ -5,7 +5,7 @@
 // a second adds up over a day: whatever the paint path keeps per frame
 // shows here.
 #include "app/program.h"
-#include "platform/console_messages.h"
+#include "runtime/console_messages.h"
 #include "platform/qt/qt_platform.h"
 #include "shared/settings_keys.h"
 

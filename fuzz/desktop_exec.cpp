@@ -3,7 +3,7 @@
 // Entry rules (an independent reader, the tests' own), gives exactly that
 // path as the one argument.
 #include "check.h"
-#include "platform/qt/desktop_entry.h"
+#include "platform/qt/session/desktop_entry.h"
 #include "qt/desktop_entry_unquote.h"
 
 #include <cstddef>

@@ -3,7 +3,7 @@
 // number out of range; the two widths agree, and a number reads back from
 // the text the program would store it as.
 #include "check.h"
-#include "platform/runtime.h"
+#include "runtime/runtime.h"
 
 #include <cstddef>
 #include <cstdint>

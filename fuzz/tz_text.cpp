@@ -3,7 +3,7 @@
 // reader of it relies on: no row without a zone, no field that still holds
 // the separator it was split at or a line break.
 #include "check.h"
-#include "platform/qt/tz_text.h"
+#include "platform/qt/zones/tz_text.h"
 
 #include <cstddef>
 #include <cstdint>

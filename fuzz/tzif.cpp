@@ -1,7 +1,7 @@
 // Zone files as a damaged disk or a hostile folder may hold them. The check
 // in front of Qt must never pass a file that Qt's reader cannot take: what
 // it lets through is read by QTimeZone here, under the sanitizers.
-#include "platform/qt/zone_file_check.h"
+#include "platform/qt/zones/zone_file_check.h"
 
 #include <QDir>
 #include <QFile>

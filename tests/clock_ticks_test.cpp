@@ -2,8 +2,8 @@
 // port faked: the frames the drawing tick draws, what a failing tick tells
 // and when, and the keep-awake tick's key presses.
 #include "clock_window_fixture.h"
-#include "platform/error_report.h"
-#include "platform/runtime.h"
+#include "runtime/error_report.h"
+#include "runtime/runtime.h"
 #include "shared/settings_keys.h"
 
 #include <gtest/gtest.h>

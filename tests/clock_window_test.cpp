@@ -1,7 +1,7 @@
 // The clock window driven through the program, with every port faked:
 // its set-up from the store, keys, closing and the pointer.
 #include "clock_window_fixture.h"
-#include "platform/error_report.h"
+#include "runtime/error_report.h"
 #include "shared/settings_keys.h"
 
 #include <gtest/gtest.h>

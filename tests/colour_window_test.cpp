@@ -3,7 +3,7 @@
 // closing it brings the options window back.
 #include "app/program.h"
 #include "fakes/fake_platform.h"
-#include "platform/error_report.h"
+#include "runtime/error_report.h"
 #include "shared/settings_keys.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // What an image canvas reuses between frames, seen from the pixels' side:
 // once the frames settle, a frame that repeats the dial costs only what
 // moved, and whatever breaks the pattern is drawn whole again.
-#include "platform/frame_reuse.h"
+#include "drawing/frame_reuse.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // One frame of the clock, as the drawing calls that reach the canvas.
 #include "clock/frame.h"
-#include "platform/recording_canvas.h"
-#include "platform/runtime.h"
+#include "drawing/recording_canvas.h"
+#include "runtime/runtime.h"
 #include "shared/settings_keys.h"
 
 #include <gtest/gtest.h>

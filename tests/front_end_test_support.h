@@ -2,7 +2,7 @@
 // What the tests of both front-ends' windows share: a stand-in presenter
 // that writes down what it hears, the number of a raised error, the options
 // window's first controls and the sorted list's contract.
-#include "platform/runtime.h"
+#include "runtime/runtime.h"
 #include "platform/window.h"
 
 #include <gmock/gmock.h>

@@ -1,6 +1,6 @@
 // The dial's geometry, the hand and tick templates and their rotation.
 #include "clock/geometry.h"
-#include "platform/runtime.h"
+#include "runtime/runtime.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // the start-up option, opening and closing the clock, and the zone list.
 #include "app/program.h"
 #include "fakes/fake_platform.h"
-#include "platform/error_report.h"
+#include "runtime/error_report.h"
 #include "shared/window_rules.h"
 #include "shared/settings_keys.h"
 

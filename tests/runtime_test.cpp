@@ -1,10 +1,10 @@
 // The shared run-time rules: number conversions from stored text, rounding,
 // the values a window accepts, and the error report.
 #include "fakes/fake_platform.h"
-#include "platform/colour.h"
-#include "platform/error_report.h"
-#include "platform/message_box_guard.h"
-#include "platform/runtime.h"
+#include "drawing/colour.h"
+#include "runtime/error_report.h"
+#include "runtime/message_box_guard.h"
+#include "runtime/runtime.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // sees when the entry cannot be written or removed.
 #include "app/program.h"
 #include "fakes/fake_platform.h"
-#include "platform/error_report.h"
-#include "platform/runtime.h"
+#include "runtime/error_report.h"
+#include "runtime/runtime.h"
 #include "shared/settings_keys.h"
 #include "system/start_up.h"
 

@@ -2,7 +2,7 @@
 // program keeps over what the system's catalogue gives.
 #include "fakes/fake_services.h"
 #include "fakes/fake_zone_catalogue.h"
-#include "platform/runtime.h"
+#include "runtime/runtime.h"
 #include "tz/time_zone_catalogue.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 // clock.
 #include "app/program.h"
 #include "fakes/fake_platform.h"
-#include "platform/error_report.h"
+#include "runtime/error_report.h"
 #include "shared/settings_keys.h"
 
 #include <gtest/gtest.h>

@@ -3,12 +3,12 @@
 // computer's own time or a zone's; and lists the zones the options window
 // offers, in its order.
 #include "clock/fonts.h"
-#include "platform/qt/image_canvas.h"
-#include "platform/qt/list_order.h"
-#include "platform/qt/qt_settings_store.h"
-#include "platform/qt/qt_window.h"
-#include "platform/qt/tz_zone_catalogue.h"
-#include "platform/qt/zone_time_of_day.h"
+#include "platform/qt/drawing/image_canvas.h"
+#include "platform/qt/windows/list_order.h"
+#include "platform/qt/storage/qt_settings_store.h"
+#include "platform/qt/windows/qt_window.h"
+#include "platform/qt/zones/tz_zone_catalogue.h"
+#include "platform/qt/zones/zone_time_of_day.h"
 #include "picture_file.h"
 #include "render_arguments.h"
 #include "render_run.h"

@@ -1,7 +1,7 @@
 #include "render_options.h"
 
 #include "horavista_version.h"
-#include "platform/image_limit.h"
+#include "drawing/image_limit.h"
 
 #include <algorithm>
 #include <cerrno>

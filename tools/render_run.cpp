@@ -2,8 +2,8 @@
 
 #include "clock/frame.h"
 #include "clock/geometry.h"
-#include "platform/recording_canvas.h"
-#include "platform/runtime.h"
+#include "drawing/recording_canvas.h"
+#include "runtime/runtime.h"
 #include "shared/settings_keys.h"
 
 #include <algorithm>

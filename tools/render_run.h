@@ -2,8 +2,8 @@
 // What a run of the render tool does on every platform, given the
 // platform's canvas, zone catalogue, settings and order of sorted lists: list
 // the zones, pick the colours, draw the frame and print its calls.
-#include "platform/console_messages.h"
-#include "platform/drawing_call.h"
+#include "runtime/console_messages.h"
+#include "drawing/drawing_call.h"
 #include "platform/settings_store.h"
 #include "platform/zone_catalogue.h"
 #include "render_options.h"

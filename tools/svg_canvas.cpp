@@ -1,7 +1,7 @@
 #include "svg_canvas.h"
 
-#include "platform/qt/call_painter.h"
-#include "platform/qt/qt_colour.h"
+#include "platform/qt/drawing/call_painter.h"
+#include "platform/qt/drawing/qt_colour.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

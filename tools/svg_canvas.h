@@ -2,7 +2,7 @@
 // A canvas that keeps the calls of one frame and writes them as an SVG
 // picture, passing each on to another canvas, which answers the text
 // metrics, so the picture is laid out exactly as that canvas draws.
-#include "platform/drawing_call.h"
+#include "drawing/drawing_call.h"
 
 #include <QFont>
 #include <QIODevice>

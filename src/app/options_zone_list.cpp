@@ -3,8 +3,8 @@
 // index, and the stored or the computer's own zone selected.
 #include "app/options_window.h"
 
-#include "platform/error_report.h"
-#include "platform/runtime.h"
+#include "runtime/error_report.h"
+#include "runtime/runtime.h"
 #include "shared/settings_keys.h"
 #include "tz/own_zone.h"
 #include "tz/time_zone_catalogue.h"

@@ -1,6 +1,6 @@
 #include "app/program.h"
 
-#include "platform/runtime.h"
+#include "runtime/runtime.h"
 
 namespace hv {
 

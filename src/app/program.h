@@ -7,7 +7,7 @@
 #include "clock/clock_host.h"
 #include "clock/clock_window.h"
 #include "colour/colour_window.h"
-#include "platform/message_box_guard.h"
+#include "runtime/message_box_guard.h"
 #include "platform/platform.h"
 #include "tz/time_zone_catalogue.h"
 

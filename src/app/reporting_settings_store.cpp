@@ -1,6 +1,6 @@
 #include "app/reporting_settings_store.h"
 
-#include "platform/error_report.h"
+#include "runtime/error_report.h"
 #include "shared/window_rules.h"
 
 namespace hv {

@@ -2,8 +2,8 @@
 
 #include "clock/fonts.h"
 #include "clock/tick_phase.h"
-#include "platform/error_report.h"
-#include "platform/runtime.h"
+#include "runtime/error_report.h"
+#include "runtime/runtime.h"
 #include "shared/window_rules.h"
 #include "shared/settings_keys.h"
 

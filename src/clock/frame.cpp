@@ -1,6 +1,6 @@
 #include "clock/frame.h"
 
-#include "platform/runtime.h"
+#include "runtime/runtime.h"
 #include "shared/settings_keys.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "clock/geometry.h"
 
-#include "platform/runtime.h"
+#include "runtime/runtime.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // A window's drawing surface, in pixels of its client area, y downwards.
 // Every call carries its own attributes; the classic drawing properties
 // (pen width, fore and fill colour, fill style) live in the core's Surface.
-#include "platform/colour.h"
+#include "drawing/colour.h"
 
 #include <cstdint>
 #include <optional>

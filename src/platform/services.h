@@ -1,7 +1,7 @@
 #pragma once
 // Ports for what the program needs from its surroundings besides windows and
 // drawing. A front-end implements each; tests use fakes.
-#include "platform/colour.h"
+#include "drawing/colour.h"
 
 #include <string>
 #include <string_view>

@@ -3,7 +3,7 @@
 // controls and timers with their design values and the handlers of their
 // events; a front-end builds them and calls those handlers.
 #include "platform/canvas.h"
-#include "platform/colour.h"
+#include "drawing/colour.h"
 
 #include <cstdint>
 #include <functional>

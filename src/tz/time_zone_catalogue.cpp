@@ -1,6 +1,6 @@
 #include "tz/time_zone_catalogue.h"
 
-#include "platform/runtime.h"
+#include "runtime/runtime.h"
 
 #include <cstdio>
 #include <limits>

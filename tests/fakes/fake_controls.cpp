@@ -1,7 +1,7 @@
 #include "fakes/fake_controls.h"
 
 #include "fakes/fake_window.h"
-#include "platform/runtime.h"
+#include "runtime/runtime.h"
 
 #include <algorithm>
 #include <cctype>

@@ -3,7 +3,7 @@
 // values and sub-keys in the order they were added. A test can make a key
 // refuse to open and make an enumeration fail at an index, and can see
 // which keys were left open.
-#include "platform/win32/registry.h"
+#include "platform/win32/storage/registry.h"
 
 #include <algorithm>
 #include <cctype>

@@ -7,7 +7,7 @@
 #include "platform/file_system.h"
 #include "platform/keep_awake.h"
 #include "platform/log_in_start.h"
-#include "platform/runtime.h"
+#include "runtime/runtime.h"
 #include "platform/services.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "fakes/fake_window.h"
 
-#include "platform/runtime.h"
+#include "runtime/runtime.h"
 
 #include <stdexcept>
 

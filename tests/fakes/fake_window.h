@@ -4,7 +4,7 @@
 // the presenter declared, with the presenter locked for the call. A test
 // names the control or timer an event is for.
 #include "fakes/fake_controls.h"
-#include "platform/recording_canvas.h"
+#include "drawing/recording_canvas.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
 // The log-in entry in the autostart folder: entries written, removed and
 // refused in a configuration folder made for each test.
 #include "front_end_test_support.h"
-#include "platform/qt/autostart_entry.h"
+#include "platform/qt/session/autostart_entry.h"
 #include "qt/desktop_entry_unquote.h"
 
 #include <QDir>

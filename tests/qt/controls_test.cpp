@@ -3,8 +3,8 @@
 // custom pointer and the skin.
 #include "file_test_support.h"
 #include "platform/qt/qt_platform.h"
-#include "platform/qt/qt_skin.h"
-#include "platform/runtime.h"
+#include "platform/qt/windows/qt_skin.h"
+#include "runtime/runtime.h"
 
 #include <QApplication>
 #include <QBuffer>

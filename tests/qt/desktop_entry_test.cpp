@@ -1,6 +1,6 @@
 // The Exec and key values of the log-in entry, read back by the Desktop
 // Entry rules: every path a program can have comes back whole.
-#include "platform/qt/desktop_entry.h"
+#include "platform/qt/session/desktop_entry.h"
 #include "qt/desktop_entry_unquote.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // How the front-end turns Qt's keys, the program's colours and its message
 // texts into what the core and the user see.
 #include "clock/hide_word.h"
-#include "platform/qt/qt_colour.h"
-#include "platform/qt/qt_keys.h"
+#include "platform/qt/drawing/qt_colour.h"
+#include "platform/qt/windows/qt_keys.h"
 #include "platform/qt/qt_platform.h"
 
 #include <QGuiApplication>

@@ -3,9 +3,9 @@
 // image, and what it reports as changed must cover every changed pixel.
 #include "clock/fonts.h"
 #include "clock/frame.h"
-#include "platform/image_limit.h"
-#include "platform/qt/image_canvas.h"
-#include "platform/qt/qt_window.h"
+#include "drawing/image_limit.h"
+#include "platform/qt/drawing/image_canvas.h"
+#include "platform/qt/windows/qt_window.h"
 
 #include <QGuiApplication>
 

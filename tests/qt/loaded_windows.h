@@ -1,7 +1,7 @@
 #pragma once
 // The real front-end's windows, remembered as they are created, so that a
 // test can find the widget of a window the program has loaded.
-#include "platform/qt/qt_window.h"
+#include "platform/qt/windows/qt_window.h"
 
 #include <QPointer>
 

@@ -3,9 +3,9 @@
 // refused at once with the run-time error the load reports; none may hang
 // the program or fill its memory.
 #include "file_test_support.h"
-#include "platform/qt/qt_cursor.h"
-#include "platform/qt/qt_skin.h"
-#include "platform/qt/small_file.h"
+#include "platform/qt/windows/qt_cursor.h"
+#include "platform/qt/windows/qt_skin.h"
+#include "platform/qt/storage/small_file.h"
 
 #include <QApplication>
 #include <QDir>

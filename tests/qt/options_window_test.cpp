@@ -4,7 +4,7 @@
 #include "app/program.h"
 #include "fakes/fake_platform.h"
 #include "platform/qt/qt_platform.h"
-#include "platform/qt/zone_time_of_day.h"
+#include "platform/qt/zones/zone_time_of_day.h"
 #include "qt/loaded_windows.h"
 #include "qt/tz_test_support.h"
 

@@ -1,7 +1,7 @@
 // Files beside the program as an installed program finds them: in the
 // executable's folder first, then in the user's and the system's data
 // folders, the first place that has the name winning.
-#include "platform/qt/qt_file_system.h"
+#include "platform/qt/storage/qt_file_system.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 // The options file on disk: which texts Qt's INI reader would read only in
 // part, and where a damaged file is kept.
-#include "platform/qt/settings_file.h"
+#include "platform/qt/storage/settings_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The options file as it lies on disk.
-#include "platform/qt/autostart_entry.h"
-#include "platform/qt/qt_settings_store.h"
+#include "platform/qt/session/autostart_entry.h"
+#include "platform/qt/storage/qt_settings_store.h"
 #include "shared/settings_keys.h"
 
 #include <QDateTime>

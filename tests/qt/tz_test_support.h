@@ -1,7 +1,7 @@
 #pragma once
 // What the tz-database tests share: fixed instants, the catalogue's keys,
 // and a zoneinfo folder a test writes.
-#include "platform/qt/tz_zone_catalogue.h"
+#include "platform/qt/zones/tz_zone_catalogue.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,6 +1,6 @@
 // The tz database's text files: parsed from their bytes, and read with a
 // bound that refuses a runaway file instead of reading it whole.
-#include "platform/qt/tz_text.h"
+#include "platform/qt/zones/tz_text.h"
 #include "qt/tz_test_support.h"
 
 #include <gtest/gtest.h>

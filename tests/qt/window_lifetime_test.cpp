@@ -1,7 +1,7 @@
 // The front-end's rule for the handlers a presenter gives its window: none
 // runs once the window is closed or its presenter is gone, and a handler
 // may unload its own window, presenter and all.
-#include "platform/qt/qt_window.h"
+#include "platform/qt/windows/qt_window.h"
 
 #include <QApplication>
 #include <QMouseEvent>

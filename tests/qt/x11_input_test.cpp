@@ -1,6 +1,6 @@
 // The keep-awake calls against a real X server (scripts/test provides a
 // virtual one); skipped where there is no display.
-#include "platform/qt/x11_system_input.h"
+#include "platform/qt/session/x11_system_input.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The clock's time in a zone and the computer's own zone, both from the
 // tz database, at instants the tests fix.
-#include "platform/qt/zone_time_of_day.h"
+#include "platform/qt/zones/zone_time_of_day.h"
 #include "qt/tz_test_support.h"
 
 #include <QDateTime>

@@ -1,8 +1,8 @@
 // Zone files are checked before Qt reads them: Qt trusts a TZif file's
 // counts and crashes on a damaged one, so every zone id the program hands
 // to QTimeZone is checked first and a damaged zone is left out.
-#include "platform/qt/zone_file_check.h"
-#include "platform/qt/zone_time_of_day.h"
+#include "platform/qt/zones/zone_file_check.h"
+#include "platform/qt/zones/zone_time_of_day.h"
 #include "qt/tz_test_support.h"
 #include "qt/tzif_writer.h"
 

@@ -2,7 +2,7 @@
 // Reading a DIB canvas's pixels back in the colours the program stores.
 // Wine draws without antialiasing, so tests look at points well inside or
 // well outside a shape, never at its edge.
-#include "platform/win32/dib_canvas.h"
+#include "platform/win32/drawing/dib_canvas.h"
 
 #include <cstdint>
 

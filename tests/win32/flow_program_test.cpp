@@ -6,7 +6,7 @@
 #include "clock/geometry.h"
 #include "platform/win32/win32_platform.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_units.h"
+#include "platform/win32/windows/win32_units.h"
 #include "scratch_key.h"
 #include "shared/settings_keys.h"
 #include "windows_test_support.h"

@@ -3,9 +3,9 @@
 // zones and the stored colours from Windows, and ends with the statuses
 // the Linux tool ends with.
 #include "platform/settings_store.h"
-#include "platform/win32/gdiplus_session.h"
+#include "platform/win32/drawing/gdiplus_session.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_settings_store.h"
+#include "platform/win32/storage/win32_settings_store.h"
 
 #include <windows.h>
 #include <objidl.h>

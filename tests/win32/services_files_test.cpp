@@ -2,7 +2,7 @@
 // page holds.
 #include "platform/win32/file_time.h"
 #include "platform/win32/wide_text.h"
-#include "platform/win32/win32_file_system.h"
+#include "platform/win32/storage/win32_file_system.h"
 
 #include <gtest/gtest.h>
 

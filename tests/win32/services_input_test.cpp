@@ -1,6 +1,6 @@
 // The keep-awake tick's right Shift, through the system's input stream, to
 // the window that has the keyboard focus.
-#include "platform/win32/win32_system_input.h"
+#include "platform/win32/session/win32_system_input.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The registry through the wide calls: texts in UTF-8 on the program's
 // side, other values as they are; and the zone catalogue read from it.
 #include "fakes/fake_services.h"
-#include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_zone_catalogue.h"
+#include "platform/win32/storage/win32_registry.h"
+#include "platform/win32/zones/win32_zone_catalogue.h"
 #include "scratch_key.h"
 #include "tz/time_zone_catalogue.h"
 

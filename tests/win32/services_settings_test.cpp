@@ -1,6 +1,6 @@
 // The options as REG_SZ values under HKEY_CURRENT_USER.
-#include "platform/runtime.h"
-#include "platform/win32/win32_settings_store.h"
+#include "runtime/runtime.h"
+#include "platform/win32/storage/win32_settings_store.h"
 #include "scratch_key.h"
 
 #include <gtest/gtest.h>

@@ -7,10 +7,10 @@
 #include "fakes/fake_platform.h"
 #include "fakes/fake_registry.h"
 #include "front_end_test_support.h"
-#include "platform/win32/run_key.h"
-#include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_settings_store.h"
-#include "platform/win32/win32_zone_catalogue.h"
+#include "platform/win32/session/run_key.h"
+#include "platform/win32/storage/win32_registry.h"
+#include "platform/win32/storage/win32_settings_store.h"
+#include "platform/win32/zones/win32_zone_catalogue.h"
 #include "scratch_key.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // A zone's time of day at fixed instants and now, and what Windows says of
 // the zone the computer is set to.
-#include "platform/win32/dynamic_zones.h"
-#include "platform/win32/win32_time_of_day.h"
-#include "platform/win32/win32_zone_catalogue.h"
+#include "platform/win32/zones/dynamic_zones.h"
+#include "platform/win32/zones/win32_time_of_day.h"
+#include "platform/win32/zones/win32_zone_catalogue.h"
 #include "scratch_key.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The options window's kind of window on Windows: controls placed from
 // twips, their events as the presenter receives them, colours, the custom
 // pointer and the skin.
-#include "platform/win32/win32_window.h"
+#include "platform/win32/windows/win32_window.h"
 #include "windows_test_support.h"
 
 #include <gmock/gmock.h>

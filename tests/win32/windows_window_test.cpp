@@ -3,9 +3,9 @@
 // seconds, and tells a presenter nothing once closed or gone; and the
 // system's modal boxes and the event pump.
 #include "clock/tick_phase.h"
-#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/windows/win32_dialogs.h"
 #include "platform/win32/win32_lifetime.h"
-#include "platform/win32/win32_window.h"
+#include "platform/win32/windows/win32_window.h"
 #include "windows_test_support.h"
 
 #include <gmock/gmock.h>

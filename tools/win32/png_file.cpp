@@ -1,6 +1,6 @@
 #include "png_file.h"
 
-#include "platform/win32/gdiplus_session.h"
+#include "platform/win32/drawing/gdiplus_session.h"
 #include "platform/win32/system_message.h"
 #include "platform/win32/wide_text.h"
 

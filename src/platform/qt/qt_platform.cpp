@@ -1,6 +1,6 @@
 #include "platform/qt/qt_platform.h"
 
-#include "platform/qt/qt_colour.h"
+#include "platform/qt/drawing/qt_colour.h"
 
 #include <QApplication>
 #include <QColorDialog>

@@ -2,13 +2,13 @@
 // The Linux front-end's platform: every port of the core, built on Qt,
 // the INI settings file, the tz database, the autostart folder and X11.
 #include "platform/platform.h"
-#include "platform/qt/autostart_entry.h"
-#include "platform/qt/qt_file_system.h"
-#include "platform/qt/qt_settings_store.h"
-#include "platform/qt/qt_window.h"
-#include "platform/qt/tz_zone_catalogue.h"
-#include "platform/qt/x11_system_input.h"
-#include "platform/qt/zone_time_of_day.h"
+#include "platform/qt/session/autostart_entry.h"
+#include "platform/qt/storage/qt_file_system.h"
+#include "platform/qt/storage/qt_settings_store.h"
+#include "platform/qt/windows/qt_window.h"
+#include "platform/qt/zones/tz_zone_catalogue.h"
+#include "platform/qt/session/x11_system_input.h"
+#include "platform/qt/zones/zone_time_of_day.h"
 
 #include <QMessageBox>
 

@@ -1,6 +1,6 @@
 #include "platform/win32/win32_lifetime.h"
 
-#include "platform/win32/form_window.h"
+#include "platform/win32/windows/form_window.h"
 
 #include <cstdio>
 

@@ -2,16 +2,16 @@
 // The Windows front-end's platform: every port of the core, built on the
 // Win32 API, the registry and the system's own time-zone records.
 #include "platform/platform.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/run_key.h"
-#include "platform/win32/win32_registry.h"
-#include "platform/win32/win32_dialogs.h"
+#include "platform/win32/storage/win32_file_system.h"
+#include "platform/win32/session/run_key.h"
+#include "platform/win32/storage/win32_registry.h"
+#include "platform/win32/windows/win32_dialogs.h"
 #include "platform/win32/win32_lifetime.h"
-#include "platform/win32/win32_settings_store.h"
-#include "platform/win32/win32_system_input.h"
-#include "platform/win32/win32_time_of_day.h"
-#include "platform/win32/win32_window.h"
-#include "platform/win32/win32_zone_catalogue.h"
+#include "platform/win32/storage/win32_settings_store.h"
+#include "platform/win32/session/win32_system_input.h"
+#include "platform/win32/zones/win32_time_of_day.h"
+#include "platform/win32/windows/win32_window.h"
+#include "platform/win32/zones/win32_zone_catalogue.h"
 
 #include <string>
 #include <string_view>

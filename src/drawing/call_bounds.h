@@ -1,0 +1,19 @@
+#pragma once
+// Every pixel an antialiased drawing call may touch, so that a canvas can
+// tell what part of its image a frame changed and what to put back.
+#include "drawing/drawing_call.h"
+#include "drawing/pixel_region.h"
+
+namespace hv {
+
+// Where a text's glyphs lie, in pixels: the canvas's font decides.
+struct TextBox {
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+
+// For every call but a text; a clear covers the whole canvas.
+PixelRegion shapeBounds(const DrawingCall& call, int canvasWidth, int canvasHeight);
+// Glyphs may reach a little past their box.
+PixelRect textBounds(const TextBox& box);
+
+} // namespace hv

@@ -1,0 +1,93 @@
+#include "platform/qt/drawing/image_canvas.h"
+
+#include "drawing/call_bounds.h"
+#include "drawing/image_limit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace hv::qt {
+
+ImageCanvas::ImageCanvas(const QFont& font) : metrics_(font), painter_(font) {}
+
+const QImage& ImageCanvas::image()
+{
+    reuse_.finish();
+    return painter_.image();
+}
+
+void ImageCanvas::resize(QSize size, qreal devicePixelRatio, Colour fill)
+{
+    size_ = size;
+    painter_.resize(size, devicePixelRatio, fill, fitsImageLimit(size.width(), size.height(), devicePixelRatio));
+    reuse_.restart(size.width(), size.height(), fill);
+}
+
+void ImageCanvas::draw(DrawingCall call)
+{
+    if (call.kind == DrawingCall::Kind::Clear) {
+        reuse_.clear(*call.fill);
+    } else if (!painter_.hasImage()) {
+        return;
+    } else {
+        PixelRegion bounds = boundsOf(call);
+        reuse_.add(std::move(call), std::move(bounds));
+    }
+    if (onDrawn_)
+        onDrawn_();
+}
+
+PixelRegion ImageCanvas::boundsOf(const DrawingCall& call) const
+{
+    if (call.kind != DrawingCall::Kind::Text)
+        return shapeBounds(call, size_.width(), size_.height());
+    const TextExtent& extent = extentOf(call.text);
+    const QRectF box = extent.ink.translated(call.x, call.y + metrics_.ascent())
+                           .united(QRectF(call.x, call.y, extent.advance, metrics_.height()));
+    return textBounds({box.left(), box.top(), box.right(), box.bottom()});
+}
+
+namespace {
+
+// Halves united in turn: adding a frame's hundred-odd overlapping
+// rectangles one by one would cost more than drawing the frame.
+QRegion unionOf(std::span<const PixelRect> rects)
+{
+    if (rects.empty())
+        return {};
+    if (rects.size() == 1)
+        return QRect(rects[0].left, rects[0].top, rects[0].width(), rects[0].height());
+    const std::size_t half = rects.size() / 2;
+    return unionOf(rects.first(half)).united(unionOf(rects.subspan(half)));
+}
+
+} // namespace
+
+QRegion ImageCanvas::takeChanges()
+{
+    return unionOf(reuse_.takeChanges().rects());
+}
+
+const ImageCanvas::TextExtent& ImageCanvas::extentOf(std::string_view text) const
+{
+    auto it = extents_.find(text);
+    if (it == extents_.end()) {
+        const QString qtext = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+        it = extents_.emplace(std::string(text), TextExtent{metrics_.horizontalAdvance(qtext), metrics_.boundingRect(qtext)})
+                 .first;
+    }
+    return it->second;
+}
+
+double ImageCanvas::textWidth(std::string_view text) const
+{
+    return extentOf(text).advance;
+}
+
+double ImageCanvas::textHeight(std::string_view) const
+{
+    return metrics_.height();
+}
+
+} // namespace hv::qt

@@ -1,0 +1,171 @@
+#include "platform/qt/windows/qt_window.h"
+
+#include "platform/qt/windows/qt_controls.h"
+#include "platform/qt/windows/qt_cursor.h"
+#include "platform/qt/windows/qt_skin.h"
+#include "platform/qt/windows/qt_timer.h"
+#include "windows/form_rules.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QScreen>
+
+#include <stdexcept>
+
+namespace hv::qt {
+
+namespace {
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+// The screen a new window opens on: that of a window the program already
+// shows, else the primary screen.
+QScreen* screenForNewWindow(const QWidget* self)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != self && w->isVisible() && w->screen())
+            return w->screen();
+    return QGuiApplication::primaryScreen();
+}
+
+} // namespace
+
+QtWindowView::QtWindowView(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner)
+    : design_(design), widget_(new FormWidget(design, std::move(events), std::move(owner)))
+{
+}
+
+QtWindowView::~QtWindowView()
+{
+    timers_.clear();
+    controls_.clear();
+    if (widget_) {
+        widget_->detach();
+        widget_->hide();
+        // A handler of this widget may still be on the stack.
+        widget_->deleteLater();
+    }
+}
+
+Control& QtWindowView::addLabel(const LabelDesign& design)
+{
+    controls_.push_back(std::make_unique<QtLabel>(parentOf(design.parent, design.name), design, *widget_));
+    return *controls_.back();
+}
+
+QWidget* QtWindowView::parentOf(const std::string& parent, const std::string& control) const
+{
+    if (parent.empty())
+        return widget_;
+    // A frame's children are placed from its outer corner, where the
+    // group box's own coordinates start too.
+    if (auto* frame = widget_->findChild<QGroupBox*>(qs(parent)))
+        return frame;
+    throw std::logic_error("no frame " + parent + " for " + control);
+}
+
+template <typename T>
+T& QtWindowView::add(const ControlDesign& design)
+{
+    auto control = std::make_unique<T>(parentOf(design.parent, design.name), design, *widget_);
+    T& added = *control;
+    if (added.widget()->focusPolicy() & Qt::TabFocus)
+        tabStops_.push_back({design.tabIndex, added.widget()});
+    controls_.push_back(std::move(control));
+    return added;
+}
+
+Control& QtWindowView::addFrame(const ControlDesign& design) { return add<QtFrame>(design); }
+CheckBox& QtWindowView::addCheckBox(const ControlDesign& design) { return add<QtCheckBox>(design); }
+ComboBox& QtWindowView::addComboBox(const ControlDesign& design) { return add<QtComboBox>(design); }
+Control& QtWindowView::addPushButton(const ControlDesign& design) { return add<QtPushButton>(design); }
+Control& QtWindowView::addTextBox(const ControlDesign& design) { return add<QtTextBox>(design); }
+
+SkinFramework& QtWindowView::addSkinFramework(const std::string&)
+{
+    skins_.push_back(std::make_unique<QtSkinFramework>());
+    return *skins_.back();
+}
+
+hv::Timer& QtWindowView::addTimer(const TimerDesign& design)
+{
+    timers_.push_back(std::make_unique<QtTimer>(widget_, design));
+    return *timers_.back();
+}
+
+void QtWindowView::setApplicationIcon()
+{
+    widget_->setWindowIcon(QApplication::windowIcon());
+}
+
+void QtWindowView::setMouseIcon(const std::string& path)
+{
+    mouseIcon_ = readCursorFile(path);
+    if (pointer_ == MousePointer::Custom)
+        setMousePointer(pointer_);
+}
+
+void QtWindowView::setMousePointer(MousePointer pointer)
+{
+    pointer_ = pointer;
+    // Set on the window, the pointer holds over its controls too: none of
+    // them sets one of its own.
+    switch (pointerShapeOf(pointer, mouseIcon_.has_value())) {
+    case PointerShape::Wait: widget_->setCursor(Qt::WaitCursor); break;
+    case PointerShape::Hand: widget_->setCursor(Qt::PointingHandCursor); break;
+    case PointerShape::MouseIcon: widget_->setCursor(*mouseIcon_); break;
+    case PointerShape::Inherited: widget_->unsetCursor(); break;
+    }
+}
+
+void QtWindowView::prepareFirstShow()
+{
+    const std::vector<QWidget*> order = inTabOrder(tabStops_);
+    widget_->setTabOrder(order);
+    if (!order.empty())
+        order.front()->setFocus();
+
+    if (design_.centred) {
+        if (QScreen* screen = screenForNewWindow(widget_)) {
+            widget_->setScreen(screen);
+            const QRect area = screen->availableGeometry();
+            const PixelPoint at =
+                centredIn({area.x(), area.y(), area.width(), area.height()}, widget_->width(), widget_->height());
+            widget_->move(at.x, at.y);
+        }
+    }
+}
+
+void QtWindowView::show()
+{
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        prepareFirstShow();
+    }
+    if (design_.maximized) {
+        // Without a window manager a full-screen request alone leaves the
+        // window at its default size: place it on its screen first.
+        if (QScreen* screen = screenForNewWindow(widget_)) {
+            widget_->setScreen(screen);
+            widget_->setGeometry(screen->geometry());
+        }
+        widget_->showFullScreen();
+    } else {
+        widget_->show();
+    }
+    widget_->raise();
+    widget_->activateWindow();
+    // A window with controls keeps the focus where the user left it.
+    if (tabStops_.empty())
+        widget_->setFocus();
+}
+
+void QtWindowView::close()
+{
+    for (auto& timer : timers_)
+        timer->setEnabled(false);
+    widget_->detach();
+    widget_->hide();
+}
+
+} // namespace hv::qt

@@ -1,0 +1,136 @@
+#include "platform/win32/windows/list_order.h"
+#include "platform/win32/wide_text.h"
+#include "platform/win32/windows/win32_controls.h"
+
+#include "runtime/runtime.h"
+
+#include <commctrl.h>
+
+namespace hv::win32 {
+
+namespace {
+
+// Entries the open list shows before it scrolls.
+constexpr int kDropDownEntries = 12;
+
+} // namespace
+
+Win32ComboBox::Win32ComboBox(FormWindow& form, const ControlDesign& design, const Placement& placement)
+    : Win32Control(form, {WC_COMBOBOXW, CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP}, "", placement,
+                   {design.font, design.backColor}, {}),
+      onClick_(design.onClick)
+{
+}
+
+int Win32ComboBox::createdHeight(int pixels) const
+{
+    // A list's window reaches down over its open list as well.
+    return pixels * (kDropDownEntries + 1);
+}
+
+void Win32ComboBox::checkPosition(int position) const
+{
+    if (position < 0 || position >= listCount())
+        throw RuntimeError::invalidPropertyArrayIndex();
+}
+
+std::wstring Win32ComboBox::textAt(int position) const
+{
+    const LRESULT length = SendMessageW(hwnd(), CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
+    if (length <= 0)
+        return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT got = SendMessageW(hwnd(), CB_GETLBTEXT, static_cast<WPARAM>(position),
+                                     reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    return text;
+}
+
+void Win32ComboBox::clear()
+{
+    // Emptying the list moves the selection, but the user picked nothing.
+    SendMessageW(hwnd(), CB_RESETCONTENT, 0, 0);
+    reportedIndex_ = -1;
+}
+
+int Win32ComboBox::addItem(const std::string& text)
+{
+    const std::wstring entry = widen(text);
+    int low = 0;
+    int high = listCount();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (listOrderLess(entry, textAt(middle)))
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    const int selected = listIndex();
+    const LRESULT at = SendMessageW(hwnd(), CB_INSERTSTRING, static_cast<WPARAM>(low),
+                                    reinterpret_cast<LPARAM>(entry.c_str()));
+    if (at == CB_ERR || at == CB_ERRSPACE)
+        throw RuntimeError(7, "Out of memory");
+    SendMessageW(hwnd(), CB_SETITEMDATA, static_cast<WPARAM>(at), 0);
+    // An entry inserted before the selected one moves it on a place: the
+    // selection stays on its entry, and nobody picked anything.
+    if (selected >= 0) {
+        reportedIndex_ = selected + (at <= selected ? 1 : 0);
+        SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(reportedIndex_), 0);
+    }
+    return static_cast<int>(at);
+}
+
+int Win32ComboBox::listCount() const
+{
+    return static_cast<int>(SendMessageW(hwnd(), CB_GETCOUNT, 0, 0));
+}
+
+std::string Win32ComboBox::itemText(int position) const
+{
+    checkPosition(position);
+    return narrow(textAt(position));
+}
+
+std::int32_t Win32ComboBox::itemData(int position) const
+{
+    checkPosition(position);
+    return static_cast<std::int32_t>(SendMessageW(hwnd(), CB_GETITEMDATA, static_cast<WPARAM>(position), 0));
+}
+
+void Win32ComboBox::setItemData(int position, std::int32_t data)
+{
+    checkPosition(position);
+    SendMessageW(hwnd(), CB_SETITEMDATA, static_cast<WPARAM>(position), static_cast<LPARAM>(data));
+}
+
+int Win32ComboBox::listIndex() const
+{
+    const LRESULT index = SendMessageW(hwnd(), CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
+void Win32ComboBox::setListIndex(int position)
+{
+    if (position < -1 || position >= listCount())
+        throw RuntimeError::invalidPropertyValue();
+    // A selection set by code sends no notification: it is told here.
+    SendMessageW(hwnd(), CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    selectionMoved();
+}
+
+void Win32ComboBox::notified(WORD code)
+{
+    if (code == CBN_SELCHANGE)
+        selectionMoved();
+}
+
+void Win32ComboBox::selectionMoved()
+{
+    const int index = listIndex();
+    if (index == reportedIndex_)
+        return;
+    reportedIndex_ = index;
+    form_.deliver(onClick_);
+}
+
+} // namespace hv::win32

@@ -1,0 +1,147 @@
+#pragma once
+// The controls of a Windows window. Each wraps one child window of the
+// form, placed from its design in twips (a frame's children from the
+// frame's corner), and hands what the user does with it to the handlers of
+// its design, through the form.
+#include "platform/win32/windows/form_window.h"
+
+#include <string>
+
+namespace hv::win32 {
+
+// Where a control goes: its own rectangle, and the corner of the frame it
+// sits in (none for one on the window itself).
+struct Placement {
+    TwipRect rect;
+    int originLeft = 0;
+    int originTop = 0;
+};
+
+class Win32Control : public virtual Control {
+public:
+    ~Win32Control() override;
+
+    HWND hwnd() const { return hwnd_; }
+
+    void setVisible(bool visible) override;
+    bool visible() const override { return visible_; }
+    void setWidth(int twips) override;
+    int width() const override { return place_.rect.width; }
+    void setHeight(int twips) override;
+    int height() const override { return place_.rect.height; }
+    void setBackColor(Colour colour) override;
+    Colour backColor() const override { return backColor_; }
+
+    // Position and font again, at the form's DPI.
+    void relayout();
+    // A notification the control sent its form (WM_COMMAND).
+    virtual void notified(WORD) {}
+    // The colours the control paints with (WM_CTLCOLOR*): the brush is the
+    // control's own.
+    HBRUSH colours(HDC dc) const;
+
+protected:
+    struct Kind {
+        const wchar_t* windowClass;
+        DWORD style;
+        DWORD exStyle = 0;
+        bool frame = false;
+    };
+    struct Look {
+        FontDesign font;
+        Colour backColor = kWhite;
+        Colour foreColor = kButtonText;
+    };
+    Win32Control(FormWindow& form, Kind kind, const std::string& caption, const Placement& placement, Look look,
+                 std::function<void()> onMouseMove);
+
+    // The window's height as created, where a list adds its drop-down part.
+    virtual int createdHeight(int pixels) const { return pixels; }
+
+    FormWindow& form_;
+
+private:
+    static LRESULT CALLBACK subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void place();
+
+    HWND hwnd_ = nullptr;
+    Placement place_;
+    Look look_;
+    bool visible_ = true;
+    Colour backColor_;
+    HBRUSH brush_ = nullptr;
+    const std::function<void()> onMouseMove_;
+    const bool isFrame_;
+};
+
+// A label reports clicks and the mouse moving over it.
+class Win32Label final : public Win32Control {
+public:
+    Win32Label(FormWindow& form, const LabelDesign& design, const Placement& placement);
+    void notified(WORD code) override;
+
+private:
+    const std::function<void()> onClick_;
+};
+
+// A frame reports the mouse moving over its own surface.
+class Win32Frame final : public Win32Control {
+public:
+    Win32Frame(FormWindow& form, const ControlDesign& design, const Placement& placement);
+};
+
+// Space, Return and the keypad's Enter press the focused button.
+class Win32PushButton final : public Win32Control {
+public:
+    Win32PushButton(FormWindow& form, const ControlDesign& design, const Placement& placement);
+    void notified(WORD code) override;
+
+private:
+    const std::function<void()> onClick_;
+};
+
+class Win32TextBox final : public Win32Control {
+public:
+    Win32TextBox(FormWindow& form, const ControlDesign& design, const Placement& placement);
+};
+
+// A click turns a cleared or greyed box ticked and a ticked one cleared;
+// greyed is a state only the program sets.
+class Win32CheckBox final : public Win32Control, public CheckBox {
+public:
+    Win32CheckBox(FormWindow& form, const ControlDesign& design, const Placement& placement);
+    std::int16_t value() const override;
+    void setValue(std::int16_t value) override;
+    void notified(WORD code) override;
+
+private:
+    const std::function<void()> onClick_;
+};
+
+class Win32ComboBox final : public Win32Control, public ComboBox {
+public:
+    Win32ComboBox(FormWindow& form, const ControlDesign& design, const Placement& placement);
+    void clear() override;
+    int addItem(const std::string& text) override;
+    int listCount() const override;
+    std::string itemText(int position) const override;
+    std::int32_t itemData(int position) const override;
+    void setItemData(int position, std::int32_t data) override;
+    int listIndex() const override;
+    void setListIndex(int position) override;
+    void notified(WORD code) override;
+
+private:
+    int createdHeight(int pixels) const override;
+    std::wstring textAt(int position) const;
+    void checkPosition(int position) const;
+    // Reports a selection that moved since the last report.
+    void selectionMoved();
+
+    const std::function<void()> onClick_;
+    int reportedIndex_ = -1;
+};
+
+} // namespace hv::win32
