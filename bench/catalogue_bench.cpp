@@ -50,8 +50,8 @@ void BM_OwnZoneByAgreement(benchmark::State& state)
     ListOrder order(catalogue.TimeZoneList().size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](std::int32_t a, std::int32_t b) {
-        return qt::listOrderLess(QString::fromStdString(catalogue.entry(a).Display),
-                                 QString::fromStdString(catalogue.entry(b).Display));
+        return qt::listOrderLess(
+            QString::fromStdString(catalogue.entry(a).Display), QString::fromStdString(catalogue.entry(b).Display));
     });
     for (auto _ : state) {
         qt::TzZoneCatalogue system;

@@ -63,8 +63,7 @@ Options parse(int argc, char** argv)
         } else if (arg == "--per-second") {
             o.perSecond = true;
         } else {
-            fail("unknown argument " + arg
-                 + "\nusage: frame_phase [--seconds N] [--window ID] [--per-second]");
+            fail("unknown argument " + arg + "\nusage: frame_phase [--seconds N] [--window ID] [--per-second]");
         }
     }
     return o;
@@ -88,8 +87,8 @@ double percentile(std::vector<double> values, double p)
 
 void summarise(const char* what, const std::vector<double>& ms)
 {
-    std::printf("%-22s min %7.2f  median %7.2f  p95 %7.2f  max %7.2f ms\n", what, percentile(ms, 0), percentile(ms, 0.5),
-                percentile(ms, 0.95), percentile(ms, 1));
+    std::printf("%-22s min %7.2f  median %7.2f  p95 %7.2f  max %7.2f ms\n", what, percentile(ms, 0),
+        percentile(ms, 0.5), percentile(ms, 0.95), percentile(ms, 1));
 }
 
 } // namespace
@@ -112,7 +111,7 @@ int main(int argc, char** argv)
     std::map<long long, Burst> bursts;
     long long reports = 0;
     const auto deadline = bench::Clock::now()
-                          + std::chrono::ceil<std::chrono::milliseconds>(std::chrono::duration<double>(until - wallNow()));
+        + std::chrono::ceil<std::chrono::milliseconds>(std::chrono::duration<double>(until - wallNow()));
     XEvent event;
     while (bench::nextEvent(display, event, deadline)) {
         const double now = wallNow();
@@ -145,14 +144,15 @@ int main(int argc, char** argv)
     }
     const long long watched = static_cast<long long>(end - start);
     std::printf("watched %lld whole seconds of window 0x%lx: %zu with a frame, %lld reports\n", watched, window,
-                bursts.size(), reports);
+        bursts.size(), reports);
     if (first.empty()) {
         std::printf("no damage seen: nothing drew on that window\n");
         return 1;
     }
     summarise("first report after :00", first);
     summarise("last report after :00", last);
-    std::printf("frames starting before the whole second: %d, more than 20 ms after it: %d, seconds without a frame: %lld\n",
-                early, late, watched - static_cast<long long>(bursts.size()));
+    std::printf(
+        "frames starting before the whole second: %d, more than 20 ms after it: %d, seconds without a frame: %lld\n",
+        early, late, watched - static_cast<long long>(bursts.size()));
     return 0;
 }

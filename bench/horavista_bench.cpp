@@ -47,7 +47,9 @@ QSize sizeOf(const benchmark::State& state)
 // size, the geometry for that size and the stored clock colour.
 struct FrameSource {
     explicit FrameSource(QSize size)
-        : canvas(numeralFont()), surface(canvas, kButtonText), geometry(geometryFor(size.width(), size.height()))
+        : canvas(numeralFont())
+        , surface(canvas, kButtonText)
+        , geometry(geometryFor(size.width(), size.height()))
     {
         store.write(settings::kClockColour, std::to_string(kForeground));
         canvas.resize(size, 1.0, kBackground);
@@ -67,17 +69,29 @@ public:
     enum Kind { kClear, kCircle, kPolyline, kPolygon, kPrint, kOther, kKinds };
     static constexpr const char* kNames[kKinds] = {"clear", "circle", "polyline", "polygon", "print", "other"};
 
-    explicit TimingCanvas(Canvas& inner) : inner_(inner) {}
+    explicit TimingCanvas(Canvas& inner)
+        : inner_(inner)
+    {
+    }
 
     int width() const override { return inner_.width(); }
     int height() const override { return inner_.height(); }
-    void clear(Colour background) override { timed(kClear, [&] { inner_.clear(background); }); }
-    void setPixel(double x, double y, Colour colour) override { timed(kOther, [&] { inner_.setPixel(x, y, colour); }); }
+    void clear(Colour background) override
+    {
+        timed(kClear, [&] { inner_.clear(background); });
+    }
+    void setPixel(double x, double y, Colour colour) override
+    {
+        timed(kOther, [&] { inner_.setPixel(x, y, colour); });
+    }
     void circle(double cx, double cy, double radius, Pen outline, std::optional<Colour> fill) override
     {
         timed(kCircle, [&] { inner_.circle(cx, cy, radius, outline, fill); });
     }
-    void polyline(std::span<const Point> points, Pen pen) override { timed(kPolyline, [&] { inner_.polyline(points, pen); }); }
+    void polyline(std::span<const Point> points, Pen pen) override
+    {
+        timed(kPolyline, [&] { inner_.polyline(points, pen); });
+    }
     void polygon(std::span<const Point> points, Pen outline, std::optional<Colour> fill) override
     {
         timed(kPolygon, [&] { inner_.polygon(points, outline, fill); });
@@ -160,7 +174,8 @@ void BM_FrameBreakdown(benchmark::State& state)
         ClockPainter(surface, source.geometry, source.store).Draw_Clock(kFrameTime, kBackground);
     for (int kind = 0; kind < TimingCanvas::kKinds; ++kind)
         if (timing.seconds[kind] > 0)
-            state.counters[TimingCanvas::kNames[kind]] = 1e6 * timing.seconds[kind] / static_cast<double>(state.iterations());
+            state.counters[TimingCanvas::kNames[kind]]
+                = 1e6 * timing.seconds[kind] / static_cast<double>(state.iterations());
 }
 
 void screenSizes(benchmark::internal::Benchmark* b)
@@ -180,7 +195,10 @@ BENCHMARK(BM_FrameBreakdown)->Apply(screenSizes);
 // frame within twice the wipe; beside it, a frame drawn call by call.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    explicit RatioReporter(OutputOptions options) : ConsoleReporter(options) {}
+    explicit RatioReporter(OutputOptions options)
+        : ConsoleReporter(options)
+    {
+    }
 
     void ReportRuns(const std::vector<Run>& runs) override
     {
@@ -216,7 +234,7 @@ public:
             const double clear = time("BM_Clear", size), frame = time("BM_WholeFrame", size),
                          whole = time("BM_FrameDrawnWhole", size);
             std::fprintf(out, "%-14s %10s %10s %14s %12s\n", size.c_str(), us(clear).c_str(), us(frame).c_str(),
-                         us(whole).c_str(), ratio(frame, clear).c_str());
+                us(whole).c_str(), ratio(frame, clear).c_str());
         }
         std::fprintf(out, "(CPU time per call; goal: frame/clear <= 2.00)\n");
     }
@@ -255,7 +273,8 @@ const char* flagValue(int argc, char** argv, const char* name)
 {
     const std::size_t length = std::strlen(name);
     for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--", 2) == 0 && std::strncmp(argv[i] + 2, name, length) == 0 && argv[i][2 + length] == '=')
+        if (std::strncmp(argv[i], "--", 2) == 0 && std::strncmp(argv[i] + 2, name, length) == 0
+            && argv[i][2 + length] == '=')
             return argv[i] + 3 + length;
     return nullptr;
 }

@@ -12,7 +12,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-
 namespace {
 
 using namespace hv;

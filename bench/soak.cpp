@@ -74,8 +74,8 @@ int main(int argc, char** argv)
     settings.write(settings::kKeepAwake, "0");
     // A failure is written down rather than waited on in a box.
     ConsoleMessages console("soak");
-    Platform platform{settings, real.windows,   console,    real.colourDialog, real.events,
-                      console,  day,            real.keepAwake, real.zones, real.files, real.logInStart};
+    Platform platform{settings, real.windows, console, real.colourDialog, real.events, console, day, real.keepAwake,
+        real.zones, real.files, real.logInStart};
     Program program(platform);
     program.start();
     QWidget* widget = nullptr;
@@ -101,7 +101,7 @@ int main(int argc, char** argv)
     const auto started = std::chrono::steady_clock::now();
 
     std::printf("%dx%d, %d frames after %d to warm up\n", widget->width(), widget->height(), frames - kWarmUpFrames,
-                kWarmUpFrames);
+        kWarmUpFrames);
     std::printf("%10s %10s %10s\n", "frames", "RSS MB", "seconds");
     std::printf("%10d %10.1f %10.1f\n", kWarmUpFrames, startMb, 0.0);
     const int report = std::max(1, frames / 8);
@@ -109,13 +109,13 @@ int main(int argc, char** argv)
         tick();
         if ((i + 1) % report == 0 || i + 1 == frames)
             std::printf("%10d %10.1f %10.1f\n", i + 1, residentMegabytes(),
-                        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count());
     }
     const double endMb = residentMegabytes();
     const int paints = counter.paints - paintsBefore;
     std::printf("paint events: %d for %d frames\n", paints, frames - kWarmUpFrames);
-    std::printf("RSS start %.1f MB, end %.1f MB, growth %+.2f MB   goal: within 1 MB\n", startMb, endMb,
-                endMb - startMb);
+    std::printf(
+        "RSS start %.1f MB, end %.1f MB, growth %+.2f MB   goal: within 1 MB\n", startMb, endMb, endMb - startMb);
     if (paints < (frames - kWarmUpFrames) / 2) {
         std::fputs("soak: most frames never reached the paint path\n", stderr);
         return 1;

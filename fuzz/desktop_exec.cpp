@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // can stand in none.
     bool writable = path.isValidUtf8();
     for (const char c : path)
-        writable = writable && (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r') &&
-                   c != 0x7f;
+        writable
+            = writable && (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r') && c != 0x7f;
     if (!exec) {
         hv::fuzz::check(!writable, "a path a value can hold is never refused");
         return 0;
@@ -27,6 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto arguments = hv::test::desktopExecArguments(exec->toStdString());
     hv::fuzz::check(arguments.has_value(), "the Exec value follows the rules");
     hv::fuzz::check(arguments->size() == 1 && (*arguments)[0] == std::string(path.data(), path.size()),
-                    "the Exec value gives back the path as one argument");
+        "the Exec value gives back the path as one argument");
     return 0;
 }

@@ -72,8 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const Outcome wide = wideOf(text);
     const Outcome narrow = narrowOf(text);
-    check(wide.error == 0 || wide.error == kTypeMismatch || wide.error == kOverflow,
-          "only Type mismatch or Overflow");
+    check(wide.error == 0 || wide.error == kTypeMismatch || wide.error == kOverflow, "only Type mismatch or Overflow");
 
     if (wide.error == kTypeMismatch || (wide.error == 0 && fits16(wide.value)))
         check(narrow == wide, "16 and 32 bits read the same text alike");
@@ -89,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (wide.error == 0) {
         check(wideOf(hv::decimalText(wide.value)) == wide, "a number reads back from its decimal text");
         check(narrow.error != 0 || narrowOf(hv::decimalText(narrow.value)) == narrow,
-              "a 16-bit number reads back from its decimal text");
+            "a 16-bit number reads back from its decimal text");
     }
 
     check(wideOf(" \t" + std::string(text) + "\t ") == wide, "blanks around a number do not count");

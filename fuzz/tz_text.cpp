@@ -25,15 +25,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const hv::qt::ZoneRow& row : hv::qt::parseZoneRows(bytes)) {
         check(!row.id.empty(), "a zone row names its zone");
         check(oneLineField(row.id, '\t') && oneLineField(row.codes, '\t') && oneLineField(row.comment, '\t'),
-              "a zone row's fields are one field each");
+            "a zone row's fields are one field each");
     }
     const QHash<QString, QString> countries = hv::qt::parseCountryNames(bytes);
     for (auto it = countries.begin(); it != countries.end(); ++it)
         check(!it.key().isEmpty() && !it.key().contains('\n') && !it.value().contains('\n'),
-              "a country is a code and a name on one line");
+            "a country is a code and a name on one line");
     const QHash<QString, QString> links = hv::qt::parseTzdataLinks(bytes);
     for (auto it = links.begin(); it != links.end(); ++it)
         check(!it.key().isEmpty() && !it.value().isEmpty() && !it.key().contains(' ') && !it.value().contains(' '),
-              "a link joins two names");
+            "a link joins two names");
     return 0;
 }

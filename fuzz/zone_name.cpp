@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t close = text.find(')');
     if (close != std::string_view::npos)
         check(formatted.ends_with(withoutBlanksAround(std::string(text.substr(close + 1)))),
-              "the place after the first \")\" is kept");
+            "the place after the first \")\" is kept");
 
     FuzzedDataProvider in(data, size);
     checkWellFormed(in);

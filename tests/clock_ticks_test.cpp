@@ -42,8 +42,7 @@ TEST_F(ClockWindowTest, FramesFollowTheZoneAndAColourStoredMeanwhile)
     fake.timeOfDay.seconds = 2 * kHour;
     w.tick("Timer1");
     ASSERT_EQ(w.canvas.ops().size(), 18u);
-    EXPECT_EQ(w.canvas.ops()[15],
-              "polygon 935 540 930 550 666 542 666 538 930 530 width=1 pen=16777215 fill=16777215");
+    EXPECT_EQ(w.canvas.ops()[15], "polygon 935 540 930 550 666 542 666 538 930 530 width=1 pen=16777215 fill=16777215");
 
     fake.settings.write(settings::kClockColour, "255");
     w.canvas.forget();
@@ -59,8 +58,8 @@ TEST_F(ClockWindowTest, TickDrawsNothingOnAWindowClosedDuringItsFirstPump)
 
     w.tick("Timer1");
 
-    EXPECT_EQ(fake.log, (Log{"pump", "hide Form2", "create Form1", "show Form1", "pump", "pump", "close Form2",
-                             "show Form1"}));
+    EXPECT_EQ(fake.log,
+        (Log{"pump", "hide Form2", "create Form1", "show Form1", "pump", "pump", "close Form2", "show Form1"}));
     EXPECT_TRUE(w.canvas.ops().empty());
     EXPECT_TRUE(w.destroyed);
 }
@@ -114,8 +113,9 @@ TEST_F(ClockWindowTest, TickOpensNoBoxWhileAnotherIsOpen)
     // Left out, the report was not made: the next tick makes it.
     fake.boxes.whileOpen = nullptr;
     w.tick("Timer1");
-    EXPECT_EQ(fake.boxes.texts(), (std::vector<std::string>{"The options could not be saved",
-                                                            errorReportText("Type mismatch", "Form2.Timer1_Timer", 102)}));
+    EXPECT_EQ(fake.boxes.texts(),
+        (std::vector<std::string>{
+            "The options could not be saved", errorReportText("Type mismatch", "Form2.Timer1_Timer", 102)}));
 }
 
 TEST_F(ClockWindowTest, KeepAwakeTickStacksNoBoxOnTheDrawingTicksReport)
@@ -138,7 +138,7 @@ TEST_F(ClockWindowTest, KeepAwakeTickStacksNoBoxOnTheDrawingTicksReport)
     fake.events.onNextPump = [] { throw RuntimeError::overflow(); };
     w.tick("Timer2");
     EXPECT_EQ(fake.boxes.texts(),
-              (std::vector<std::string>{drawingReport, errorReportText("Overflow", "Form2.Timer2_Timer", 108)}));
+        (std::vector<std::string>{drawingReport, errorReportText("Overflow", "Form2.Timer2_Timer", 108)}));
 }
 
 TEST_F(ClockWindowTest, ClosedWindowReportsNothing)
@@ -169,12 +169,13 @@ TEST_F(ClockWindowTest, KeepAwakeTickPressesAndReleasesRightShiftThenResetsIdle)
 {
     FakeWindowState& w = open();
     w.tick("Timer2");
-    EXPECT_EQ(fake.log, (Log{
-                            "press right Shift",
-                            "release right Shift",
-                            "pump",
-                            "reset idle",
-                        }));
+    EXPECT_EQ(fake.log,
+        (Log{
+            "press right Shift",
+            "release right Shift",
+            "pump",
+            "reset idle",
+        }));
     EXPECT_TRUE(w.canvas.ops().empty());
 }
 

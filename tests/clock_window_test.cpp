@@ -30,7 +30,7 @@ TEST_F(ClockWindowTest, OpensAsDesigned)
     const LabelDesign& d = hint().design;
     EXPECT_EQ(d.caption, "Press ESC To Exit. Type 'hide' to hide this text.");
     EXPECT_EQ((std::vector<int>{d.rect.left, d.rect.top, d.rect.width, d.rect.height}),
-              (std::vector<int>{120, 120, 4215, 495}));
+        (std::vector<int>{120, 120, 4215, 495}));
     EXPECT_EQ(d.foreColor, kWhite);
     EXPECT_TRUE(hint().visible());
     EXPECT_EQ(w.timer("Timer1").design.intervalMs, 1000);
@@ -41,7 +41,7 @@ TEST_F(ClockWindowTest, OpensAsDesigned)
     // The options window restored the boxes; the clock's restore changes
     // nothing and so writes nothing.
     EXPECT_EQ(fake.settings.values(),
-              (std::map<std::string, std::string>{{"Check4", "1"}, {"Combo1", "2"}, {"Time Zone", "Europe/Berlin"}}));
+        (std::map<std::string, std::string>{{"Check4", "1"}, {"Combo1", "2"}, {"Time Zone", "Europe/Berlin"}}));
     EXPECT_TRUE(fake.boxes.shown.empty());
     // Nothing is drawn before the first tick.
     EXPECT_TRUE(w.canvas.ops().empty());
@@ -162,8 +162,7 @@ TEST_F(ClockWindowTest, EscHidesUnloadsAndBringsBackAFreshOptionsWindow)
 
     w.keyDown(kEsc);
 
-    EXPECT_EQ(fake.log,
-              (Log{"hide Form2", "create Form1", "show Form1", "pump", "pump", "close Form2", "show Form1"}));
+    EXPECT_EQ(fake.log, (Log{"hide Form2", "create Form1", "show Form1", "pump", "pump", "close Form2", "show Form1"}));
     EXPECT_TRUE(w.closed);
     EXPECT_TRUE(w.destroyed);
     EXPECT_FALSE(w.timer("Timer1").enabled());
@@ -209,8 +208,7 @@ TEST_F(ClockWindowTest, CloseRequestedAgainWhileClosingIsIgnored)
     FakeWindowState& w = open();
     fake.events.onNextPump = [&] { w.closeRequest(); };
     w.keyDown(kEsc);
-    EXPECT_EQ(fake.log,
-              (Log{"hide Form2", "create Form1", "show Form1", "pump", "pump", "close Form2", "show Form1"}));
+    EXPECT_EQ(fake.log, (Log{"hide Form2", "create Form1", "show Form1", "pump", "pump", "close Form2", "show Form1"}));
 }
 
 TEST_F(ClockWindowTest, ResizeWipesAndMarksTheCentre)

@@ -67,7 +67,8 @@ TEST_F(FrameReuseTest, OnceTheDialRepeatsOnlyTheMovingHandIsDrawn)
     frame(20);
     reuse_.finish();
     EXPECT_THAT(pixels_.take(), ElementsAre("put back 19,50", "paint second 20"));
-    EXPECT_THAT(reuse_.takeChanges().rects(), UnorderedElementsAre(PixelRect{19, 50, 23, 54}, PixelRect{20, 50, 24, 54}));
+    EXPECT_THAT(
+        reuse_.takeChanges().rects(), UnorderedElementsAre(PixelRect{19, 50, 23, 54}, PixelRect{20, 50, 24, 54}));
 }
 
 TEST_F(FrameReuseTest, AFrameThatStopsShortOfWhatItReusesIsDrawnAgain)

@@ -67,8 +67,8 @@ struct OptionsControls {
 
 // The options window with its button, its list in a frame and a check box
 // in another frame, every one reporting to events.
-inline OptionsControls openOptionsWindow(WindowFactory& windows, std::unique_ptr<WindowView>& view,
-                                         const std::shared_ptr<RecordingEvents>& events)
+inline OptionsControls openOptionsWindow(
+    WindowFactory& windows, std::unique_ptr<WindowView>& view, const std::shared_ptr<RecordingEvents>& events)
 {
     WindowEvents windowEvents;
     windowEvents.onMouseMove = events->record("move ");
@@ -77,7 +77,8 @@ inline OptionsControls openOptionsWindow(WindowFactory& windows, std::unique_ptr
     const FontDesign font{"Arial", 9, true};
     const FontDesign buttonFont{"Arial", 11.25, true};
     RecordingEvents& r = *events;
-    view->addPushButton(r.reporting({"PushButton1", "Show Fullscreen Clock", {120, 120, 7800, 405}, buttonFont, "", 3}));
+    view->addPushButton(
+        r.reporting({"PushButton1", "Show Fullscreen Clock", {120, 120, 7800, 405}, buttonFont, "", 3}));
     view->addFrame(r.reporting({"Frame2", "Select Time Zone", {120, 560, 7800, 810}, font, "", 5}));
     OptionsControls controls;
     controls.list = &view->addComboBox(r.reporting({"Combo1", "", {240, 300, 7455, 345}, font, "Frame2", 0}));

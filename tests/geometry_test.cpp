@@ -61,10 +61,7 @@ TEST(Geometry, TemplatesAreArrowsPointingAtTwelve)
     EXPECT_EQ(g.tickMark, (PointList{{0, -455}, {0, -535}}));
 }
 
-TEST(Geometry, ClientAreaBeyondSixteenBitsOverflows)
-{
-    EXPECT_THROW(geometryFor(70000, 1080), RuntimeError);
-}
+TEST(Geometry, ClientAreaBeyondSixteenBitsOverflows) { EXPECT_THROW(geometryFor(70000, 1080), RuntimeError); }
 
 TEST(RotatePoints, TurnsClockwiseAboutTheOriginAndMovesToTheCentre)
 {

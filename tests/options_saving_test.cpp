@@ -28,8 +28,9 @@ TEST_F(OptionsSavingTest, ASaveThatFailsIsReportedOnceARunNamingTheFileAndWhy)
     fake.settings.refusal = "Permission denied";
     program.start(); // the load stores what it restores, and cannot
     ASSERT_EQ(fake.boxes.shown.size(), 1u);
-    EXPECT_EQ(fake.boxes.shown[0].text, "Horavista could not save its options to " + kFile +
-                                            ": Permission denied.\r\nChanges made now will be lost when it closes.");
+    EXPECT_EQ(fake.boxes.shown[0].text,
+        "Horavista could not save its options to " + kFile
+            + ": Permission denied.\r\nChanges made now will be lost when it closes.");
     EXPECT_EQ(fake.boxes.shown[0].style, 48);
     EXPECT_EQ(fake.boxes.shown[0].title, "Horavista");
 
@@ -84,9 +85,11 @@ TEST_F(OptionsSavingTest, ADamagedFileReplacedByASaveIsReportedWithBothFilesName
     fake.settings.damagedCopy = kFile + ".bak";
     program.start();
     ASSERT_EQ(fake.boxes.shown.size(), 1u);
-    EXPECT_EQ(fake.boxes.shown[0].text, "Horavista could not read every line of " + kFile +
-                                            ", and options on those lines are back at their defaults.\r\n"
-                                            "The file as it was is kept in " + kFile + ".bak.");
+    EXPECT_EQ(fake.boxes.shown[0].text,
+        "Horavista could not read every line of " + kFile
+            + ", and options on those lines are back at their defaults.\r\n"
+              "The file as it was is kept in "
+            + kFile + ".bak.");
     EXPECT_EQ(fake.boxes.shown[0].style, 48);
     options().checkBox("Check1").click();
     EXPECT_EQ(fake.boxes.shown.size(), 1u);

@@ -30,7 +30,6 @@ struct OptionsWindowTest : testing::Test {
     FakeWindowState& options() { return fake.windows.last("Form1"); }
     FakeWindowState& clock() { return fake.windows.last("Form2"); }
     std::shared_ptr<OptionsWindow> optionsWindow() { return program.optionsWindow(); }
-
 };
 
 TEST_F(OptionsWindowTest, FirstStartShowsTheDefaultsAndStoresWhatTheRestoreWrote)
@@ -162,10 +161,11 @@ TEST_F(OptionsWindowTest, UnusableStoredBoxIsReportedAndKeepsItsState)
     fake.settings.write(settings::kHideHint, "abc");
     fake.settings.write(settings::kKeepAwake, "7");
     program.start();
-    EXPECT_EQ(fake.boxes.texts(), (std::vector<std::string>{
-                             errorReportText("Type mismatch", "Form1.Form_Load", 112),
-                             errorReportText("Invalid property value", "Form1.Form_Load", 114),
-                         }));
+    EXPECT_EQ(fake.boxes.texts(),
+        (std::vector<std::string>{
+            errorReportText("Type mismatch", "Form1.Form_Load", 112),
+            errorReportText("Invalid property value", "Form1.Form_Load", 114),
+        }));
     EXPECT_EQ(options().checkBox("Check1").value(), 0);
     EXPECT_EQ(options().checkBox("Check4").value(), 0);
     EXPECT_TRUE(options().shown);
@@ -177,7 +177,7 @@ TEST_F(OptionsWindowTest, HelpAndColourReset)
     options().click("PushButton2");
     ASSERT_EQ(fake.boxes.shown.size(), 1u);
     EXPECT_EQ(fake.boxes.shown[0].text,
-              "If you need help or features added to the software, please email support@quellmark.example.");
+        "If you need help or features added to the software, please email support@quellmark.example.");
     EXPECT_EQ(fake.boxes.shown[0].style, 0);
     EXPECT_EQ(fake.boxes.shown[0].title, "Horavista");
 
@@ -256,15 +256,16 @@ TEST_F(OptionsWindowTest, SkinFileRecoloursAndSkinsInItsOrder)
         EXPECT_EQ(w.control(name).backColor(), kButtonFace) << name;
     for (const char* name : {"PushButton1", "Combo1"})
         EXPECT_EQ(w.control(name).backColor(), kWhite) << name;
-    EXPECT_EQ(fake.log, (Log{
-                            "create Form1",
-                            "LoadSkin /opt/horavista/x/o.cjs \"\"",
-                            "ApplyOptions 5",
-                            "AutoApplyNewWindows 1",
-                            "AutoApplyNewThreads 1",
-                            "ApplyWindow",
-                            "show Form1",
-                        }));
+    EXPECT_EQ(fake.log,
+        (Log{
+            "create Form1",
+            "LoadSkin /opt/horavista/x/o.cjs \"\"",
+            "ApplyOptions 5",
+            "AutoApplyNewWindows 1",
+            "AutoApplyNewThreads 1",
+            "ApplyWindow",
+            "show Form1",
+        }));
 }
 
 TEST_F(OptionsWindowTest, HiddenSkinFileCountsAsAbsentAndARefusedOneIsReported)
@@ -290,7 +291,8 @@ TEST(appTitleFor, DropsTheLastWordsOfTheName)
 {
     EXPECT_EQ(appTitleFor("Horavista"), "Horavista");
     EXPECT_EQ(appTitleFor("Horavista Clock"), "Horavista");
-    EXPECT_EQ(appTitleFor("Horavista Full Screen Analog Clock For Every Desktop"), "Horavista Full Screen Analog Clock For");
+    EXPECT_EQ(
+        appTitleFor("Horavista Full Screen Analog Clock For Every Desktop"), "Horavista Full Screen Analog Clock For");
     EXPECT_EQ(appTitleFor("A bb"), "A");
 }
 

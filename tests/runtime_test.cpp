@@ -147,7 +147,7 @@ TEST(WindowValues, ColoursAndCheckStatesAWindowAccepts)
         {0xFFFFFF, true},
         {0x1000000, false},
         {0xFFFFFFFF, false}, // -1
-        {0x8000000F, true},  // button face
+        {0x8000000F, true}, // button face
         {0x80000018, true},
         {0x80000019, false}, // past the last system colour
         {0x8000010F, false},
@@ -168,9 +168,9 @@ TEST(WindowValues, ColoursAndCheckStatesAWindowAccepts)
 TEST(ErrorReport, TextHasEveryPieceInPlace)
 {
     EXPECT_EQ(errorReportText("Type mismatch", "Form2.Form_Load", 102),
-              "Type mismatch\r\n"
-              "in Horavista2021/08/31.Form2.Form_Load at line 102\r\r"
-              "Please email screenshot of this message to support@quellmark.example");
+        "Type mismatch\r\n"
+        "in Horavista2021/08/31.Form2.Form_Load at line 102\r\r"
+        "Please email screenshot of this message to support@quellmark.example");
 }
 
 TEST(ErrorTrap, ReportsAFailureAndGoesOnWithTheNextStatement)
@@ -210,7 +210,10 @@ TEST(ErrorTrap, TellsOnlyWhatItMayAndKnowsWhetherABoxShowedIt)
 
     // Kept quiet, the statement still ends there.
     bool after = false;
-    EXPECT_FALSE(trap(100, [&] { fail(); after = true; }));
+    EXPECT_FALSE(trap(100, [&] {
+        fail();
+        after = true;
+    }));
     EXPECT_FALSE(after);
     EXPECT_FALSE(trap.lastReported());
     EXPECT_TRUE(boxes.shown.empty());

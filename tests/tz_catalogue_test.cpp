@@ -30,13 +30,13 @@ TEST_F(Catalogue, KeepsTheCatalogueOrderAndShowsEachDisplayInTheListsForm)
 {
     zones.list = {
         {"W. Europe Standard Time", "(UTC+01:00) Amsterdam", -60},
-        {"India Standard Time", "(UTC+5:30)  Chennai ", -330},
-        {"Bare", "", 0},
+        {"India Standard Time", "(UTC+5:30)  Chennai ", -330}, {"Bare", "", 0},
         {"Overlong", "(UTC+02:00) " + std::string(2036, 'x'), -120}, // no room for its NUL in the text buffer
     };
     catalogue.LoadTimeZones();
 
-    EXPECT_EQ(keyNames(), (std::vector<std::string>{"W. Europe Standard Time", "India Standard Time", "Bare", "Overlong"}));
+    EXPECT_EQ(
+        keyNames(), (std::vector<std::string>{"W. Europe Standard Time", "India Standard Time", "Bare", "Overlong"}));
     EXPECT_EQ(catalogue.entry(0).Display, "(UTC+01:00) Amsterdam");
     EXPECT_EQ(catalogue.entry(1).Display, "(UTC+05:30) Chennai");
     EXPECT_EQ(catalogue.entry(1).bias, -330);
@@ -106,8 +106,8 @@ TEST_F(Catalogue, MoreZonesThanAListHoldsKeepTheFirstAndSaySo)
 TEST_F(Catalogue, AZoneWhoseNameDoesNotFitIsLeftOutAndTheRestRead)
 {
     zones.list = {{"A", "(UTC+01:00) A", -60},
-                  {std::string(2048, 'L'), "(UTC+02:00) Long", -120}, // with its NUL, one past the buffer
-                  {"C", "(UTC+03:00) C", -180}};
+        {std::string(2048, 'L'), "(UTC+02:00) Long", -120}, // with its NUL, one past the buffer
+        {"C", "(UTC+03:00) C", -180}};
     testing::internal::CaptureStderr();
     catalogue.LoadTimeZones();
     const std::string said = testing::internal::GetCapturedStderr();

@@ -26,8 +26,8 @@ struct ZoneListTest : testing::Test {
 TEST_F(ZoneListTest, EntriesAreSortedAndPointBackAtTheirCatalogueEntry)
 {
     program.start();
-    const std::vector<std::string> keys = {"UTC",          "Africa/Algiers", "Europe/Berlin",
-                                           "Asia/Kolkata", "Asia/Kathmandu", "America/New_York"};
+    const std::vector<std::string> keys
+        = {"UTC", "Africa/Algiers", "Europe/Berlin", "Asia/Kolkata", "Asia/Kathmandu", "America/New_York"};
     ASSERT_EQ(list().listCount(), 6);
     for (int p = 0; p < 6; ++p)
         EXPECT_EQ(program.catalogue().keyName(list().itemData(p)), keys[static_cast<std::size_t>(p)]) << p;
@@ -41,9 +41,9 @@ TEST_F(ZoneListTest, DefaultIsTheComputersZoneByNameThenTheFirstWithItsBias)
         std::int32_t bias;
         int selected;
     } cases[] = {
-        {"Europe/Berlin", -60, 2},   // by name, though Algiers shares the bias and sorts first
-        {"Europe/Paris", -60, 1},    // not in the catalogue: the first with the bias
-        {"", -330, 3},               // no name known
+        {"Europe/Berlin", -60, 2}, // by name, though Algiers shares the bias and sorts first
+        {"Europe/Paris", -60, 1}, // not in the catalogue: the first with the bias
+        {"", -330, 3}, // no name known
         {"Pacific/Chatham", -765, 0}, // neither: the first entry
     };
     for (const auto& c : cases) {
@@ -70,16 +70,15 @@ TEST_F(ZoneListTest, AZoneOutsideTheCatalogueGetsTheEntryThatKeepsItsTime)
         int selected;
         std::vector<std::string> asked;
     } cases[] = {
-        {"since 1970", {{"Europe/Berlin", Since1970}}, 2,
-         {"UTC", "Africa/Algiers", "Europe/Berlin"}},
+        {"since 1970", {{"Europe/Berlin", Since1970}}, 2, {"UTC", "Africa/Algiers", "Europe/Berlin"}},
         {"since 1970 beats this year", {{"Africa/Algiers", ThisYearAndNext}, {"Europe/Berlin", Since1970}}, 2,
-         {"UTC", "Africa/Algiers", "Europe/Berlin"}},
+            {"UTC", "Africa/Algiers", "Europe/Berlin"}},
         {"the first of equals", {{"Africa/Algiers", ThisYearAndNext}, {"Europe/Berlin", ThisYearAndNext}}, 1,
-         {"UTC", "Africa/Algiers", "Europe/Berlin", "Asia/Kolkata", "Asia/Kathmandu", "America/New_York"}},
+            {"UTC", "Africa/Algiers", "Europe/Berlin", "Asia/Kolkata", "Asia/Kathmandu", "America/New_York"}},
         {"agreement beats the bias", {{"Asia/Kolkata", ThisYearAndNext}}, 3,
-         {"UTC", "Africa/Algiers", "Europe/Berlin", "Asia/Kolkata", "Asia/Kathmandu", "America/New_York"}},
+            {"UTC", "Africa/Algiers", "Europe/Berlin", "Asia/Kolkata", "Asia/Kathmandu", "America/New_York"}},
         {"none: the bias", {}, 1,
-         {"UTC", "Africa/Algiers", "Europe/Berlin", "Asia/Kolkata", "Asia/Kathmandu", "America/New_York"}},
+            {"UTC", "Africa/Algiers", "Europe/Berlin", "Asia/Kolkata", "Asia/Kathmandu", "America/New_York"}},
     };
     for (const auto& c : cases) {
         fakes::FakePlatform f;
@@ -109,7 +108,7 @@ TEST_F(ZoneListTest, StoredPositionIsRestoredOrReported)
         {"4", 4, ""},
         {"0", 0, ""},
         {"5.5", -1, "Invalid property value"}, // rounds to 6, past the last entry
-        {"4.5", 4, ""},                        // rounds half to even
+        {"4.5", 4, ""}, // rounds half to even
         {"6", -1, "Invalid property value"},
         {"-2", -1, "Invalid property value"},
         {"abc", -1, "Type mismatch"},
@@ -162,7 +161,7 @@ TEST_F(ZoneListTest, AStoredZoneTheListHasWinsOverThePositionElseThePositionHold
         {"Asia/Kolkata", "abc", 3, "", "Asia/Kolkata"}, // the position is not even read
         {"Asia/Kolkata", "-1", 3, "", "Asia/Kolkata"},
         {"Mars/Olympus_Mons", "4", 4, "", "Asia/Kathmandu"}, // gone from the list
-        {"asia/kolkata", "1", 1, "", "Africa/Algiers"},      // keys keep their case
+        {"asia/kolkata", "1", 1, "", "Africa/Algiers"}, // keys keep their case
         {"", "4", 4, "", "Asia/Kathmandu"},
         {"Mars/Olympus_Mons", "abc", -1, "Type mismatch", "Mars/Olympus_Mons"},
         {"Mars/Olympus_Mons", "9", -1, "Invalid property value", "Mars/Olympus_Mons"},
@@ -190,8 +189,8 @@ TEST_F(ZoneListTest, NoSelectionOpensTheClockOnTheComputersOwnTime)
     program.start();
     fake.windows.last("Form1").click("PushButton1");
 
-    EXPECT_EQ(fake.boxes.texts(), std::vector<std::string>{
-                             errorReportText("Invalid property array index", "Form1.PushButton1_Click", 102)});
+    EXPECT_EQ(fake.boxes.texts(),
+        std::vector<std::string>{errorReportText("Invalid property array index", "Form1.PushButton1_Click", 102)});
     ASSERT_TRUE(fake.windows.loaded("Form2"));
     EXPECT_EQ(program.clockWindow()->zoneKey, "");
     EXPECT_FALSE(fake.windows.loaded("Form1"));
@@ -211,8 +210,8 @@ TEST_F(ZoneListTest, AMissingOrEmptyCatalogueSaysWhereItLookedAndEndsBeforeAnyWi
     fake.zones.list.clear();
     EXPECT_THROW(program.start(), fakes::EndedNow);
     ASSERT_EQ(fake.boxes.shown.size(), 1u);
-    EXPECT_EQ(fake.boxes.shown[0].text,
-              " [HKey_Local_Machine] SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones");
+    EXPECT_EQ(
+        fake.boxes.shown[0].text, " [HKey_Local_Machine] SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones");
     EXPECT_EQ(fake.boxes.shown[0].style, 80);
     EXPECT_EQ(fake.boxes.shown[0].title, "");
     EXPECT_EQ(fake.log, (fakes::Log{"create Form1", "box", "endNow 1"}));

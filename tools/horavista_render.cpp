@@ -45,8 +45,8 @@ double timeToDraw(const Options& options)
         return *options.time;
     qt::TzZoneCatalogue zones;
     const std::string zone = render_tool::zoneToDraw(options, zones);
-    qt::ZoneTimeOfDay timeOfDay(options.atMs ? qt::EpochClock([at = *options.atMs] { return at; })
-                                             : qt::EpochClock(qt::systemNowMs));
+    qt::ZoneTimeOfDay timeOfDay(
+        options.atMs ? qt::EpochClock([at = *options.atMs] { return at; }) : qt::EpochClock(qt::systemNowMs));
     return timeOfDay.secondsSinceMidnight(zone);
 }
 
@@ -62,22 +62,22 @@ void render(const Options& options)
     namespace keys = settings;
     const qt::QtSettingsStore stored;
     const std::string where = shownPath(stored.fileName());
-    const Colour clock = render_tool::colourOption(options.clockColour, "--clock-color", stored, keys::kClockColour,
-                                                   keys::kClockColourDefault, where);
-    const Colour background = render_tool::colourOption(options.background, "--background", stored,
-                                                        keys::kBackgroundColour, keys::kBackgroundColourDefault, where);
+    const Colour clock = render_tool::colourOption(
+        options.clockColour, "--clock-color", stored, keys::kClockColour, keys::kClockColourDefault, where);
+    const Colour background = render_tool::colourOption(
+        options.background, "--background", stored, keys::kBackgroundColour, keys::kBackgroundColourDefault, where);
     const QFont font = qt::toQFont(kNumeralFont);
     qt::ImageCanvas image(font);
     image.resize(QSize(options.width, options.height), 1.0, background);
     render_tool::SvgCanvas picture(image, font);
-    render_tool::drawFrame(image, options.svg ? static_cast<Canvas&>(picture) : image, options, timeToDraw(options),
-                           clock, background);
+    render_tool::drawFrame(
+        image, options.svg ? static_cast<Canvas&>(picture) : image, options, timeToDraw(options), clock, background);
     if (options.svg)
-        render_tool::writePicture(QString::fromStdString(*options.svg),
-                                  [&](QIODevice& out) { return picture.write(out, "Horavista"); });
+        render_tool::writePicture(
+            QString::fromStdString(*options.svg), [&](QIODevice& out) { return picture.write(out, "Horavista"); });
     if (options.png)
-        render_tool::writePicture(QString::fromStdString(*options.png),
-                                  [&](QIODevice& out) { return image.image().save(&out, "PNG"); });
+        render_tool::writePicture(
+            QString::fromStdString(*options.png), [&](QIODevice& out) { return image.image().save(&out, "PNG"); });
 }
 
 } // namespace

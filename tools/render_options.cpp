@@ -13,18 +13,18 @@ namespace render_tool {
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: horavista-render --size WxH [--time HH:MM:SS[.fff] | [--zone KEY] [--at YYYY-MM-DDTHH:MM:SSZ]]\n"
-    "                        [--clock-color N] [--background N] (--png FILE | --svg FILE | --ops)\n"
-    "       horavista-render --list-zones\n"
-    "       horavista-render --version\n"
-    "Without --time the frame shows the time at the instant --at gives (UTC), or now, in the zone\n"
-    "KEY of the time-zone list, or the computer's own. Colours are decimal values as the options\n"
-    "store them (red + 256*green + 65536*blue); without them, the stored options' colours are used.\n"
-    "--list-zones prints the time-zone list in the options window's order, one zone a line:\n"
-    "position, key, display text and bias in minutes, separated by tabs; the zone the list\n"
-    "starts on when no choice is stored (the computer's own) has a fifth field, start.\n"
-    "--svg writes the frame as a scalable picture, its text as outlines.\n";
+constexpr const char* kUsage
+    = "usage: horavista-render --size WxH [--time HH:MM:SS[.fff] | [--zone KEY] [--at YYYY-MM-DDTHH:MM:SSZ]]\n"
+      "                        [--clock-color N] [--background N] (--png FILE | --svg FILE | --ops)\n"
+      "       horavista-render --list-zones\n"
+      "       horavista-render --version\n"
+      "Without --time the frame shows the time at the instant --at gives (UTC), or now, in the zone\n"
+      "KEY of the time-zone list, or the computer's own. Colours are decimal values as the options\n"
+      "store them (red + 256*green + 65536*blue); without them, the stored options' colours are used.\n"
+      "--list-zones prints the time-zone list in the options window's order, one zone a line:\n"
+      "position, key, display text and bias in minutes, separated by tabs; the zone the list\n"
+      "starts on when no choice is stored (the computer's own) has a fifth field, start.\n"
+      "--svg writes the frame as a scalable picture, its text as outlines.\n";
 
 std::optional<double> parseTime(const std::string& text)
 {
@@ -85,9 +85,9 @@ void takeSize(Options& o, const std::string& text)
         fail("--size takes WIDTHxHEIGHT in pixels, each 1 to 16384, as 1920x1080");
     constexpr std::int64_t kMegabyte = 1'000'000;
     if (!hv::fitsImageLimit(o.width, o.height))
-        fail("--size " + text + " would need an image of " + std::to_string(hv::imageBytes(o.width, o.height) / kMegabyte)
-             + " MB; the clock draws into images of " + std::to_string(hv::kMaxImageBytes / kMegabyte)
-             + " MB at the most");
+        fail("--size " + text + " would need an image of "
+            + std::to_string(hv::imageBytes(o.width, o.height) / kMegabyte) + " MB; the clock draws into images of "
+            + std::to_string(hv::kMaxImageBytes / kMegabyte) + " MB at the most");
 }
 
 } // namespace
@@ -97,18 +97,18 @@ const std::vector<Declared>& declaredOptions()
     static const std::vector<Declared> declared = {
         {{"size"}, "WxH", takeSize},
         {{"time"}, "HH:MM:SS",
-         [](Options& o, const std::string& v) {
-             o.time = parseTime(v);
-             if (!o.time)
-                 fail("--time takes HH:MM:SS or HH:MM:SS.fff");
-         }},
+            [](Options& o, const std::string& v) {
+                o.time = parseTime(v);
+                if (!o.time)
+                    fail("--time takes HH:MM:SS or HH:MM:SS.fff");
+            }},
         {{"zone"}, "KEY", [](Options& o, const std::string& v) { o.zone = v; }},
         {{"at"}, "YYYY-MM-DDTHH:MM:SSZ",
-         [](Options& o, const std::string& v) {
-             o.atMs = parseInstant(v);
-             if (!o.atMs)
-                 fail("--at takes an instant in UTC as YYYY-MM-DDTHH:MM:SSZ");
-         }},
+            [](Options& o, const std::string& v) {
+                o.atMs = parseInstant(v);
+                if (!o.atMs)
+                    fail("--at takes an instant in UTC as YYYY-MM-DDTHH:MM:SSZ");
+            }},
         {{"list-zones"}, "", [](Options& o, const std::string&) { o.listZones = true; }},
         {{"clock-color"}, "N", [](Options& o, const std::string& v) { o.clockColour = v; }},
         {{"background"}, "N", [](Options& o, const std::string& v) { o.background = v; }},
@@ -116,15 +116,15 @@ const std::vector<Declared>& declaredOptions()
         {{"svg"}, "FILE", [](Options& o, const std::string& v) { o.svg = v; }},
         {{"ops"}, "", [](Options& o, const std::string&) { o.ops = true; }},
         {{"version"}, "",
-         [](Options&, const std::string&) {
-             std::printf("horavista-render %s\n", hv::kVersion);
-             std::exit(outputWritten() ? 0 : 1);
-         }},
+            [](Options&, const std::string&) {
+                std::printf("horavista-render %s\n", hv::kVersion);
+                std::exit(outputWritten() ? 0 : 1);
+            }},
         {{"h", "help"}, "",
-         [](Options&, const std::string&) {
-             std::fputs(kUsage, stdout);
-             std::exit(outputWritten() ? 0 : 1);
-         }},
+            [](Options&, const std::string&) {
+                std::fputs(kUsage, stdout);
+                std::exit(outputWritten() ? 0 : 1);
+            }},
     };
     return declared;
 }
@@ -132,9 +132,8 @@ const std::vector<Declared>& declaredOptions()
 const Declared* findDeclared(const std::string& name)
 {
     const auto& declared = declaredOptions();
-    const auto found = std::find_if(declared.begin(), declared.end(), [&](const Declared& d) {
-        return std::find(d.names.begin(), d.names.end(), name) != d.names.end();
-    });
+    const auto found = std::find_if(declared.begin(), declared.end(),
+        [&](const Declared& d) { return std::find(d.names.begin(), d.names.end(), name) != d.names.end(); });
     return found == declared.end() ? nullptr : &*found;
 }
 

@@ -15,7 +15,9 @@ namespace render_tool {
 
 using namespace hv;
 
-ZoneList::ZoneList(hv::ZoneCatalogue& system) : system_(system), zones_(system, console_, console_)
+ZoneList::ZoneList(hv::ZoneCatalogue& system)
+    : system_(system)
+    , zones_(system, console_, console_)
 {
     try {
         zones_.LoadTimeZones();
@@ -28,9 +30,8 @@ ListOrder ZoneList::listOrder(const ListLess& less) const
 {
     ListOrder order(zones_.TimeZoneList().size());
     std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](std::int32_t a, std::int32_t b) {
-        return less(zones_.entry(a).Display, zones_.entry(b).Display);
-    });
+    std::stable_sort(order.begin(), order.end(),
+        [&](std::int32_t a, std::int32_t b) { return less(zones_.entry(a).Display, zones_.entry(b).Display); });
     return order;
 }
 
@@ -47,7 +48,7 @@ void ZoneList::print(const ListLess& less)
     for (std::size_t position = 0; position < order.size(); ++position) {
         const std::int32_t i = order[position];
         std::printf("%zu\t%s\t%s\t%d%s\n", position, zones_.keyName(i).c_str(), zones_.entry(i).Display.c_str(),
-                    zones_.entry(i).bias, static_cast<int>(position) == start ? "\tstart" : "");
+            zones_.entry(i).bias, static_cast<int>(position) == start ? "\tstart" : "");
     }
 }
 
@@ -75,7 +76,7 @@ Colour colourFrom(const std::string& text, const std::string& origin)
 } // namespace
 
 Colour colourOption(const std::optional<std::string>& given, const char* option, const SettingsStore& stored,
-                    std::string_view key, std::string_view fallback, const std::string& storedWhere)
+    std::string_view key, std::string_view fallback, const std::string& storedWhere)
 {
     if (given)
         return colourFrom(*given, std::string(option) + " \"" + *given + '"');

@@ -48,13 +48,13 @@ std::string zoneToDraw(const Options& options, hv::ZoneCatalogue& system);
 // is no colour is named with where it came from (storedWhere: where the
 // store keeps its values, as the user knows it).
 hv::Colour colourOption(const std::optional<std::string>& given, const char* option, const hv::SettingsStore& stored,
-                        std::string_view key, std::string_view fallback, const std::string& storedWhere);
+    std::string_view key, std::string_view fallback, const std::string& storedWhere);
 
 // Draws the frame at t seconds since midnight onto the canvas (the image,
 // which the options' size fits, or one that passes the calls on to it),
 // or with --ops into the image while printing its drawing calls.
 void drawFrame(hv::CallCanvas& image, hv::Canvas& canvas, const Options& options, double t, hv::Colour clock,
-               hv::Colour background);
+    hv::Colour background);
 
 // Runs the tool's work; what it cannot do, printing all it printed
 // included, is said on stderr, status 1.

@@ -14,7 +14,11 @@ namespace render_tool {
 
 class SvgCanvas : public hv::CallCanvas {
 public:
-    SvgCanvas(hv::CallCanvas& inner, const QFont& font) : inner_(inner), font_(font) {}
+    SvgCanvas(hv::CallCanvas& inner, const QFont& font)
+        : inner_(inner)
+        , font_(font)
+    {
+    }
 
     int width() const override { return inner_.width(); }
     int height() const override { return inner_.height(); }

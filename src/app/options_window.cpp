@@ -21,18 +21,18 @@ ControlDesign frame(std::string name, std::string caption, TwipRect rect, int ta
 }
 
 // A check box or list inside a frame.
-ControlDesign framed(std::string name, std::string caption, TwipRect rect, int tabIndex, std::string frame,
-                     Handler onClick)
+ControlDesign framed(
+    std::string name, std::string caption, TwipRect rect, int tabIndex, std::string frame, Handler onClick)
 {
     return {std::move(name), std::move(caption), rect, kWindowFont, std::move(frame), tabIndex, kWhite,
-            std::move(onClick), {}};
+        std::move(onClick), {}};
 }
 
-ControlDesign button(std::string name, std::string caption, int top, int tabIndex, Handler onClick,
-                     Handler onMouseMove = {})
+ControlDesign button(
+    std::string name, std::string caption, int top, int tabIndex, Handler onClick, Handler onMouseMove = {})
 {
     return {std::move(name), std::move(caption), {120, top, 7800, 405}, kButtonFont, {}, tabIndex, kWhite,
-            std::move(onClick), std::move(onMouseMove)};
+        std::move(onClick), std::move(onMouseMove)};
 }
 
 } // namespace
@@ -48,23 +48,25 @@ void OptionsWindow::build()
     events.onCloseRequest = [this] { host_.unloadOptionsWindow(); };
     createWindow(fixedWindow("Form1", {8040, 4950}, true, kWhite), std::move(events));
 
-    view_->addPushButton(button("PushButton1", "Show Fullscreen Clock", 120, 3, [this] { showClock(); }, hand));
+    view_->addPushButton(button(
+        "PushButton1", "Show Fullscreen Clock", 120, 3, [this] { showClock(); }, hand));
     recoloured_.push_back(&view_->addFrame(frame("Frame2", "Select Time Zone", {120, 560, 7800, 810}, 5, plain)));
-    zoneList_ = &view_->addComboBox(
-        framed("Combo1", "", {240, 300, 7455, 345}, 0, "Frame2", [this] { zoneChosen(); }));
+    zoneList_ = &view_->addComboBox(framed("Combo1", "", {240, 300, 7455, 345}, 0, "Frame2", [this] { zoneChosen(); }));
     recoloured_.push_back(&view_->addFrame(frame("Frame1", "Prevent Option", {120, 1440, 7800, 1050}, 4, plain)));
     keepAwakeBox_ = &view_->addCheckBox(framed("Check4", "Prevent computer from sleeping or starting screensaver",
-                                         {240, 300, 5295, 255}, 1, "Frame1", [this] { keepAwakeChanged(); }));
-    hideHintBox_ = &view_->addCheckBox(
-        framed("Check1", "Hide 'Press ESC To Exit'", {240, 650, 5295, 255}, 2, "Frame1", [this] { hideHintChanged(); }));
+        {240, 300, 5295, 255}, 1, "Frame1", [this] { keepAwakeChanged(); }));
+    hideHintBox_ = &view_->addCheckBox(framed(
+        "Check1", "Hide 'Press ESC To Exit'", {240, 650, 5295, 255}, 2, "Frame1", [this] { hideHintChanged(); }));
     recoloured_.push_back(keepAwakeBox_);
     recoloured_.push_back(hideHintBox_);
     recoloured_.push_back(&view_->addFrame(frame("Frame3", "Startup Options", {120, 2550, 7800, 735}, 6, plain)));
-    startAtLogInBox_ = &view_->addCheckBox(framed("Check3", "Load this software on Windows startup", {240, 300, 3930, 285}, 7,
-                                         "Frame3", [this] { startAtLogInChanged(); }));
+    startAtLogInBox_ = &view_->addCheckBox(framed("Check3", "Load this software on Windows startup",
+        {240, 300, 3930, 285}, 7, "Frame3", [this] { startAtLogInChanged(); }));
     recoloured_.push_back(startAtLogInBox_);
-    view_->addPushButton(button("PushButton4", "Change Color", 3400, 8, [this] { openColourWindow(); }, hand));
-    view_->addPushButton(button("PushButton5", "Reset Color To Defaults", 3910, 9, [this] { resetColours(); }, hand));
+    view_->addPushButton(button(
+        "PushButton4", "Change Color", 3400, 8, [this] { openColourWindow(); }, hand));
+    view_->addPushButton(button(
+        "PushButton5", "Reset Color To Defaults", 3910, 9, [this] { resetColours(); }, hand));
     view_->addPushButton(button("PushButton2", "Help", 4420, 10, [this] { showHelp(); }));
     skin_ = &view_->addSkinFramework("SkinFramework1");
 }
@@ -88,11 +90,14 @@ void OptionsWindow::load()
         hideHintBox_->setValue(checkedCheckState(toInt16(store.get(settings::kHideHint, settings::kHideHintDefault))));
     });
     trap(114, [&] {
-        keepAwakeBox_->setValue(checkedCheckState(toInt16(store.get(settings::kKeepAwake, settings::kKeepAwakeDefault))));
+        keepAwakeBox_->setValue(
+            checkedCheckState(toInt16(store.get(settings::kKeepAwake, settings::kKeepAwakeDefault))));
     });
     trap(116, [&] { keepRunningOnClose = false; });
     trap(118, [&] { listZones(); });
-    trap(120, [&] { startAtLogInBox_->setValue(store.get(settings::kWindowsStartup, settings::kOff) == settings::kOn ? 1 : 0); });
+    trap(120, [&] {
+        startAtLogInBox_->setValue(store.get(settings::kWindowsStartup, settings::kOff) == settings::kOn ? 1 : 0);
+    });
     trap(122, [&] {
         if (startAtLogInBox_->value() == 1) {
             openedClockOnLoad_ = true;
@@ -111,15 +116,9 @@ void OptionsWindow::endProgramUnlessKept()
     });
 }
 
-void OptionsWindow::hideHintChanged()
-{
-    p_.settings.write(settings::kHideHint, decimalText(hideHintBox_->value()));
-}
+void OptionsWindow::hideHintChanged() { p_.settings.write(settings::kHideHint, decimalText(hideHintBox_->value())); }
 
-void OptionsWindow::keepAwakeChanged()
-{
-    p_.settings.write(settings::kKeepAwake, decimalText(keepAwakeBox_->value()));
-}
+void OptionsWindow::keepAwakeChanged() { p_.settings.write(settings::kKeepAwake, decimalText(keepAwakeBox_->value())); }
 
 void OptionsWindow::startAtLogInChanged()
 {

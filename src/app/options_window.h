@@ -13,10 +13,13 @@ namespace hv {
 
 class OptionsWindow : public Presenter {
 public:
-    static constexpr std::string_view kHelpText =
-        "If you need help or features added to the software, please email ";
+    static constexpr std::string_view kHelpText = "If you need help or features added to the software, please email ";
 
-    OptionsWindow(Platform& platform, OptionsHost& host) : Presenter(platform), host_(host) {}
+    OptionsWindow(Platform& platform, OptionsHost& host)
+        : Presenter(platform)
+        , host_(host)
+    {
+    }
 
     // While true, closing this window does not end the program.
     bool keepRunningOnClose = false;

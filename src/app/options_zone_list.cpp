@@ -36,7 +36,8 @@ void OptionsWindow::listZones()
     // back.
     trap(110, [&] {
         const int chosen = PositionOfKey(catalogue, order, p_.settings.get(settings::kTimeZoneName, ""));
-        zoneList_->setListIndex(chosen >= 0 ? chosen : toInt16(p_.settings.get(settings::kTimeZone, decimalText(selected))));
+        zoneList_->setListIndex(
+            chosen >= 0 ? chosen : toInt16(p_.settings.get(settings::kTimeZone, decimalText(selected))));
     });
 }
 

@@ -5,11 +5,11 @@
 namespace hv {
 
 Program::Program(const Platform& platform)
-    : boxes_(platform.messageBoxes), settings_(platform.settings, boxes_),
-      p_{settings_,          platform.windows, boxes_,            platform.colourDialog,
-         platform.events,    platform.lifetime, platform.timeOfDay, platform.keepAwake,
-         platform.zones,     platform.files,    platform.logInStart},
-      catalogue_(p_.zones, p_.messageBoxes, p_.lifetime)
+    : boxes_(platform.messageBoxes)
+    , settings_(platform.settings, boxes_)
+    , p_{settings_, platform.windows, boxes_, platform.colourDialog, platform.events, platform.lifetime,
+          platform.timeOfDay, platform.keepAwake, platform.zones, platform.files, platform.logInStart}
+    , catalogue_(p_.zones, p_.messageBoxes, p_.lifetime)
 {
 }
 
@@ -65,14 +65,8 @@ void Program::setOptionBox(Box box, std::int16_t value)
     (box == Box::HideHint ? options->hideHintBox() : options->keepAwakeBox()).setValue(checkedCheckState(value));
 }
 
-void Program::showOptionsWindow()
-{
-    optionsWindow()->show();
-}
+void Program::showOptionsWindow() { optionsWindow()->show(); }
 
-void Program::setKeepRunningOnClose(bool keep)
-{
-    optionsWindow()->keepRunningOnClose = keep;
-}
+void Program::setKeepRunningOnClose(bool keep) { optionsWindow()->keepRunningOnClose = keep; }
 
 } // namespace hv

@@ -10,14 +10,14 @@ namespace {
 std::string failureText(const std::string& location, const std::string& reason)
 {
     const std::string where = location.empty() ? "" : " to " + location;
-    return "Horavista could not save its options" + where + ": " + reason +
-           ".\r\nChanges made now will be lost when it closes.";
+    return "Horavista could not save its options" + where + ": " + reason
+        + ".\r\nChanges made now will be lost when it closes.";
 }
 
 std::string damagedText(const std::string& location, const std::string& copy)
 {
-    return "Horavista could not read every line of " + location +
-           ", and options on those lines are back at their defaults.\r\nThe file as it was is kept in " + copy + ".";
+    return "Horavista could not read every line of " + location
+        + ", and options on those lines are back at their defaults.\r\nThe file as it was is kept in " + copy + ".";
 }
 
 } // namespace

@@ -11,7 +11,11 @@ namespace hv {
 
 class ReportingSettingsStore : public SettingsStore {
 public:
-    ReportingSettingsStore(SettingsStore& store, MessageBoxes& boxes) : store_(store), boxes_(boxes) {}
+    ReportingSettingsStore(SettingsStore& store, MessageBoxes& boxes)
+        : store_(store)
+        , boxes_(boxes)
+    {
+    }
 
     std::optional<std::string> read(std::string_view key) const override { return store_.read(key); }
     WriteResult write(std::string_view key, std::string_view text) override;

@@ -11,8 +11,12 @@ namespace hv {
 
 void ClockWindow::build()
 {
-    const WindowDesign design{.name = "Form2", .borderless = true, .maximized = true, .backColor = kBlack,
-                              .foreColor = kButtonText, .font = kNumeralFont};
+    const WindowDesign design{.name = "Form2",
+        .borderless = true,
+        .maximized = true,
+        .backColor = kBlack,
+        .foreColor = kButtonText,
+        .font = kNumeralFont};
     WindowEvents events;
     events.onResize = [this] { resized(); };
     events.onKeyDown = [this](std::int16_t& keyCode, std::int16_t shift) { keyDown(keyCode, shift); };
@@ -40,9 +44,13 @@ void ClockWindow::load()
     const auto& store = p_.settings;
     ErrorTrap trap(p_.messageBoxes, "Form2.Form_Load");
     trap(100, [&] { view_->setApplicationIcon(); });
-    trap(102, [&] { host_.setOptionBox(Box::HideHint, toInt16(store.get(settings::kHideHint, settings::kHideHintDefault))); });
+    trap(102, [&] {
+        host_.setOptionBox(Box::HideHint, toInt16(store.get(settings::kHideHint, settings::kHideHintDefault)));
+    });
     trap(104, [&] { hint_->setVisible(host_.optionBox(Box::HideHint) != 1); });
-    trap(106, [&] { host_.setOptionBox(Box::KeepAwake, toInt16(store.get(settings::kKeepAwake, settings::kKeepAwakeDefault))); });
+    trap(106, [&] {
+        host_.setOptionBox(Box::KeepAwake, toInt16(store.get(settings::kKeepAwake, settings::kKeepAwakeDefault)));
+    });
     trap(108, [&] {
         // The inhibition lives as long as the keep-awake timer runs: from
         // here until the window unloads.
@@ -51,7 +59,8 @@ void ClockWindow::load()
         p_.keepAwake.hold(keepAwake);
     });
     trap(110, [&] {
-        view_->setBackColor(checkedColour(toInt32(store.get(settings::kBackgroundColour, settings::kBackgroundColourDefault))));
+        view_->setBackColor(
+            checkedColour(toInt32(store.get(settings::kBackgroundColour, settings::kBackgroundColourDefault))));
     });
     trap(112, [&] { hint_->setBackColor(view_->backColor()); });
     trap(114, [&] { hideWord_.reset(); });
@@ -101,10 +110,7 @@ void ClockWindow::collapseHint()
     }
 }
 
-void ClockWindow::mouseMoved()
-{
-    applyPointerRule(*view_, MousePointer::Default);
-}
+void ClockWindow::mouseMoved() { applyPointerRule(*view_, MousePointer::Default); }
 
 void ClockWindow::onUnload()
 {

@@ -18,7 +18,11 @@ class ClockWindow : public Presenter {
 public:
     inline static const std::string kHint = "Press ESC To Exit. Type 'hide' to hide this text.";
 
-    ClockWindow(Platform& platform, ClockHost& host) : Presenter(platform), host_(host) {}
+    ClockWindow(Platform& platform, ClockHost& host)
+        : Presenter(platform)
+        , host_(host)
+    {
+    }
 
     // Catalogue key name of the zone whose time the frames show; empty for
     // the computer's own time.

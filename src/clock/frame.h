@@ -20,7 +20,11 @@ HandAngles handAngles(double t);
 class ClockPainter {
 public:
     ClockPainter(Surface& surface, const ClockGeometry& geometry, const SettingsStore& settings)
-        : surface_(surface), g_(geometry), settings_(settings) {}
+        : surface_(surface)
+        , g_(geometry)
+        , settings_(settings)
+    {
+    }
 
     // Wipes to the background, then dial and hands for t seconds since
     // midnight of the time shown. An error stops the frame where it

@@ -20,12 +20,8 @@ bool HideWord::feed(std::int16_t keyCode)
             reset();
         }
         return false;
-    case vk::kI:
-        step(1, 2);
-        return false;
-    case vk::kD:
-        step(2, 3);
-        return false;
+    case vk::kI: step(1, 2); return false;
+    case vk::kD: step(2, 3); return false;
     case vk::kE:
         // An E out of turn leaves the word where it was.
         if (typing_ && stage_ == 3) {
@@ -33,9 +29,7 @@ bool HideWord::feed(std::int16_t keyCode)
             return true;
         }
         return false;
-    default:
-        reset();
-        return false;
+    default: reset(); return false;
     }
 }
 

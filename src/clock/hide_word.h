@@ -22,7 +22,11 @@ class HideWord {
 public:
     // Feeds one key; true when it completes the word.
     bool feed(std::int16_t keyCode);
-    void reset() { typing_ = false; stage_ = 0; }
+    void reset()
+    {
+        typing_ = false;
+        stage_ = 0;
+    }
 
     bool typing() const { return typing_; }
     std::int16_t stage() const { return stage_; }

@@ -13,7 +13,11 @@ public:
     static constexpr int kFillSolid = 0;
     static constexpr int kFillTransparent = 1;
 
-    Surface(Canvas& canvas, Colour foreColor) : canvas_(canvas), foreColor_(foreColor) {}
+    Surface(Canvas& canvas, Colour foreColor)
+        : canvas_(canvas)
+        , foreColor_(foreColor)
+    {
+    }
 
     Canvas& canvas() { return canvas_; }
 

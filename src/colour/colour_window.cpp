@@ -33,7 +33,7 @@ void ColourWindow::build()
     swatch.onMouseMove = hand;
     swatch_ = &view_->addLabel(swatch);
     view_->addPushButton({"PushButton1", "Close", {120, 1140, 7800, 405}, kButtonFont, {}, 2, kButtonFace,
-                          [this] { closeWindow(); }, hand});
+        [this] { closeWindow(); }, hand});
 }
 
 void ColourWindow::load()
@@ -51,8 +51,7 @@ void ColourWindow::load()
             view_->setMouseIcon(cursor);
     });
     trap(110, [&] {
-        const std::int32_t colour =
-            toInt32(p_.settings.get(settings::kClockColour, settings::kClockColourDefault));
+        const std::int32_t colour = toInt32(p_.settings.get(settings::kClockColour, settings::kClockColourDefault));
         swatch_->setBackColor(checkedColour(colour));
     });
 }
@@ -76,9 +75,6 @@ void ColourWindow::closeWindow()
     trap(100, [&] { host_.unloadColourWindow(); });
 }
 
-void ColourWindow::returnToOptions()
-{
-    host_.showOptionsWindow();
-}
+void ColourWindow::returnToOptions() { host_.showOptionsWindow(); }
 
 } // namespace hv

@@ -9,7 +9,11 @@ namespace hv {
 
 class ColourWindow : public Presenter {
 public:
-    ColourWindow(Platform& platform, ColourHost& host) : Presenter(platform), host_(host) {}
+    ColourWindow(Platform& platform, ColourHost& host)
+        : Presenter(platform)
+        , host_(host)
+    {
+    }
 
     void load() override;
     void pickColour();

@@ -31,14 +31,17 @@ PixelRegion bandsAround(const PointList& points, bool closed, int penWidth)
     const int margin = marginFor(penWidth);
     if (points.empty())
         return {};
-    const auto [low, high] = std::minmax_element(points.begin(), points.end(),
-                                                 [](const Point& a, const Point& b) { return a.y < b.y; });
+    const auto [low, high]
+        = std::minmax_element(points.begin(), points.end(), [](const Point& a, const Point& b) { return a.y < b.y; });
     PixelRegion region;
     const std::size_t edges = closed ? points.size() : points.size() - 1;
     for (double top = low->y; top <= high->y; top += kBand) {
         const double bottom = top + kBand;
         double left = INFINITY, right = -INFINITY;
-        auto take = [&](double x) { left = std::min(left, x); right = std::max(right, x); };
+        auto take = [&](double x) {
+            left = std::min(left, x);
+            right = std::max(right, x);
+        };
         for (std::size_t e = 0; e < std::max<std::size_t>(edges, 1); ++e) {
             const Point& a = points[e];
             const Point& b = points[(e + 1) % points.size()];
@@ -50,12 +53,12 @@ PixelRegion bandsAround(const PointList& points, bool closed, int penWidth)
                 continue;
             }
             for (double y : {std::clamp<double>(top, std::min(a.y, b.y), std::max(a.y, b.y)),
-                             std::clamp<double>(bottom, std::min(a.y, b.y), std::max(a.y, b.y))})
+                     std::clamp<double>(bottom, std::min(a.y, b.y), std::max(a.y, b.y))})
                 take(a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y));
         }
         if (left <= right)
             region += PixelRect{floorOf(left) - margin, static_cast<int>(top) - margin, ceilOf(right) + margin + 1,
-                                static_cast<int>(std::min<double>(bottom, high->y)) + margin + 1};
+                static_cast<int>(std::min<double>(bottom, high->y)) + margin + 1};
     }
     return region;
 }
@@ -66,25 +69,18 @@ PixelRegion shapeBounds(const DrawingCall& call, int canvasWidth, int canvasHeig
 {
     using Kind = DrawingCall::Kind;
     switch (call.kind) {
-    case Kind::Clear:
-        return PixelRect{0, 0, canvasWidth, canvasHeight};
-    case Kind::Pixel:
-        return PixelRect{floorOf(call.x), floorOf(call.y), floorOf(call.x) + 1, floorOf(call.y) + 1};
+    case Kind::Clear: return PixelRect{0, 0, canvasWidth, canvasHeight};
+    case Kind::Pixel: return PixelRect{floorOf(call.x), floorOf(call.y), floorOf(call.x) + 1, floorOf(call.y) + 1};
     case Kind::Circle:
-        return around(call.x - call.radius, call.y - call.radius, call.x + call.radius, call.y + call.radius,
-                      call.pen.width);
+        return around(
+            call.x - call.radius, call.y - call.radius, call.x + call.radius, call.y + call.radius, call.pen.width);
     case Kind::Polyline:
-    case Kind::Polygon:
-        return bandsAround(call.points, call.kind == Kind::Polygon, call.pen.width);
-    case Kind::Text:
-        break;
+    case Kind::Polygon: return bandsAround(call.points, call.kind == Kind::Polygon, call.pen.width);
+    case Kind::Text: break;
     }
     return {};
 }
 
-PixelRect textBounds(const TextBox& box)
-{
-    return around(box.left, box.top, box.right, box.bottom, 1);
-}
+PixelRect textBounds(const TextBox& box) { return around(box.left, box.top, box.right, box.bottom, 1); }
 
 } // namespace hv

@@ -4,15 +4,9 @@ namespace hv {
 
 using Kind = DrawingCall::Kind;
 
-void CallCanvas::clear(Colour background)
-{
-    draw({Kind::Clear, 0, 0, 0, {}, background, {}, {}});
-}
+void CallCanvas::clear(Colour background) { draw({Kind::Clear, 0, 0, 0, {}, background, {}, {}}); }
 
-void CallCanvas::setPixel(double x, double y, Colour colour)
-{
-    draw({Kind::Pixel, x, y, 0, {1, colour}, {}, {}, {}});
-}
+void CallCanvas::setPixel(double x, double y, Colour colour) { draw({Kind::Pixel, x, y, 0, {1, colour}, {}, {}, {}}); }
 
 void CallCanvas::circle(double cx, double cy, double radius, Pen outline, std::optional<Colour> fill)
 {

@@ -73,8 +73,8 @@ void FrameReuse::add(DrawingCall call, PixelRegion bounds)
         // that moves every few seconds on a large dial is not taken in
         // only to be dropped again.
         const std::size_t frames = baseCalls_.empty() ? kFramesBeforeFirstBase : divergences_.size();
-        const std::size_t repeatedBefore = *std::min_element(divergences_.end() - static_cast<std::ptrdiff_t>(frames),
-                                                             divergences_.end());
+        const std::size_t repeatedBefore
+            = *std::min_element(divergences_.end() - static_cast<std::ptrdiff_t>(frames), divergences_.end());
         if (!deferred_ && i >= kShortestBase && i > baseCalls_.size() && repeatedBefore >= i)
             takeBase(i);
         noteDivergence(i);

@@ -36,7 +36,10 @@ public:
 
 class FrameReuse {
 public:
-    explicit FrameReuse(FramePixels& pixels) : pixels_(pixels) {}
+    explicit FrameReuse(FramePixels& pixels)
+        : pixels_(pixels)
+    {
+    }
 
     // A fresh image of that size wiped with the fill: nothing to reuse.
     void restart(int width, int height, Colour fill);
@@ -71,13 +74,13 @@ private:
     FramePixels& pixels_;
     PixelRect whole_;
 
-    std::vector<Call> frame_;     // the calls since the last clear
+    std::vector<Call> frame_; // the calls since the last clear
     std::vector<Call> lastFrame_; // those of the frame before
-    std::vector<Call> taken_;     // the calls when changes were last taken
+    std::vector<Call> taken_; // the calls when changes were last taken
     bool clearedSinceTaken_ = true;
 
     std::vector<Call> baseCalls_; // empty when there is no base
-    PixelRegion overBase_;            // where the image may differ from the base
+    PixelRegion overBase_; // where the image may differ from the base
     // True while the frame so far repeats the base's calls and none of it
     // has been drawn yet.
     bool deferred_ = false;

@@ -7,7 +7,7 @@ namespace hv {
 PixelRect PixelRect::intersected(const PixelRect& other) const
 {
     const PixelRect common{std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
-                           std::min(bottom, other.bottom)};
+        std::min(bottom, other.bottom)};
     return common.empty() ? PixelRect{} : common;
 }
 
@@ -18,7 +18,7 @@ PixelRect PixelRect::united(const PixelRect& other) const
     if (other.empty())
         return *this;
     return {std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
-            std::max(bottom, other.bottom)};
+        std::max(bottom, other.bottom)};
 }
 
 PixelRegion& PixelRegion::operator+=(const PixelRect& rect)

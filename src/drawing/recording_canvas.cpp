@@ -11,10 +11,7 @@ namespace {
 constexpr double kCharWidth = 9;
 constexpr double kCharHeight = 19;
 
-std::string colourText(std::optional<Colour> colour)
-{
-    return colour ? std::to_string(*colour) : std::string("none");
-}
+std::string colourText(std::optional<Colour> colour) { return colour ? std::to_string(*colour) : std::string("none"); }
 
 std::string pointsText(std::span<const Point> points)
 {
@@ -24,29 +21,25 @@ std::string pointsText(std::span<const Point> points)
     return text;
 }
 
-std::string penText(Pen pen)
-{
-    return " width=" + std::to_string(pen.width) + " pen=" + std::to_string(pen.colour);
-}
+std::string penText(Pen pen) { return " width=" + std::to_string(pen.width) + " pen=" + std::to_string(pen.colour); }
 
 std::string describe(const DrawingCall& call)
 {
     using Kind = DrawingCall::Kind;
     const auto number = RecordingCanvas::number;
     switch (call.kind) {
-    case Kind::Clear:
-        return "cls color=" + std::to_string(*call.fill);
+    case Kind::Clear: return "cls color=" + std::to_string(*call.fill);
     case Kind::Pixel:
         return "pset " + number(call.x) + ' ' + number(call.y) + " color=" + std::to_string(call.pen.colour);
     case Kind::Circle:
         return "circle " + number(call.x) + ' ' + number(call.y) + ' ' + number(call.radius) + penText(call.pen)
-               + " fill=" + colourText(call.fill);
-    case Kind::Polyline:
-        return "polyline" + pointsText(call.points) + penText(call.pen);
+            + " fill=" + colourText(call.fill);
+    case Kind::Polyline: return "polyline" + pointsText(call.points) + penText(call.pen);
     case Kind::Polygon:
         return "polygon" + pointsText(call.points) + penText(call.pen) + " fill=" + colourText(call.fill);
     case Kind::Text:
-        return "print " + number(call.x) + ' ' + number(call.y) + ' ' + call.text + " color=" + std::to_string(call.pen.colour);
+        return "print " + number(call.x) + ' ' + number(call.y) + ' ' + call.text
+            + " color=" + std::to_string(call.pen.colour);
     }
     return {};
 }

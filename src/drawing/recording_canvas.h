@@ -14,13 +14,26 @@ namespace hv {
 
 class RecordingCanvas : public CallCanvas {
 public:
-    RecordingCanvas(int width, int height) : width_(width), height_(height) {}
-    explicit RecordingCanvas(CallCanvas& inner) : inner_(&inner), width_(inner.width()), height_(inner.height()) {}
+    RecordingCanvas(int width, int height)
+        : width_(width)
+        , height_(height)
+    {
+    }
+    explicit RecordingCanvas(CallCanvas& inner)
+        : inner_(&inner)
+        , width_(inner.width())
+        , height_(inner.height())
+    {
+    }
 
     const std::vector<std::string>& ops() const { return ops_; }
     void forget() { ops_.clear(); }
     // For a window whose client area changes size.
-    void resize(int width, int height) { width_ = width; height_ = height; }
+    void resize(int width, int height)
+    {
+        width_ = width;
+        height_ = height;
+    }
 
     int width() const override { return width_; }
     int height() const override { return height_; }

@@ -213,8 +213,9 @@ public:
     // the front-end keeps owner alive for the length of each call: a handler
     // may unload its own window, and handlers may hold the presenter by a
     // plain pointer.
-    virtual std::unique_ptr<WindowView> createWindow(const WindowDesign& design, WindowEvents events,
-                                                     std::weak_ptr<void> owner) = 0;
+    virtual std::unique_ptr<WindowView> createWindow(
+        const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner)
+        = 0;
 };
 
 } // namespace hv

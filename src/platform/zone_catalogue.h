@@ -10,8 +10,8 @@
 namespace hv {
 
 struct CatalogueZone {
-    std::string key;       // "Europe/Berlin", "W. Europe Standard Time"
-    std::string display;   // as the catalogue writes it: "(UTC+01:00) Berlin, Germany"
+    std::string key; // "Europe/Berlin", "W. Europe Standard Time"
+    std::string display; // as the catalogue writes it: "(UTC+01:00) Berlin, Germany"
     std::int32_t bias = 0; // minutes; UTC = local standard time + bias
 };
 

@@ -11,7 +11,10 @@ namespace hv {
 
 class ConsoleMessages : public MessageBoxes, public ProgramLifetime {
 public:
-    explicit ConsoleMessages(std::string tool) : tool_(std::move(tool)) {}
+    explicit ConsoleMessages(std::string tool)
+        : tool_(std::move(tool))
+    {
+    }
     int show(const std::string& text, int, const std::string&) override
     {
         std::fprintf(stderr, "%s: %s\n", tool_.c_str(), text.c_str());

@@ -27,7 +27,11 @@ public:
     // mayReport, when given, is asked at each failure whether to show it;
     // a failure kept quiet still ends its statement.
     ErrorTrap(MessageBoxes& boxes, std::string location, std::function<bool()> mayReport = {})
-        : boxes_(boxes), location_(std::move(location)), mayReport_(std::move(mayReport)) {}
+        : boxes_(boxes)
+        , location_(std::move(location))
+        , mayReport_(std::move(mayReport))
+    {
+    }
 
     // Returns whether the statement completed.
     template <typename Statement>

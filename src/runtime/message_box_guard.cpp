@@ -8,7 +8,11 @@ int OneBoxAtATime::show(const std::string& text, int style, const std::string& t
         return 0;
     struct Open {
         bool& open;
-        explicit Open(bool& o) : open(o) { open = true; }
+        explicit Open(bool& o)
+            : open(o)
+        {
+            open = true;
+        }
         ~Open() { open = false; }
     } scope(open_);
     return boxes_.show(text, style, title);

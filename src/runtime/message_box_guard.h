@@ -9,7 +9,10 @@ namespace hv {
 
 class OneBoxAtATime : public MessageBoxes {
 public:
-    explicit OneBoxAtATime(MessageBoxes& boxes) : boxes_(boxes) {}
+    explicit OneBoxAtATime(MessageBoxes& boxes)
+        : boxes_(boxes)
+    {
+    }
 
     // Shows nothing and answers 0 while another box is open.
     int show(const std::string& text, int style, const std::string& title) override;

@@ -70,8 +70,7 @@ double parseNumber(std::string_view text)
         throw RuntimeError::typeMismatch();
 
     double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                           std::chars_format::fixed);
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
     if (ec == std::errc::result_out_of_range) {
         // Below 1 the range is left only towards nought, which a whole
         // number reads as nought.

@@ -13,7 +13,10 @@ namespace hv {
 class RuntimeError : public std::runtime_error {
 public:
     RuntimeError(int number, const std::string& description)
-        : std::runtime_error(description), number_(number) {}
+        : std::runtime_error(description)
+        , number_(number)
+    {
+    }
     int number() const { return number_; }
 
     static RuntimeError typeMismatch() { return {13, "Type mismatch"}; }

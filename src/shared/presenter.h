@@ -26,7 +26,10 @@ public:
     bool closing() const { return closing_; }
 
 protected:
-    explicit Presenter(Platform& platform) : p_(platform) {}
+    explicit Presenter(Platform& platform)
+        : p_(platform)
+    {
+    }
 
     // The handlers of the window and of its controls may hold this
     // presenter by a plain pointer: none runs once it is gone.

@@ -10,14 +10,14 @@ namespace hv::settings {
 inline constexpr std::string_view kApplication = "Horavista";
 inline constexpr std::string_view kOrganisation = "Quellmark";
 
-inline constexpr std::string_view kHideHint = "Check1";          // check state, default 0
-inline constexpr std::string_view kKeepAwake = "Check4";         // check state, default 1
+inline constexpr std::string_view kHideHint = "Check1"; // check state, default 0
+inline constexpr std::string_view kKeepAwake = "Check4"; // check state, default 1
 inline constexpr std::string_view kWindowsStartup = "Windows Startup"; // "On" / "Off"
-inline constexpr std::string_view kTimeZone = "Combo1";          // list position
+inline constexpr std::string_view kTimeZone = "Combo1"; // list position
 // The chosen zone's catalogue key, kept beside its position, which a
 // changed list would give to another zone.
 inline constexpr std::string_view kTimeZoneName = "Time Zone";
-inline constexpr std::string_view kClockColour = "Clock Color";  // colour, default white
+inline constexpr std::string_view kClockColour = "Clock Color"; // colour, default white
 inline constexpr std::string_view kBackgroundColour = "Background Color"; // colour, default black
 
 inline constexpr std::string_view kHideHintDefault = "0";

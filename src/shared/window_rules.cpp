@@ -18,10 +18,7 @@ WindowDesign fixedWindow(std::string name, TwipSize client, bool minButton, Colo
     return design;
 }
 
-bool fileExists(FileSystem& files, const std::string& path)
-{
-    return files.modificationTime(path).has_value();
-}
+bool fileExists(FileSystem& files, const std::string& path) { return files.modificationTime(path).has_value(); }
 
 std::string appTitleFor(std::string_view productName)
 {

@@ -8,10 +8,7 @@ std::string StartUpEntryName(std::string_view programPath)
     return std::string(slash == std::string_view::npos ? programPath : programPath.substr(slash + 1));
 }
 
-std::string StartUpCommand(std::string_view programPath)
-{
-    return '"' + std::string(programPath) + '"';
-}
+std::string StartUpCommand(std::string_view programPath) { return '"' + std::string(programPath) + '"'; }
 
 void AddToStartup(LogInStart& logInStart, FileSystem& files)
 {

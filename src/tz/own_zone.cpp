@@ -38,8 +38,8 @@ int PositionByBias(const TimeZoneCatalogue& catalogue, const ListOrder& order, s
     return -1;
 }
 
-int OwnZonePosition(const TimeZoneCatalogue& catalogue, const ListOrder& order, ZoneCatalogue& system,
-                    std::int32_t bias)
+int OwnZonePosition(
+    const TimeZoneCatalogue& catalogue, const ListOrder& order, ZoneCatalogue& system, std::int32_t bias)
 {
     int position = PositionByName(catalogue, order, system);
     if (position == -1)

@@ -23,7 +23,7 @@ int PositionByBias(const TimeZoneCatalogue& catalogue, const ListOrder& order, s
 
 // The three in turn, else position 0: where the list starts when no
 // choice is stored.
-int OwnZonePosition(const TimeZoneCatalogue& catalogue, const ListOrder& order, ZoneCatalogue& system,
-                    std::int32_t bias);
+int OwnZonePosition(
+    const TimeZoneCatalogue& catalogue, const ListOrder& order, ZoneCatalogue& system, std::int32_t bias);
 
 } // namespace hv

@@ -73,8 +73,8 @@ std::string formatTime(std::string_view text)
         && (rest.empty() || (takeColon(rest) && takeNumber(rest, 2, 59, second) && rest.empty()));
     if (!isTime)
         return std::string(text);
-    const char formatted[] = {char('0' + hour / 10), char('0' + hour % 10), ':', char('0' + minute / 10),
-                              char('0' + minute % 10)};
+    const char formatted[]
+        = {char('0' + hour / 10), char('0' + hour % 10), ':', char('0' + minute / 10), char('0' + minute % 10)};
     return std::string(formatted, sizeof formatted);
 }
 
@@ -95,9 +95,9 @@ std::string FormatZoneName(std::string_view display)
     const std::size_t close = display.find(')');
     // Without a closing parenthesis after the opening one the inner part runs
     // to the end of the text.
-    const std::string inner = upperCase(close != std::string_view::npos && close > start
-                                            ? display.substr(start, close - start)
-                                            : display.substr(start));
+    const std::string inner
+        = upperCase(close != std::string_view::npos && close > start ? display.substr(start, close - start)
+                                                                     : display.substr(start));
     std::string prefix, time;
     if (inner == "GMT") {
         prefix = inner;
@@ -120,13 +120,15 @@ void TimeZoneCatalogue::LoadTimeZones()
         // A name too long for the buffer is one bad row, not the end of
         // the list: the zones after it still count.
         if (zone.key.size() >= kNameCapacity) {
-            std::fprintf(stderr, "horavista: time zone %zu of the catalogue has a name longer than %zu characters; left out\n",
-                         index, kNameCapacity - 1);
+            std::fprintf(stderr,
+                "horavista: time zone %zu of the catalogue has a name longer than %zu characters; left out\n", index,
+                kNameCapacity - 1);
             continue;
         }
         if (list.size() == static_cast<std::size_t>(kMaxZones)) {
-            std::fprintf(stderr, "horavista: the catalogue has more time zones than the list can hold; it keeps the first %d\n",
-                         kMaxZones);
+            std::fprintf(stderr,
+                "horavista: the catalogue has more time zones than the list can hold; it keeps the first %d\n",
+                kMaxZones);
             break;
         }
         keyNames.push_back(zone.key);

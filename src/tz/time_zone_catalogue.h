@@ -13,7 +13,7 @@
 namespace hv {
 
 struct TimeZoneEntry {
-    std::string Display;   // normalised by FormatZoneName
+    std::string Display; // normalised by FormatZoneName
     std::int32_t bias = 0; // standard bias in minutes
 };
 
@@ -23,7 +23,11 @@ std::string FormatZoneName(std::string_view display);
 class TimeZoneCatalogue {
 public:
     TimeZoneCatalogue(ZoneCatalogue& zones, MessageBoxes& boxes, ProgramLifetime& lifetime)
-        : zones_(zones), boxes_(boxes), lifetime_(lifetime) {}
+        : zones_(zones)
+        , boxes_(boxes)
+        , lifetime_(lifetime)
+    {
+    }
 
     // Reads the catalogue afresh. A zone whose name does not fit the name
     // buffer is left out, and a catalogue larger than a list can hold keeps

@@ -6,8 +6,7 @@
 
 namespace hv {
 
-bool deliverWhileOwned(const std::weak_ptr<void>& owner, std::string_view window,
-                       const std::function<void()>& handler)
+bool deliverWhileOwned(const std::weak_ptr<void>& owner, std::string_view window, const std::function<void()>& handler)
 {
     const auto presenter = owner.lock();
     if (!presenter || !handler)

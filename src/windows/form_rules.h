@@ -15,8 +15,7 @@ namespace hv {
 // the presenter, lives, and with it kept alive for the whole call. An error
 // the handler lets through is told on stderr under the window's name.
 // Returns whether the handler ran.
-bool deliverWhileOwned(const std::weak_ptr<void>& owner, std::string_view window,
-                       const std::function<void()>& handler);
+bool deliverWhileOwned(const std::weak_ptr<void>& owner, std::string_view window, const std::function<void()>& handler);
 
 template <typename Handle>
 struct TabStop {

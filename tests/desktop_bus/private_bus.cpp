@@ -33,13 +33,15 @@ PrivateBus::PrivateBus()
         return;
     }
     QFile config(folder_.filePath(QStringLiteral("bus.conf")));
-    if (!config.open(QIODevice::WriteOnly) || config.write(QString::fromUtf8(kConfig).arg(folder_.path()).toUtf8()) < 0) {
+    if (!config.open(QIODevice::WriteOnly)
+        || config.write(QString::fromUtf8(kConfig).arg(folder_.path()).toUtf8()) < 0) {
         why_ = QStringLiteral("cannot write ") + config.fileName();
         return;
     }
     config.close();
-    daemon_.start(program, {QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--nofork"),
-                            QStringLiteral("--print-address=1")});
+    daemon_.start(program,
+        {QStringLiteral("--config-file=") + config.fileName(), QStringLiteral("--nofork"),
+            QStringLiteral("--print-address=1")});
     while (daemon_.waitForReadyRead(10000) || daemon_.canReadLine()) {
         if (daemon_.canReadLine()) {
             address_ = QString::fromUtf8(daemon_.readLine()).trimmed();

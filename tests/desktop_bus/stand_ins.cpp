@@ -15,7 +15,10 @@ class PortalRequest : public QObject {
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Request")
 public:
     PortalRequest(QDBusConnection bus, QString path, QStringList& log, QObject* parent)
-        : QObject(parent), bus_(std::move(bus)), path_(std::move(path)), log_(log)
+        : QObject(parent)
+        , bus_(std::move(bus))
+        , path_(std::move(path))
+        , log_(log)
     {
         bus_.registerObject(path_, this, QDBusConnection::ExportAllSlots);
     }
@@ -36,7 +39,9 @@ private:
 
 } // namespace
 
-ScreenSaverStandIn::ScreenSaverStandIn(QDBusConnection bus, const QString& path) : bus_(std::move(bus)), path_(path)
+ScreenSaverStandIn::ScreenSaverStandIn(QDBusConnection bus, const QString& path)
+    : bus_(std::move(bus))
+    , path_(path)
 {
     bus_.registerObject(path_, this, QDBusConnection::ExportAllSlots);
     come();
@@ -72,7 +77,8 @@ void ScreenSaverStandIn::UnInhibit(uint cookie) { log << QStringLiteral("UnInhib
 
 void ScreenSaverStandIn::SimulateUserActivity() { log << QStringLiteral("SimulateUserActivity"); }
 
-PortalStandIn::PortalStandIn(QDBusConnection bus) : bus_(std::move(bus))
+PortalStandIn::PortalStandIn(QDBusConnection bus)
+    : bus_(std::move(bus))
 {
     bus_.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"), this, QDBusConnection::ExportAllSlots);
     bus_.registerService(kPortal);
@@ -87,7 +93,10 @@ PortalStandIn::~PortalStandIn()
 QDBusObjectPath PortalStandIn::Inhibit(const QString& window, uint flags, const QVariantMap& options)
 {
     const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/1/t%1").arg(++requests_);
-    log << QStringLiteral("Inhibit \"%1\" %2 \"%3\" -> %4").arg(window).arg(flags).arg(options.value("reason").toString(), path);
+    log << QStringLiteral("Inhibit \"%1\" %2 \"%3\" -> %4")
+               .arg(window)
+               .arg(flags)
+               .arg(options.value("reason").toString(), path);
     new PortalRequest(bus_, path, log, this);
     return QDBusObjectPath(path);
 }

@@ -10,10 +10,7 @@
 
 namespace hv::fakes {
 
-void FakeControl::clicked()
-{
-    window_.deliver(design.onClick);
-}
+void FakeControl::clicked() { window_.deliver(design.onClick); }
 
 void FakeCheckBox::setValue(std::int16_t value)
 {

@@ -18,7 +18,11 @@ using Log = std::vector<std::string>;
 class FakeControlState : public virtual Control {
 public:
     FakeControlState(const TwipRect& rect, Colour backColor)
-        : width_(rect.width), height_(rect.height), backColor_(backColor) {}
+        : width_(rect.width)
+        , height_(rect.height)
+        , backColor_(backColor)
+    {
+    }
 
     void setVisible(bool visible) override { visible_ = visible; }
     bool visible() const override { return visible_; }
@@ -38,7 +42,11 @@ private:
 
 class FakeLabel : public FakeControlState {
 public:
-    explicit FakeLabel(const LabelDesign& d) : FakeControlState(d.rect, d.backColor), design(d) {}
+    explicit FakeLabel(const LabelDesign& d)
+        : FakeControlState(d.rect, d.backColor)
+        , design(d)
+    {
+    }
     const LabelDesign design;
 };
 
@@ -46,7 +54,11 @@ public:
 class FakeControl : public FakeControlState {
 public:
     FakeControl(const ControlDesign& d, FakeWindowState& window)
-        : FakeControlState(d.rect, d.backColor), design(d), window_(window) {}
+        : FakeControlState(d.rect, d.backColor)
+        , design(d)
+        , window_(window)
+    {
+    }
 
     const ControlDesign design;
 
@@ -97,7 +109,10 @@ private:
 
 class FakeSkinFramework : public SkinFramework {
 public:
-    explicit FakeSkinFramework(Log& log) : log_(log) {}
+    explicit FakeSkinFramework(Log& log)
+        : log_(log)
+    {
+    }
     void loadSkin(const std::string& path, const std::string& iniName) override;
     std::int32_t applyOptions() const override { return options; }
     void setApplyOptions(std::int32_t value) override;
@@ -114,7 +129,11 @@ private:
 
 class FakeTimer : public Timer {
 public:
-    explicit FakeTimer(const TimerDesign& d) : design(d), enabled_(d.enabled) {}
+    explicit FakeTimer(const TimerDesign& d)
+        : design(d)
+        , enabled_(d.enabled)
+    {
+    }
     void setEnabled(bool enabled) override { enabled_ = enabled; }
     bool enabled() const override { return enabled_; }
 

@@ -25,8 +25,8 @@ struct FakePlatform {
     FakeZoneCatalogue zones;
     FakeFileSystem files;
     FakeLogInStart logInStart;
-    Platform platform{settings,  windows,   boxes,    colourDialog, events, lifetime,
-                      timeOfDay, keepAwake, zones,    files,        logInStart};
+    Platform platform{
+        settings, windows, boxes, colourDialog, events, lifetime, timeOfDay, keepAwake, zones, files, logInStart};
 };
 
 } // namespace hv::fakes

@@ -58,14 +58,14 @@ public:
         key(root, path).values[lower(name)] = {reg::kBinary, std::move(data)};
     }
 
-    std::set<std::string> refuseOpen;            // "root:path", lower case
+    std::set<std::string> refuseOpen; // "root:path", lower case
     // As for a standard user: a key under HKEY_LOCAL_MACHINE asked for with
     // any right to change it (set value, create sub-key, create link,
     // delete, write the access list or the owner) is refused.
     bool standardUser = false;
     static constexpr std::uint32_t kWriteRights = 0x0002 | 0x0004 | 0x0020 | 0x10000 | 0x40000 | 0x80000;
-    std::set<std::string> refuseWrite;           // the same, for values
-    std::map<std::uint32_t, long> enumErrorAt;   // index -> result code
+    std::set<std::string> refuseWrite; // the same, for values
+    std::map<std::uint32_t, long> enumErrorAt; // index -> result code
     std::set<RegKey> openHandles() const
     {
         std::set<RegKey> open;
@@ -104,7 +104,8 @@ public:
             full += (full.back() == ':' ? "" : "\\") + lower(std::string(subKey));
         if (!keys_.count(full))
             return reg::kFileNotFound;
-        if (refuseOpen.count(full) || (standardUser && (access & kWriteRights) && full.starts_with(id(reg::kHKeyLocalMachine, ""))))
+        if (refuseOpen.count(full)
+            || (standardUser && (access & kWriteRights) && full.starts_with(id(reg::kHKeyLocalMachine, ""))))
             return reg::kAccessDenied;
         result = next_++;
         handles_[result] = full;
@@ -126,7 +127,7 @@ public:
         return reg::kSuccess;
     }
     long queryValue(RegKey key, std::string_view valueName, std::uint32_t& type, std::span<std::uint8_t> data,
-                    std::uint32_t& size) override
+        std::uint32_t& size) override
     {
         const Key* k = find(key);
         if (!k)
@@ -141,8 +142,8 @@ public:
         std::copy(v->second.data.begin(), v->second.data.end(), data.begin());
         return reg::kSuccess;
     }
-    long setValue(RegKey key, std::string_view valueName, std::uint32_t type,
-                  std::span<const std::uint8_t> data) override
+    long setValue(
+        RegKey key, std::string_view valueName, std::uint32_t type, std::span<const std::uint8_t> data) override
     {
         auto h = handles_.find(key);
         if (h == handles_.end())

@@ -29,7 +29,10 @@ public:
         std::string title;
     };
 
-    explicit FakeMessageBoxes(Log& log) : log_(log) {}
+    explicit FakeMessageBoxes(Log& log)
+        : log_(log)
+    {
+    }
 
     int show(const std::string& text, int style, const std::string& title) override;
     std::vector<std::string> texts() const;
@@ -46,7 +49,10 @@ private:
 // The user picks `pick`, or cancels while it is empty.
 class FakeColourDialog : public ColourDialog {
 public:
-    explicit FakeColourDialog(Log& log) : log_(log) {}
+    explicit FakeColourDialog(Log& log)
+        : log_(log)
+    {
+    }
     Colour showColor(Colour colour) override;
 
     std::optional<Colour> pick;
@@ -58,7 +64,10 @@ private:
 
 class FakeEventPump : public EventPump {
 public:
-    explicit FakeEventPump(Log& log) : log_(log) {}
+    explicit FakeEventPump(Log& log)
+        : log_(log)
+    {
+    }
 
     void pumpEvents() override;
 
@@ -74,7 +83,10 @@ struct EndedNow {};
 
 class FakeLifetime : public ProgramLifetime {
 public:
-    explicit FakeLifetime(Log& log) : log_(log) {}
+    explicit FakeLifetime(Log& log)
+        : log_(log)
+    {
+    }
     [[noreturn]] void endNow(int exitStatus) override;
 
 private:
@@ -107,7 +119,10 @@ public:
 // Writes the key's presses and the idle resets into the log.
 class FakeKeepAwake : public KeepAwake {
 public:
-    explicit FakeKeepAwake(Log& log) : log_(log) {}
+    explicit FakeKeepAwake(Log& log)
+        : log_(log)
+    {
+    }
 
     void pressKey() override { log_.push_back("press right Shift"); }
     void releaseKey() override { log_.push_back("release right Shift"); }

@@ -66,10 +66,7 @@ void FakeWindowState::click(const std::string& name)
         deliver(control(name).design.onClick);
 }
 
-void FakeWindowState::closeRequest()
-{
-    deliver(events.onCloseRequest);
-}
+void FakeWindowState::closeRequest() { deliver(events.onCloseRequest); }
 
 void FakeWindowState::tick(const std::string& timerName)
 {
@@ -132,8 +129,8 @@ void FakeWindowView::close()
     s_->log->push_back("close " + s_->design.name);
 }
 
-std::unique_ptr<WindowView> FakeWindowFactory::createWindow(const WindowDesign& design, WindowEvents events,
-                                                            std::weak_ptr<void> owner)
+std::unique_ptr<WindowView> FakeWindowFactory::createWindow(
+    const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner)
 {
     auto state = std::make_shared<FakeWindowState>();
     state->design = design;

@@ -84,7 +84,10 @@ struct FakeWindowState {
 
 class FakeWindowView : public WindowView {
 public:
-    explicit FakeWindowView(std::shared_ptr<FakeWindowState> state) : s_(std::move(state)) {}
+    explicit FakeWindowView(std::shared_ptr<FakeWindowState> state)
+        : s_(std::move(state))
+    {
+    }
     ~FakeWindowView() override { s_->destroyed = true; }
 
     Control& addLabel(const LabelDesign& design) override;
@@ -123,10 +126,13 @@ private:
 
 class FakeWindowFactory : public WindowFactory {
 public:
-    explicit FakeWindowFactory(Log& log) : log_(log) {}
+    explicit FakeWindowFactory(Log& log)
+        : log_(log)
+    {
+    }
 
-    std::unique_ptr<WindowView> createWindow(const WindowDesign& design, WindowEvents events,
-                                             std::weak_ptr<void> owner) override;
+    std::unique_ptr<WindowView> createWindow(
+        const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner) override;
 
     FakeWindowState& last() const { return *created.back(); }
     // The last window created under that name.

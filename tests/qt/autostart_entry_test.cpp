@@ -23,10 +23,7 @@ using namespace std::string_literals;
 
 class AutostartEntryTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        setEnv("XDG_CONFIG_HOME", dir_.filePath("config").toUtf8());
-    }
+    void SetUp() override { setEnv("XDG_CONFIG_HOME", dir_.filePath("config").toUtf8()); }
     void TearDown() override
     {
         // Newest first, so a variable set twice ends as it was before the test.

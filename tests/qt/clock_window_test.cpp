@@ -41,7 +41,8 @@ protected:
     MemorySettingsStore settings_;
     test::LoadedWindows windows_;
     qt::QtEventPump events_;
-    Platform platform_{settings_, windows_, fake_.boxes, fake_.colourDialog, events_, fake_.lifetime, fake_.timeOfDay, fake_.keepAwake, fake_.zones, fake_.files, fake_.logInStart};
+    Platform platform_{settings_, windows_, fake_.boxes, fake_.colourDialog, events_, fake_.lifetime, fake_.timeOfDay,
+        fake_.keepAwake, fake_.zones, fake_.files, fake_.logInStart};
     Program program_{platform_};
     qt::FormWidget* widget_ = nullptr;
     QLabel* hint_ = nullptr;
@@ -84,10 +85,10 @@ TEST_F(ClockWindowQt, ItsTimerDrawsWholeFramesOnTheScreen)
     // The first frame comes about a second after the window opens.
     QTRY_VERIFY_WITH_TIMEOUT(widget_->canvas().image().pixelColor(cx, cy - radius) == Qt::white, 2500);
     const QImage shown = widget_->grab().toImage();
-    EXPECT_EQ(shown.pixelColor(cx, cy - radius), Qt::white);               // rim at 12
-    EXPECT_EQ(shown.pixelColor(cx + radius / 2, cy), Qt::white);           // hour hand at 3
-    EXPECT_EQ(shown.pixelColor(cx, cy - radius / 2), Qt::white);           // minute hand at 12
-    EXPECT_EQ(shown.pixelColor(cx - radius / 2, cy), Qt::black);           // nothing at 9
+    EXPECT_EQ(shown.pixelColor(cx, cy - radius), Qt::white); // rim at 12
+    EXPECT_EQ(shown.pixelColor(cx + radius / 2, cy), Qt::white); // hour hand at 3
+    EXPECT_EQ(shown.pixelColor(cx, cy - radius / 2), Qt::white); // minute hand at 12
+    EXPECT_EQ(shown.pixelColor(cx - radius / 2, cy), Qt::black); // nothing at 9
     EXPECT_TRUE(fake_.boxes.shown.empty());
 }
 

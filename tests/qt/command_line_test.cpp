@@ -9,10 +9,7 @@ namespace {
 
 using hv::qt::answerCommandLine;
 
-QStringList line(const QStringList& arguments)
-{
-    return QStringList{"/usr/bin/horavista"} + arguments;
-}
+QStringList line(const QStringList& arguments) { return QStringList{"/usr/bin/horavista"} + arguments; }
 
 TEST(CommandLine, RunsWithNoArgumentAndAnswersHelpAndVersion)
 {

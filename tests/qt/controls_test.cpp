@@ -43,7 +43,10 @@ protected:
     void TearDown() override { qApp->setStyleSheet({}); }
 
     template <typename T>
-    T* child(const char* name) const { return form_->findChild<T*>(name); }
+    T* child(const char* name) const
+    {
+        return form_->findChild<T*>(name);
+    }
 
     void showWindow()
     {

@@ -42,7 +42,7 @@ TEST(DesktopEntry, EveryPathComesBackAsTheOneArgumentItWas)
 TEST(DesktopEntry, RefusesWhatNoValueCanHold)
 {
     for (const std::string& path : {"/bell\a"s, "/escape\x1b"s, "/delete\x7f"s, "/nul\0x"s, "/not \xff utf-8"s,
-                                    "/overlong \xc0\xaf"s, "/surrogate \xed\xa0\x80"s, "/cut \xe6\x99"s}) {
+             "/overlong \xc0\xaf"s, "/surrogate \xed\xa0\x80"s, "/cut \xe6\x99"s}) {
         SCOPED_TRACE(path);
         EXPECT_EQ(desktopExecValue(QByteArrayView(path.data(), path.size())), std::nullopt);
         EXPECT_EQ(desktopKeyValue(QByteArrayView(path.data(), path.size())), std::nullopt);
@@ -51,8 +51,8 @@ TEST(DesktopEntry, RefusesWhatNoValueCanHold)
 
 TEST(DesktopEntry, KeyValuesComeBackAsTheTextTheyWere)
 {
-    for (const std::string& text : {"Horavista"s, "a\\b\\\\c"s, "two\nlines\tand\rmore"s, "\\n is no line break"s,
-                                    "Uhr 時計"s, ""s}) {
+    for (const std::string& text :
+        {"Horavista"s, "a\\b\\\\c"s, "two\nlines\tand\rmore"s, "\\n is no line break"s, "Uhr 時計"s, ""s}) {
         SCOPED_TRACE(text);
         const std::optional<QByteArray> value = desktopKeyValue(QByteArrayView(text.data(), text.size()));
         ASSERT_TRUE(value);
@@ -63,8 +63,8 @@ TEST(DesktopEntry, KeyValuesComeBackAsTheTextTheyWere)
 // The reader is strict, so that a writer that breaks the rules is caught.
 TEST(DesktopEntry, TheReaderRefusesValuesThatBreakTheRules)
 {
-    for (const std::string& value : {"\"open"s, "\"/a\\x\""s, "/a b"s + '\\', "/a\\qb"s, "\"/50%\""s, "/a;b"s,
-                                     "\"/a\"\n"s, "/$HOME"s, "\"/%f\""s})
+    for (const std::string& value :
+        {"\"open"s, "\"/a\\x\""s, "/a b"s + '\\', "/a\\qb"s, "\"/50%\""s, "/a;b"s, "\"/a\"\n"s, "/$HOME"s, "\"/%f\""s})
         EXPECT_EQ(desktopExecArguments(value), std::nullopt) << value;
     EXPECT_EQ(desktopExecArguments("\"/a\\\\\\\\b\" %%x"), (std::vector<std::string>{"/a\\b", "%x"}));
     EXPECT_EQ(desktopExecArguments("a  \"\"  b"), (std::vector<std::string>{"a", "", "b"}));

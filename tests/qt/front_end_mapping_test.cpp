@@ -21,10 +21,20 @@ TEST(QtKeys, TheWordsLettersAndTheKeysThatCancelItKeepTheirClassicCodes)
         int qtKey;
         std::int16_t code;
     } cases[] = {
-        {Qt::Key_H, vk::kH}, {Qt::Key_I, vk::kI}, {Qt::Key_D, vk::kD}, {Qt::Key_E, vk::kE},
-        {Qt::Key_Escape, vk::kEscape}, {Qt::Key_Shift, vk::kShift}, {Qt::Key_Control, vk::kControl},
-        {Qt::Key_Alt, vk::kMenu}, {Qt::Key_CapsLock, vk::kCapital}, {Qt::Key_X, 88}, {Qt::Key_0, 48},
-        {Qt::Key_Space, 32}, {Qt::Key_F1, 0x70}, {Qt::Key_F12, 0x7B},
+        {Qt::Key_H, vk::kH},
+        {Qt::Key_I, vk::kI},
+        {Qt::Key_D, vk::kD},
+        {Qt::Key_E, vk::kE},
+        {Qt::Key_Escape, vk::kEscape},
+        {Qt::Key_Shift, vk::kShift},
+        {Qt::Key_Control, vk::kControl},
+        {Qt::Key_Alt, vk::kMenu},
+        {Qt::Key_CapsLock, vk::kCapital},
+        {Qt::Key_X, 88},
+        {Qt::Key_0, 48},
+        {Qt::Key_Space, 32},
+        {Qt::Key_F1, 0x70},
+        {Qt::Key_F12, 0x7B},
     };
     for (const auto& c : cases)
         EXPECT_EQ(qt::virtualKeyOf(c.qtKey), c.code) << std::hex << c.qtKey;
@@ -52,8 +62,11 @@ TEST(QtKeys, LettersOfANonLatinLayoutCountByTheirKeysPlace)
         quint32 scanCode;
         std::int16_t code;
     } cases[] = {
-        {0x420, u"\u0440", 43, vk::kH}, {0x412, u"\u0432", 40, vk::kD}, {0x423, u"\u0443", 26, vk::kE},
-        {Qt::Key_A, u"a", 24, 'A'}, {0x416, u"\u0436", 47, 0xFF},
+        {0x420, u"\u0440", 43, vk::kH},
+        {0x412, u"\u0432", 40, vk::kD},
+        {0x423, u"\u0443", 26, vk::kE},
+        {Qt::Key_A, u"a", 24, 'A'},
+        {0x416, u"\u0436", 47, 0xFF},
     };
     for (const auto& c : cases) {
         const QKeyEvent press(QEvent::KeyPress, c.qtKey, Qt::NoModifier, c.scanCode, 0, 0, QString::fromUtf16(c.text));
@@ -74,7 +87,7 @@ TEST(QtColours, StoredColoursHaveRedInTheLowByte)
 TEST(QtMessageText, CarriageReturnsBreakLinesAsTheReportMeansThem)
 {
     EXPECT_EQ(qt::messageText("Overflow\r\nin here at line 102\r\rPlease email").toStdString(),
-              "Overflow\nin here at line 102\n\nPlease email");
+        "Overflow\nin here at line 102\n\nPlease email");
 }
 
 TEST(QtMessageBox, StylesPickTheirIconsAndAnEmptyTitleStaysBlank)
@@ -83,8 +96,12 @@ TEST(QtMessageBox, StylesPickTheirIconsAndAnEmptyTitleStaysBlank)
         int style;
         QMessageBox::Icon icon;
     } cases[] = {
-        {0, QMessageBox::NoIcon}, {16, QMessageBox::Critical}, {32, QMessageBox::Question},
-        {48, QMessageBox::Warning}, {64, QMessageBox::Information}, {16 | 64, QMessageBox::Critical},
+        {0, QMessageBox::NoIcon},
+        {16, QMessageBox::Critical},
+        {32, QMessageBox::Question},
+        {48, QMessageBox::Warning},
+        {64, QMessageBox::Information},
+        {16 | 64, QMessageBox::Critical},
     };
     for (const auto& c : cases)
         EXPECT_EQ(qt::messageIcon(c.style), c.icon) << c.style;

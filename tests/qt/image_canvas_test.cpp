@@ -147,7 +147,7 @@ TEST(ImageCanvas, OnlyTheMovingHandsCountAsChanged)
         area += static_cast<long long>(r.width()) * r.height();
     EXPECT_GT(area, 0);
     EXPECT_LT(area, size.width() * size.height() / 10);
-    EXPECT_FALSE(changes.contains(QPoint(960, 5)));  // the rim at 12
+    EXPECT_FALSE(changes.contains(QPoint(960, 5))); // the rim at 12
     draw(canvas, {"the same again", kTen + 1});
     EXPECT_TRUE(canvas.takeChanges().isEmpty());
 }

@@ -13,8 +13,8 @@ namespace hv::test {
 
 class LoadedWindows : public WindowFactory {
 public:
-    std::unique_ptr<WindowView> createWindow(const WindowDesign& design, WindowEvents events,
-                                             std::weak_ptr<void> owner) override
+    std::unique_ptr<WindowView> createWindow(
+        const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner) override
     {
         auto view = windows_.createWindow(design, std::move(events), owner);
         created_.push_back({design.name, std::move(owner), dynamic_cast<qt::QtWindowView&>(*view).widget()});

@@ -37,7 +37,9 @@ using test::errorNumber;
 class PipeFeeder {
 public:
     PipeFeeder(const QString& path, QByteArray bytes)
-        : thread_([this, name = QFile::encodeName(path), bytes] { feed(name, bytes); }) {}
+        : thread_([this, name = QFile::encodeName(path), bytes] { feed(name, bytes); })
+    {
+    }
     PipeFeeder(const PipeFeeder&) = delete;
     PipeFeeder& operator=(const PipeFeeder&) = delete;
     ~PipeFeeder()
@@ -130,8 +132,8 @@ TEST_F(OddFiles, WhatIsNoRegularFileIsRefusedWithoutWaitingForIt)
     EXPECT_EQ(qt::readSmallFile(link("null", "/dev/null"), 1 << 20).refusal, SmallFile::Refusal::NotRegular);
     EXPECT_EQ(qt::readSmallFile(dir_.path(), 1 << 20).refusal, SmallFile::Refusal::NotRegular);
     EXPECT_EQ(qt::readSmallFile(dir_.filePath("missing"), 1 << 20).refusal, SmallFile::Refusal::CannotOpen);
-    EXPECT_EQ(qt::readSmallFile(link("dangling", dir_.filePath("missing")), 1 << 20).refusal,
-              SmallFile::Refusal::CannotOpen);
+    EXPECT_EQ(
+        qt::readSmallFile(link("dangling", dir_.filePath("missing")), 1 << 20).refusal, SmallFile::Refusal::CannotOpen);
 }
 
 TEST_F(OddFiles, ACursorFileMustBeAModestRegularFile)
@@ -169,7 +171,11 @@ TEST_F(OddFiles, ASkinMustBeAModestTextFileThatQtCanParse)
     EXPECT_EQ(load(write("garbage.cjs", "QCheckBox { color: red; } }{ \x89PNG\r\n")), 321);
     EXPECT_EQ(load(write("unclosed.cjs", "QCheckBox { color: red;")), 321);
     // Binary files that Qt's parser lets pass.
-    EXPECT_EQ(load(write("program.cjs", QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10))), 321);
+    EXPECT_EQ(load(write("program.cjs",
+                  QByteArray("\x7f"
+                             "ELF\x02\x01\x01\0\0\0",
+                      10))),
+        321);
     EXPECT_EQ(load(write("controls.cjs", "\x01\x02 binary \xff")), 321);
     EXPECT_EQ(qApp->styleSheet().toStdString(), sheet.toStdString()); // a refused skin leaves the one before
 }

@@ -69,7 +69,7 @@ protected:
     qt::QtFileSystem files_;
     qt::AutostartEntry logInStart_;
     Platform platform_{settings_, windows_, fake_.boxes, colourDialog_, events_, fake_.lifetime, timeOfDay_,
-                       fake_.keepAwake, zones_, files_, logInStart_};
+        fake_.keepAwake, zones_, files_, logInStart_};
     Program program_{platform_};
 };
 
@@ -128,8 +128,8 @@ TEST_F(OptionsWindowQt, EveryOptionIsStoredByMouseAndKeyboard)
     QTemporaryDir config;
     const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    const QString entry =
-        config.filePath("autostart/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName() + ".desktop");
+    const QString entry
+        = config.filePath("autostart/" + QFileInfo(QCoreApplication::applicationFilePath()).fileName() + ".desktop");
     QTest::mouseClick(child<QCheckBox>("Check3"), Qt::LeftButton, {}, onTheBox);
     EXPECT_EQ(stored("Windows Startup"), "On");
     EXPECT_TRUE(QFile::exists(entry));

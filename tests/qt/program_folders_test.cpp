@@ -86,7 +86,7 @@ TEST_F(ProgramFolders, UnsetOrEmptyVariablesMeanTheDefaultFolders)
     qunsetenv("XDG_DATA_HOME");
     set("XDG_DATA_DIRS", "");
     const QStringList expected{QCoreApplication::applicationDirPath(), root_.path() + "/.local/share/horavista",
-                               "/usr/local/share/horavista", "/usr/share/horavista"};
+        "/usr/local/share/horavista", "/usr/share/horavista"};
     EXPECT_EQ(QtFileSystem::programFolders(), expected);
     set("XDG_DATA_HOME", "relative/share");
     qunsetenv("XDG_DATA_DIRS");

@@ -50,7 +50,7 @@ protected:
         tool.start(HORAVISTA_RENDER, arguments);
         tool.waitForFinished(60'000);
         return {tool.exitStatus() == QProcess::NormalExit, tool.exitCode(),
-                QString::fromUtf8(tool.readAllStandardError()), QString::fromUtf8(tool.readAllStandardOutput())};
+            QString::fromUtf8(tool.readAllStandardError()), QString::fromUtf8(tool.readAllStandardOutput())};
     }
 
     void store(const QString& key, const QString& value) const
@@ -73,7 +73,7 @@ TEST_F(RenderTool, NamesTheColourThatIsNoneAndWhereItCameFrom)
     const Case cases[] = {
         {"Clock Color", "abc", {}, R"(Clock Color = "abc" in ~/.config/Quellmark/Horavista.ini: Type mismatch)"},
         {"Background Color", "16777216", {},
-         R"(Background Color = "16777216" in ~/.config/Quellmark/Horavista.ini: Invalid property value)"},
+            R"(Background Color = "16777216" in ~/.config/Quellmark/Horavista.ini: Invalid property value)"},
         {"Clock Color", "255", {"--clock-color", "abc"}, R"(--clock-color "abc": Type mismatch)"},
     };
     for (const auto& c : cases) {
@@ -111,14 +111,14 @@ TEST_F(RenderTool, NamesTheFirstArgumentItDoesNotTakeAndEndsWith2)
         {{"--size", "10x10", "--ops=1"}, "unknown argument --ops=1"},
         {{"--size", "0x10", "--ops"}, "--size takes WIDTHxHEIGHT in pixels, each 1 to 16384, as 1920x1080"},
         {{"--size", "99999x1", "--size", "10x10", "--ops"},
-         "--size takes WIDTHxHEIGHT in pixels, each 1 to 16384, as 1920x1080"},
+            "--size takes WIDTHxHEIGHT in pixels, each 1 to 16384, as 1920x1080"},
         {draw + QStringList{"--time", "24:00:00"}, "--time takes HH:MM:SS or HH:MM:SS.fff"},
         {draw + QStringList{"--time", "00:00:nan"}, "--time takes HH:MM:SS or HH:MM:SS.fff"},
         {draw + QStringList{"--time", "00:00:0x1p3"}, "--time takes HH:MM:SS or HH:MM:SS.fff"},
         {draw + QStringList{"--time", "00:00:1e1"}, "--time takes HH:MM:SS or HH:MM:SS.fff"},
         {draw + QStringList{"--at", "2026-02-30T00:00:00Z"}, "--at takes an instant in UTC as YYYY-MM-DDTHH:MM:SSZ"},
         {draw + QStringList{"--time", "01:00:00", "--zone", "UTC"},
-         "--time is the time shown; it takes no --zone or --at"},
+            "--time is the time shown; it takes no --zone or --at"},
         {{"--size", "10x10"}, "give one of --png FILE, --svg FILE or --ops"},
         {draw + QStringList{"--png", "f.png"}, "give one of --png FILE, --svg FILE or --ops"},
         {{"--size", "10x10", "--png", "f.png", "--svg", "f.svg"}, "give one of --png FILE, --svg FILE or --ops"},
@@ -174,7 +174,8 @@ TEST_F(RenderTool, DrawsTheSameFrameAsAScalablePicture)
     for (int y = 0; y < drawn.height(); ++y)
         for (int x = 0; x < drawn.width(); ++x) {
             const QColor a = drawn.pixelColor(x, y), b = expected.pixelColor(x, y);
-            differing += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) > 96;
+            differing
+                += std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) > 96;
             red += b.red() > 128;
         }
     EXPECT_GT(red, 500) << "the clock is drawn in its colour";
@@ -221,8 +222,8 @@ TEST_F(RenderTool, EndsWithAStatusWhenTheZoneListFails)
         tab.write("DE\t+5230+01322\tEurope/Berlin\n");
     tab.close();
 
-    for (const QStringList& arguments : {QStringList{"--list-zones"},
-                                         QStringList{"--size", "100x100", "--ops", "--zone", "Europe/Berlin"}}) {
+    for (const QStringList& arguments :
+        {QStringList{"--list-zones"}, QStringList{"--size", "100x100", "--ops", "--zone", "Europe/Berlin"}}) {
         const Outcome outcome = run(arguments, tzDir);
         // A list that keeps what it can index is no failure; one that
         // cannot be read says so.

@@ -120,9 +120,9 @@ TEST(DamagedCopy, NeverOverwritesNorWritesThroughWhatHasItsName)
     EXPECT_EQ(keepDamagedCopy(file, "three", 0600), file + ".bak.5");
     EXPECT_EQ(readFile(usersFile), "three");
     EXPECT_FALSE(QFile::exists(dir.filePath("nowhere")));
-    EXPECT_EQ(QFile::permissions(file + ".bak.5") & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                                      QFile::WriteUser),
-              QFile::Permissions());
+    EXPECT_EQ(QFile::permissions(file + ".bak.5")
+            & ~(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser),
+        QFile::Permissions());
 
     for (int n = 6; n <= 9; ++n)
         writeFile(file + ".bak." + QString::number(n), "earlier");

@@ -246,7 +246,7 @@ TEST_F(SettingsFile, ALockFileThatCannotBeTakenFailsTheSaveWithinSeconds)
     QElapsedTimer timer;
     timer.start();
     EXPECT_EQ(store.write(keys::kClockColour, "255").failure,
-              ("its lock file " + lock + " is a folder, not a regular file").toStdString());
+        ("its lock file " + lock + " is a folder, not a regular file").toStdString());
     ASSERT_TRUE(QDir(lock).removeRecursively());
     ASSERT_EQ(::mkfifo(QFile::encodeName(lock).constData(), 0600), 0);
     EXPECT_FALSE(store.write(keys::kHideHint, "1").saved());

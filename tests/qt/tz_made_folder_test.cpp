@@ -29,24 +29,22 @@ TEST_F(TzMadeFolder, ZoneTabServesWhereZone1970TabIsMissing)
 TEST_F(TzMadeFolder, PlaceNamesTakeTheCountryAndTheCommentWhereTheCountryHasSeveralZones)
 {
     write("iso3166.tab", "AQ\tAntarctica\nAR\tArgentina\nCH\tSwitzerland\nDE\tGermany\nJM\tJamaica\n");
-    write("zone1970.tab", "AR\t-3436-05827\tAmerica/Argentina/Buenos_Aires\tBuenos Aires (BA, CF)\n"
-                          "AR\t-3124-06411\tAmerica/Argentina/Cordoba\tmost areas\n"
-                          "CH,DE,LI\t+4723+00832\tEurope/Zurich\tBüsingen\n"
-                          "JM\t+175805-0764736\tAmerica/Jamaica\n"
-                          "AQ\t-720041+0023206\tAntarctica/Troll\tTroll\n"
-                          "AQ\t-6617+11031\tAntarctica/Casey\tCasey\n"
-                          "XX\t+0000+00000\tMars/Olympus_Mons\n");
+    write("zone1970.tab",
+        "AR\t-3436-05827\tAmerica/Argentina/Buenos_Aires\tBuenos Aires (BA, CF)\n"
+        "AR\t-3124-06411\tAmerica/Argentina/Cordoba\tmost areas\n"
+        "CH,DE,LI\t+4723+00832\tEurope/Zurich\tBüsingen\n"
+        "JM\t+175805-0764736\tAmerica/Jamaica\n"
+        "AQ\t-720041+0023206\tAntarctica/Troll\tTroll\n"
+        "AQ\t-6617+11031\tAntarctica/Casey\tCasey\n"
+        "XX\t+0000+00000\tMars/Olympus_Mons\n");
     std::vector<std::string> displays;
     for (const CatalogueZone& zone : zones())
         displays.push_back(zone.display);
     // Mars/Olympus_Mons is listed, but is no zone the database knows.
-    EXPECT_EQ(displays, (std::vector<std::string>{"(UTC-03:00) Buenos Aires, Argentina - Buenos Aires (BA, CF)",
-                                                  "(UTC-03:00) Cordoba, Argentina - most areas",
-                                                  "(UTC+01:00) Zurich, Switzerland",
-                                                  "(UTC-05:00) Jamaica",
-                                                  "(UTC+00:00) Troll, Antarctica",
-                                                  "(UTC+08:00) Casey, Antarctica",
-                                                  "(UTC) Coordinated Universal Time"}));
+    EXPECT_EQ(displays,
+        (std::vector<std::string>{"(UTC-03:00) Buenos Aires, Argentina - Buenos Aires (BA, CF)",
+            "(UTC-03:00) Cordoba, Argentina - most areas", "(UTC+01:00) Zurich, Switzerland", "(UTC-05:00) Jamaica",
+            "(UTC+00:00) Troll, Antarctica", "(UTC+08:00) Casey, Antarctica", "(UTC) Coordinated Universal Time"}));
 }
 
 } // namespace

@@ -22,12 +22,13 @@ protected:
 
     const CatalogueZone* find(const std::string& key) const
     {
-        const auto found = std::find_if(zones.begin(), zones.end(), [&](const CatalogueZone& z) { return z.key == key; });
+        const auto found
+            = std::find_if(zones.begin(), zones.end(), [&](const CatalogueZone& z) { return z.key == key; });
         return found == zones.end() ? nullptr : &*found;
     }
 
-    const std::vector<CatalogueZone> zones =
-        qt::TzZoneCatalogue("/usr/share/zoneinfo", fixedAt(utcMs(2026, 7, 1, 12))).zones();
+    const std::vector<CatalogueZone> zones
+        = qt::TzZoneCatalogue("/usr/share/zoneinfo", fixedAt(utcMs(2026, 7, 1, 12))).zones();
 };
 
 TEST_F(TzSystemCatalogue, ListsTheZonesOfTheTabFileThenUtcEachWithADisplayText)

@@ -19,7 +19,7 @@ struct TzifBlock {
     std::vector<std::uint8_t> typeIndices{0};
     std::vector<Type> types{{-18000, 0, 0}};
     QByteArray abbreviations{"EST", 4}; // with its NUL
-    std::optional<quint32> timeCount;   // the header's count, where it lies
+    std::optional<quint32> timeCount; // the header's count, where it lies
 };
 
 inline void appendBigEndian(QByteArray& out, quint64 value, int bytes)
@@ -34,9 +34,9 @@ inline QByteArray tzifBlock(const TzifBlock& block, char version, int timeSize)
     QByteArray out("TZif");
     out.append(version);
     out.append(QByteArray(15, '\0'));
-    for (const quint64 count : {quint64(0), quint64(0), quint64(0),
-                                quint64(block.timeCount.value_or(quint32(block.times.size()))),
-                                quint64(block.types.size()), quint64(block.abbreviations.size())})
+    for (const quint64 count :
+        {quint64(0), quint64(0), quint64(0), quint64(block.timeCount.value_or(quint32(block.times.size()))),
+            quint64(block.types.size()), quint64(block.abbreviations.size())})
         appendBigEndian(out, count, 4);
     for (const std::int64_t t : block.times)
         appendBigEndian(out, static_cast<quint64>(t), timeSize);
@@ -52,8 +52,8 @@ inline QByteArray tzifBlock(const TzifBlock& block, char version, int timeSize)
 }
 
 // A version 2 file: the first block, the second, the footer.
-inline QByteArray tzifFile(const TzifBlock& first = {}, const TzifBlock& second = {},
-                           const QByteArray& footer = "\nEST5\n")
+inline QByteArray tzifFile(
+    const TzifBlock& first = {}, const TzifBlock& second = {}, const QByteArray& footer = "\nEST5\n")
 {
     return tzifBlock(first, '2', 4) + tzifBlock(second, '2', 8) + footer;
 }

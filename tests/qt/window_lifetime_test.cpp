@@ -40,7 +40,8 @@ protected:
         WindowEvents events;
         events.onMouseMove = hear("surface");
         listener.view = windows_.createWindow(design, events, std::move(owner));
-        box_ = &listener.view->addCheckBox({"Check1", "Tick", {120, 120, 2000, 255}, {}, {}, 0, kWhite, hear("Check1")});
+        box_
+            = &listener.view->addCheckBox({"Check1", "Tick", {120, 120, 2000, 255}, {}, {}, 0, kWhite, hear("Check1")});
         listener.view->addPushButton(
             {"PushButton1", "Go", {120, 600, 2000, 405}, {}, {}, 1, kWhite, onClick ? onClick : hear("PushButton1")});
         listener.view->addTimer({"Timer1", 1, true, {}, hear("Timer1")});

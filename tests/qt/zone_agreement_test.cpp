@@ -19,7 +19,7 @@ TEST(ZoneAgreement, IsTheSameOffsetSince1970OrOverThisYearAndNext)
     } cases[] = {
         {"EST5EDT", "America/New_York", Since1970},
         {"EST5EDT", "America/Toronto", ThisYearAndNext}, // apart in the 1974 US emergency saving
-        {"EST5EDT", "America/Bogota", None},             // the same standard bias, no saving
+        {"EST5EDT", "America/Bogota", None}, // the same standard bias, no saving
         {"EST5EDT", "America/Chicago", None},
         {"EST5EDT,M3.2.0,M11.1.0", "America/New_York", ThisYearAndNext}, // today's rule only
         {"<+0330>-3:30", "Asia/Tehran", ThisYearAndNext},

@@ -21,10 +21,7 @@ std::int64_t utcMs(int year, int month, int day, int hour, int minute, int secon
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second, ms), Qt::UTC).toMSecsSinceEpoch();
 }
 
-constexpr double at(int hour, int minute, int second = 0)
-{
-    return hour * 3600.0 + minute * 60.0 + second;
-}
+constexpr double at(int hour, int minute, int second = 0) { return hour * 3600.0 + minute * 60.0 + second; }
 
 TEST(ZoneTimeOfDay, GivesEachZonesWallClockAtTheSameInstant)
 {
@@ -34,14 +31,11 @@ TEST(ZoneTimeOfDay, GivesEachZonesWallClockAtTheSameInstant)
         const char* zone;
         double expected;
     } cases[] = {
-        {"Europe/Berlin", at(14, 0)},    // in daylight saving
+        {"Europe/Berlin", at(14, 0)}, // in daylight saving
         {"Australia/Brisbane", at(22, 0)}, // never
         {"Australia/Sydney", at(22, 0)}, // out of it in its winter
-        {"Asia/Kolkata", at(17, 30)},
-        {"Asia/Kathmandu", at(17, 45)},
-        {"America/St_Johns", at(9, 30)},
-        {"UTC", at(12, 0)},
-        {"Europe/Berlin", at(14, 0)},    // back to a zone asked before
+        {"Asia/Kolkata", at(17, 30)}, {"Asia/Kathmandu", at(17, 45)}, {"America/St_Johns", at(9, 30)},
+        {"UTC", at(12, 0)}, {"Europe/Berlin", at(14, 0)}, // back to a zone asked before
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(clock.secondsSinceMidnight(c.zone), c.expected + 0.25) << c.zone;
@@ -106,15 +100,10 @@ TEST(ZoneCatalogueOwnZone, IsNamedByItsCatalogueKey)
         const char* systemId;
         const char* key;
     } cases[] = {
-        {"Europe/Berlin", "Europe/Berlin"},
-        {"Asia/Calcutta", "Asia/Kolkata"},      // a link of the tz database
-        {"US/Eastern", "America/New_York"},
-        {"Etc/UTC", "UTC"},
-        {"UTC", "UTC"},
-        {"Etc/Universal", "UTC"},
+        {"Europe/Berlin", "Europe/Berlin"}, {"Asia/Calcutta", "Asia/Kolkata"}, // a link of the tz database
+        {"US/Eastern", "America/New_York"}, {"Etc/UTC", "UTC"}, {"UTC", "UTC"}, {"Etc/Universal", "UTC"},
         {"Europe/Amsterdam", "Europe/Brussels"}, // merged: the Netherlands' only row
-        {"Arctic/Longyearbyen", "Europe/Berlin"},
-        {"America/Montreal", "America/Toronto"},
+        {"Arctic/Longyearbyen", "Europe/Berlin"}, {"America/Montreal", "America/Toronto"},
         {"Africa/Lubumbashi", "Africa/Lubumbashi"}, // Congo has two rows: left to the bias
     };
     for (const auto& c : cases) {

@@ -127,8 +127,8 @@ TEST_F(DamagedZone, IsLeftToNobodyAndNamedOnce)
     EXPECT_FALSE(qt::checkedZone("", dir_.path()).isValid()) << "an empty id is no zone";
     const std::string said = testing::internal::GetCapturedStderr();
 
-    const std::string line = "the zone file " + dir_.path().toStdString() +
-                             "/Europe/Berlin is damaged (no abbreviations); the zone Europe/Berlin is not used\n";
+    const std::string line = "the zone file " + dir_.path().toStdString()
+        + "/Europe/Berlin is damaged (no abbreviations); the zone Europe/Berlin is not used\n";
     EXPECT_NE(said.find(line), std::string::npos) << said;
     EXPECT_EQ(said.find(line), said.rfind(line)) << "said once: " << said;
 }

@@ -57,10 +57,12 @@ protected:
         env.insert("HORAVISTA_WESTON_COMMANDS", commands());
         weston_.setProcessEnvironment(env);
         // Drawn with pixman, and open to weston-screenshooter (--debug).
-        weston_.start(weston, {"--no-config", "--debug", "--use-pixman", "--backend=headless-backend.so", "--socket=" + kSocket,
-                               QString("--width=%1").arg(kOutputWidth), QString("--height=%1").arg(kOutputHeight),
-                               "--modules=" + QString(HORAVISTA_WESTON_MODULE)});
-        ASSERT_TRUE(QTest::qWaitFor([&] { return line("ready") && QFile::exists(runtimeDir() + "/" + kSocket); }, kWaitMs))
+        weston_.start(weston,
+            {"--no-config", "--debug", "--use-pixman", "--backend=headless-backend.so", "--socket=" + kSocket,
+                QString("--width=%1").arg(kOutputWidth), QString("--height=%1").arg(kOutputHeight),
+                "--modules=" + QString(HORAVISTA_WESTON_MODULE)});
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return line("ready") && QFile::exists(runtimeDir() + "/" + kSocket); }, kWaitMs))
             << weston_.readAllStandardError().toStdString();
     }
 
@@ -102,12 +104,14 @@ protected:
     QString focusOnce(const std::function<bool(const QString&)>& done)
     {
         QString last;
-        static_cast<void>(QTest::qWaitFor([&] {
-            command("focus");
-            static_cast<void>(QTest::qWaitFor([&] { return line("focus "); }, 1000));
-            last = lastFocus_;
-            return done(last);
-        }, kWaitMs));
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                command("focus");
+                static_cast<void>(QTest::qWaitFor([&] { return line("focus "); }, 1000));
+                last = lastFocus_;
+                return done(last);
+            },
+            kWaitMs));
         return last;
     }
 
@@ -116,25 +120,27 @@ protected:
     bool hintShows(bool wanted)
     {
         bool shows = !wanted;
-        static_cast<void>(QTest::qWaitFor([&] {
-            QDir shots(folder_.filePath("shots"));
-            shots.removeRecursively();
-            shots.mkpath(".");
-            QProcess screenshooter;
-            screenshooter.setWorkingDirectory(shots.path());
-            screenshooter.setProcessEnvironment(compositorClient());
-            screenshooter.start("weston-screenshooter", {});
-            screenshooter.waitForFinished(kWaitMs);
-            const QStringList files = shots.entryList({"*.png"});
-            if (files.isEmpty())
-                return false;
-            const QImage screen(shots.filePath(files.first()));
-            shows = false;
-            for (int y = 8; y < 8 + 33 && !shows; ++y)
-                for (int x = 8; x < 8 + 281 && !shows; ++x)
-                    shows = screen.pixel(x, y) == qRgb(255, 255, 255);
-            return shows == wanted;
-        }, kWaitMs));
+        static_cast<void>(QTest::qWaitFor(
+            [&] {
+                QDir shots(folder_.filePath("shots"));
+                shots.removeRecursively();
+                shots.mkpath(".");
+                QProcess screenshooter;
+                screenshooter.setWorkingDirectory(shots.path());
+                screenshooter.setProcessEnvironment(compositorClient());
+                screenshooter.start("weston-screenshooter", {});
+                screenshooter.waitForFinished(kWaitMs);
+                const QStringList files = shots.entryList({"*.png"});
+                if (files.isEmpty())
+                    return false;
+                const QImage screen(shots.filePath(files.first()));
+                shows = false;
+                for (int y = 8; y < 8 + 33 && !shows; ++y)
+                    for (int x = 8; x < 8 + 281 && !shows; ++x)
+                        shows = screen.pixel(x, y) == qRgb(255, 255, 255);
+                return shows == wanted;
+            },
+            kWaitMs));
         return shows;
     }
 
@@ -198,8 +204,8 @@ TEST_F(WaylandSession, OpensIntoTheClockAndClosesWithEsc)
     EXPECT_TRUE(QTest::qWaitFor([&] { return saver.log.size() == 2; }, kWaitMs));
     EXPECT_EQ(saver.log.value(1), "UnInhibit 41");
     // The options window, back in front at its own size.
-    const QStringList options =
-        focusOnce([&](const QString& focus) { return focus != fullScreen && focus.count(' ') == 3; }).split(' ');
+    const QStringList options
+        = focusOnce([&](const QString& focus) { return focus != fullScreen && focus.count(' ') == 3; }).split(' ');
     ASSERT_EQ(options.size(), 4);
     EXPECT_LT(options[2].toInt(), kOutputWidth);
     EXPECT_GT(options[2].toInt(), 0);

@@ -13,7 +13,7 @@ extern "C" {
 void weston_seat_init(struct weston_seat* seat, struct weston_compositor* compositor, const char* name);
 int weston_seat_init_keyboard(struct weston_seat* seat, struct xkb_keymap* keymap);
 void notify_key(struct weston_seat* seat, const struct timespec* time, uint32_t key, enum wl_keyboard_key_state state,
-                enum weston_key_state_update update_state);
+    enum weston_key_state_update update_state);
 }
 
 #include <fcntl.h>
@@ -48,7 +48,7 @@ void reportFocus(TestKeyboard& keyboard)
     } else {
         weston_view* view = wl_container_of(surface->views.next, view, surface_link);
         std::printf("focus %d %d %d %d\n", static_cast<int>(view->geometry.x), static_cast<int>(view->geometry.y),
-                    surface->width, surface->height);
+            surface->width, surface->height);
     }
     std::fflush(stdout);
 }
@@ -92,8 +92,8 @@ extern "C" WL_EXPORT int wet_module_init(weston_compositor* compositor, int*, ch
     weston_seat_init(&keyboard->seat, compositor, "horavista-test");
     if (weston_seat_init_keyboard(&keyboard->seat, nullptr) < 0)
         return -1;
-    wl_event_loop_add_fd(wl_display_get_event_loop(compositor->wl_display), fd, WL_EVENT_READABLE, readCommands,
-                         keyboard);
+    wl_event_loop_add_fd(
+        wl_display_get_event_loop(compositor->wl_display), fd, WL_EVENT_READABLE, readCommands, keyboard);
     std::printf("ready\n");
     std::fflush(stdout);
     return 0;

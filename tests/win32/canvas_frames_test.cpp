@@ -36,8 +36,8 @@ std::vector<std::uint32_t> copyOf(const DibCanvas& canvas)
 }
 
 // Pixels that differ between two copies and lie outside the rectangle.
-int changedOutside(const std::vector<std::uint32_t>& before, const std::vector<std::uint32_t>& after, int width,
-                   const RECT& dirty)
+int changedOutside(
+    const std::vector<std::uint32_t>& before, const std::vector<std::uint32_t>& after, int width, const RECT& dirty)
 {
     int count = 0;
     for (std::size_t i = 0; i < after.size(); ++i)
@@ -63,9 +63,15 @@ TEST(DibCanvasFrames, EveryFrameHasThePixelsOfAFrameDrawnWholeAndItsDirtyRectCov
         Colour clock = kWhite, background = kBlack;
     };
     const Frame frames[] = {
-        {"first", kTen},          {"same again", kTen},           {"a second later", kTen + 1},
-        {"and another", kTen + 2}, {"minute moves", kTen + 30},   {"hour moves", kTen + 900},
-        {"new colour", kTen + 901, kRed}, {"new background", kTen + 902, kRed, kWhite}, {"back", kTen},
+        {"first", kTen},
+        {"same again", kTen},
+        {"a second later", kTen + 1},
+        {"and another", kTen + 2},
+        {"minute moves", kTen + 30},
+        {"hour moves", kTen + 900},
+        {"new colour", kTen + 901, kRed},
+        {"new background", kTen + 902, kRed, kWhite},
+        {"back", kTen},
     };
     DibCanvas canvas(320, 240, nullptr);
     auto before = copyOf(canvas);

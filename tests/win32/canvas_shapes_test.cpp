@@ -70,7 +70,8 @@ TEST(DibCanvasShapes, PrintedTextShowsInItsColourWithinItsMeasuredBox)
 
     canvas.clear(kBackground);
     canvas.print(20, 10, "12", kClock);
-    const RECT box{20, 10, 20 + static_cast<LONG>(canvas.textWidth("12")), 10 + static_cast<LONG>(canvas.textHeight("12"))};
+    const RECT box{
+        20, 10, 20 + static_cast<LONG>(canvas.textWidth("12")), 10 + static_cast<LONG>(canvas.textHeight("12"))};
     int inBox = 0, clockColoured = 0, outside = 0;
     for (int y = 0; y < canvas.height(); ++y)
         for (int x = 0; x < canvas.width(); ++x) {

@@ -53,16 +53,16 @@ class BoxWatch {
 public:
     BoxWatch()
         : thread_([this] {
-              while (!stop_) {
-                  if (HWND box = FindWindowW(L"#32770", nullptr)) {
-                      wchar_t text[512] = {};
-                      GetDlgItemTextW(box, 0xFFFF, text, 512);
-                      seen_.push_back(text);
-                      PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                  }
-                  Sleep(20);
-              }
-          })
+            while (!stop_) {
+                if (HWND box = FindWindowW(L"#32770", nullptr)) {
+                    wchar_t text[512] = {};
+                    GetDlgItemTextW(box, 0xFFFF, text, 512);
+                    seen_.push_back(text);
+                    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                }
+                Sleep(20);
+            }
+        })
     {
     }
     BoxWatch(const BoxWatch&) = delete;
@@ -105,9 +105,8 @@ struct FlowTest : ::testing::Test {
     const std::wstring entryName = std::filesystem::path(widen(parts.files.executablePath())).filename().wstring();
     ScratchKey options{L"Software\\Horavista tests\\flow"};
     Win32SettingsStore settings{options.path()};
-    Platform platform{settings,        parts.windows,   parts.messageBoxes, parts.colourDialog,
-                      parts.events,    parts.lifetime,  parts.timeOfDay,    parts.keepAwake,
-                      parts.zones,     parts.files,     parts.logInStart};
+    Platform platform{settings, parts.windows, parts.messageBoxes, parts.colourDialog, parts.events, parts.lifetime,
+        parts.timeOfDay, parts.keepAwake, parts.zones, parts.files, parts.logInStart};
     BoxWatch boxes;
 };
 

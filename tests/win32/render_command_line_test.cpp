@@ -31,8 +31,7 @@ TEST(RenderCommandLine, TakesEveryFormTheLinuxParserTakes)
     EXPECT_TRUE(o.ops);
 
     const auto png = parseCommandLine(line({"-size=10x20", "--png", "--ops.png", "--clock-color", "255",
-                                            "--background=", "--zone", "India Standard Time",
-                                            "--at", "2026-07-01T12:00:00Z"}));
+        "--background=", "--zone", "India Standard Time", "--at", "2026-07-01T12:00:00Z"}));
     EXPECT_EQ(png.png, "--ops.png") << "a value may look like an option";
     EXPECT_FALSE(png.ops);
     EXPECT_EQ(png.clockColour, "255");
@@ -41,7 +40,7 @@ TEST(RenderCommandLine, TakesEveryFormTheLinuxParserTakes)
     EXPECT_EQ(png.atMs, 1'782'907'200'000);
 
     EXPECT_EQ(parseCommandLine(line({"--time", "01:00:00", "--size", "5x5", "--time", "02:00:00", "--ops"})).time,
-              2 * 3600.0);
+        2 * 3600.0);
     EXPECT_TRUE(parseCommandLine(line({"--list-zones"})).listZones);
 }
 
@@ -66,7 +65,7 @@ TEST(RenderCommandLine, RefusesWhatTheLinuxToolRefusesWithItsMessageAndStatus2)
         {{"--size", "10x10", "--ops=1"}, "unknown argument --ops=1"},
         {{"--size", "0x10", "--ops"}, "--size takes WIDTHxHEIGHT in pixels, each 1 to 16384, as 1920x1080"},
         {{"--size", "16000x16000", "--ops"},
-         "--size 16000x16000 would need an image of 1024 MB; the clock draws into images of 1000 MB at the most"},
+            "--size 16000x16000 would need an image of 1024 MB; the clock draws into images of 1000 MB at the most"},
         {plus({"--time", "24:00:00"}), "--time takes HH:MM:SS or HH:MM:SS.fff"},
         {plus({"--at", "2026-02-30T00:00:00Z"}), "--at takes an instant in UTC as YYYY-MM-DDTHH:MM:SSZ"},
         {plus({"--time", "01:00:00", "--zone", "UTC"}), "--time is the time shown; it takes no --zone or --at"},
@@ -76,8 +75,8 @@ TEST(RenderCommandLine, RefusesWhatTheLinuxToolRefusesWithItsMessageAndStatus2)
     for (const auto& [arguments, message] : cases) {
         const std::string said = "horavista-render: " + message;
         EXPECT_EXIT(parseCommandLine(line(arguments)), ::testing::ExitedWithCode(2),
-                    AnyOf(HasSubstr(said + "\nusage: horavista-render --size WxH"),
-                          HasSubstr(said + "\r\nusage: horavista-render --size WxH")))
+            AnyOf(HasSubstr(said + "\nusage: horavista-render --size WxH"),
+                HasSubstr(said + "\r\nusage: horavista-render --size WxH")))
             << message;
     }
     EXPECT_EXIT(parseCommandLine(line({"-h"})), ::testing::ExitedWithCode(0), "");
@@ -85,7 +84,9 @@ TEST(RenderCommandLine, RefusesWhatTheLinuxToolRefusesWithItsMessageAndStatus2)
 
 TEST(RenderCommandLine, InstantsCountFromTheEpochInTheGregorianCalendar)
 {
-    auto at = [](const std::string& instant) { return *parseCommandLine(line({"--list-zones", "--at", instant})).atMs; };
+    auto at = [](const std::string& instant) {
+        return *parseCommandLine(line({"--list-zones", "--at", instant})).atMs;
+    };
     EXPECT_EQ(at("1970-01-01T00:00:00Z"), 0);
     EXPECT_EQ(at("2000-02-29T23:59:59Z"), 951'868'799'000);
     EXPECT_EQ(at("1969-12-31T23:59:59Z"), -1000);

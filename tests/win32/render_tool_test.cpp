@@ -75,7 +75,7 @@ Outcome run(const std::vector<std::string>& arguments)
     // Without a console of its own: a new one would take the tool's
     // stderr when the test itself runs without one (under ctest).
     if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, DETACHED_PROCESS, nullptr, nullptr,
-                       &startup, &process)) {
+            &startup, &process)) {
         WaitForSingleObject(process.hProcess, 60'000);
         GetExitCodeProcess(process.hProcess, &outcome.status);
         CloseHandle(process.hThread);
@@ -135,8 +135,8 @@ TEST(RenderTool, WritesAPngOfTheSizeAsked)
 {
     const std::wstring path = temporaryPath(L"render-tool.png");
     DeleteFileW(path.c_str());
-    const Outcome outcome = run({"--size", "320x200", "--time", "03:00:00", "--clock-color", "255", "--background",
-                                 "0", "--png", hv::win32::narrow(path)});
+    const Outcome outcome = run({"--size", "320x200", "--time", "03:00:00", "--clock-color", "255", "--background", "0",
+        "--png", hv::win32::narrow(path)});
     ASSERT_EQ(outcome.status, 0u);
     EXPECT_TRUE(outcome.lines.empty());
     hv::win32::useGdiplus();
@@ -181,18 +181,20 @@ TEST(RenderTool, ListsTheCatalogueAndDrawsAZonesTime)
     const Outcome list = run({"--list-zones"});
     ASSERT_EQ(list.status, 0u);
     EXPECT_GT(list.lines.size(), 100u);
-    EXPECT_EQ(std::count_if(list.lines.begin(), list.lines.end(), [](const std::string& l) { return l.ends_with("\tstart"); }),
-              1);
-    EXPECT_THAT(list.lines, ::testing::Contains(::testing::HasSubstr(
-                                "\tIndia Standard Time\t(UTC+05:30) Chennai, Kolkata, Mumbai, New Delhi\t-330")));
+    EXPECT_EQ(std::count_if(
+                  list.lines.begin(), list.lines.end(), [](const std::string& l) { return l.ends_with("\tstart"); }),
+        1);
+    EXPECT_THAT(list.lines,
+        ::testing::Contains(
+            ::testing::HasSubstr("\tIndia Standard Time\t(UTC+05:30) Chennai, Kolkata, Mumbai, New Delhi\t-330")));
 
     // 12:00 UTC in July is 17:30 in Kolkata; the hour hand as the Linux
     // tool draws it then.
-    const Outcome kolkata =
-        run(withColours({"--size", "1920x1080", "--zone", "India Standard Time", "--at", "2026-07-01T12:00:00Z", "--ops"}));
+    const Outcome kolkata = run(
+        withColours({"--size", "1920x1080", "--zone", "India Standard Time", "--at", "2026-07-01T12:00:00Z", "--ops"}));
     ASSERT_EQ(kolkata.status, 0u);
-    EXPECT_THAT(kolkata.lines, ::testing::Contains(
-                                   "polygon 966 564 977 566 1038 823 1034 824 958 572 width=1 pen=16777215 fill=16777215"));
+    EXPECT_THAT(kolkata.lines,
+        ::testing::Contains("polygon 966 564 977 566 1038 823 1034 824 958 572 width=1 pen=16777215 fill=16777215"));
     const Outcome unknown = run(withColours({"--size", "10x10", "--zone", "Nowhere Standard Time", "--ops"}));
     EXPECT_EQ(unknown.status, 2u);
 }

@@ -11,7 +11,9 @@ namespace hv::win32::testing {
 
 class ScratchKey {
 public:
-    explicit ScratchKey(std::wstring path, HKEY root = HKEY_CURRENT_USER) : root_(root), path_(std::move(path))
+    explicit ScratchKey(std::wstring path, HKEY root = HKEY_CURRENT_USER)
+        : root_(root)
+        , path_(std::move(path))
     {
         RegDeleteTreeW(root_, path_.c_str());
     }

@@ -32,7 +32,10 @@ public:
         }
         RemoveDirectoryW(path_.c_str());
     }
-    std::string utf8(const std::wstring& name = {}) const { return narrow(name.empty() ? path_ : path_ + L"\\" + name); }
+    std::string utf8(const std::wstring& name = {}) const
+    {
+        return narrow(name.empty() ? path_ : path_ + L"\\" + name);
+    }
 
     void file(const std::wstring& name, DWORD attributes = FILE_ATTRIBUTE_NORMAL)
     {
@@ -49,7 +52,7 @@ public:
     void stamp(const std::wstring& name, std::int64_t secondsSince1970)
     {
         const HANDLE h = CreateFileW((path_ + L"\\" + name).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+            FILE_ATTRIBUTE_NORMAL, nullptr);
         const FILETIME time = fileTimeOf(kTicksTo1970 + secondsSince1970 * kTicksPerSecond);
         SetFileTime(h, nullptr, nullptr, &time);
         CloseHandle(h);

@@ -48,7 +48,7 @@ TEST(KeepAwakeTest, RightShiftReachesTheFocusedWindow)
     windowClass.lpszClassName = L"HoravistaInputTest";
     ASSERT_NE(RegisterClassW(&windowClass), 0);
     const HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"input", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                        300, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
+        300, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
     SetForegroundWindow(window);
     SetFocus(window);

@@ -36,11 +36,12 @@ protected:
     {
         HKEY created = nullptr;
         ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, scratch.path().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                  &created, nullptr),
-                  ERROR_SUCCESS);
+                      &created, nullptr),
+            ERROR_SUCCESS);
         RegCloseKey(created);
-        ASSERT_EQ(registry.openKey(reg::kHKeyCurrentUser, "Software\\Horavista tests\\registry", 0, reg::kKeyAccess, key),
-                  reg::kSuccess);
+        ASSERT_EQ(
+            registry.openKey(reg::kHKeyCurrentUser, "Software\\Horavista tests\\registry", 0, reg::kKeyAccess, key),
+            reg::kSuccess);
     }
     void TearDown() override { registry.closeKey(key); }
 
@@ -104,7 +105,7 @@ TEST_F(RegistryTest, SubKeysEnumerateAndOpenByTheirUtf8Names)
     for (const std::wstring& name : {kTokyoWide, std::wstring(L"India Standard Time")}) {
         HKEY sub = nullptr;
         RegCreateKeyExW(HKEY_CURRENT_USER, (scratch.path() + L"\\" + name).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &sub, nullptr);
+            nullptr, &sub, nullptr);
         RegCloseKey(sub);
     }
     std::set<std::string> names;
@@ -140,15 +141,17 @@ struct RegistryCatalogueTest : ::testing::Test {
     }
     // A zone of that catalogue, with a "Display" text and the TZI bytes
     // given, none when there are none.
-    void addZone(const std::wstring& name, const std::wstring& display, const std::vector<BYTE>& tzi,
-                 DWORD tziType = REG_BINARY)
+    void addZone(
+        const std::wstring& name, const std::wstring& display, const std::vector<BYTE>& tzi, DWORD tziType = REG_BINARY)
     {
-        const std::wstring path = machine.path() + L"\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones\\" + name;
+        const std::wstring path
+            = machine.path() + L"\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones\\" + name;
         HKEY zone = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &zone, nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(
+            RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &zone, nullptr),
+            ERROR_SUCCESS);
         RegSetValueExW(zone, L"Display", 0, REG_SZ, reinterpret_cast<const BYTE*>(display.c_str()),
-                       static_cast<DWORD>((display.size() + 1) * sizeof(wchar_t)));
+            static_cast<DWORD>((display.size() + 1) * sizeof(wchar_t)));
         if (!tzi.empty())
             RegSetValueExW(zone, L"TZI", 0, tziType, tzi.data(), static_cast<DWORD>(tzi.size()));
         RegCloseKey(zone);

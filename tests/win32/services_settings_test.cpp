@@ -14,7 +14,7 @@ using testing::storedText;
 TEST(SettingsStoreTest, TheProgramsKeyIsItsOwnUnderTheCurrentUser)
 {
     EXPECT_EQ(Win32SettingsStore(Win32SettingsStore::keyPathFor("Quellmark", "Horavista")).location(),
-              "HKEY_CURRENT_USER\\Software\\Quellmark\\Horavista");
+        "HKEY_CURRENT_USER\\Software\\Quellmark\\Horavista");
 }
 
 TEST(SettingsStoreTest, ValuesRoundTripAsTextsAndTheFirstWriteMakesTheKey)
@@ -91,8 +91,8 @@ TEST(SettingsStoreTest, AFailedWriteSaysWhyAndStoresNothing)
     const ScratchKey scratch(L"Software\\Horavista tests\\volatile");
     HKEY parent = nullptr;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, scratch.path().c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                              KEY_ALL_ACCESS, nullptr, &parent, nullptr),
-              ERROR_SUCCESS);
+                  KEY_ALL_ACCESS, nullptr, &parent, nullptr),
+        ERROR_SUCCESS);
     RegCloseKey(parent);
     Win32SettingsStore store(scratch.path() + L"\\settings");
 

@@ -31,12 +31,12 @@ const REGSAM kMachineViews[] = {KEY_WOW64_64KEY, KEY_WOW64_32KEY};
 void machineEntry(REGSAM view, const std::wstring* command)
 {
     HKEY run = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRun.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &run, nullptr) !=
-        ERROR_SUCCESS)
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRun.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &run, nullptr)
+        != ERROR_SUCCESS)
         return;
     if (command)
         RegSetValueExW(run, kEntry.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(command->c_str()),
-                       static_cast<DWORD>((command->size() + 1) * sizeof(wchar_t)));
+            static_cast<DWORD>((command->size() + 1) * sizeof(wchar_t)));
     else
         RegDeleteValueW(run, kEntry.c_str());
     RegCloseKey(run);
@@ -73,8 +73,8 @@ struct StartUpTest : ::testing::Test {
     Win32Registry registry;
     Win32ZoneCatalogue zones;
     RunKeyLogInStart logInStart{registry};
-    Platform platform{settings,       fake.windows,   fake.boxes, fake.colourDialog, fake.events, fake.lifetime,
-                      fake.timeOfDay, fake.keepAwake, zones,      fake.files,        logInStart};
+    Platform platform{settings, fake.windows, fake.boxes, fake.colourDialog, fake.events, fake.lifetime, fake.timeOfDay,
+        fake.keepAwake, zones, fake.files, logInStart};
     Program program{platform};
 };
 
@@ -166,8 +166,8 @@ TEST_F(RunKeyTest, WithoutARunKeyThereIsNothingToRemoveButNothingCanBeWritten)
 // cannot, the user's entry staying with it.
 TEST_F(RunKeyTest, RemovingAlsoTakesAMachineWideEntryOfThisProgram)
 {
-    registry.setString(reg::kHKeyLocalMachine, std::string(kRunKey), "horavista.exe",
-                       "C:\\MY APPS\\horavista.exe --from-admin");
+    registry.setString(
+        reg::kHKeyLocalMachine, std::string(kRunKey), "horavista.exe", "C:\\MY APPS\\horavista.exe --from-admin");
     registry.standardUser = true;
     start.enable(kPath);
     EXPECT_EQ(test::errorNumber([&] { start.disable(kPath); }), 70);

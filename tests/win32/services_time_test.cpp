@@ -34,13 +34,13 @@ TEST(TimeOfDayTest, ZonesAtFixedInstantsWithTheirDaylightTime)
         double expected;
     } cases[] = {
         {"India Standard Time", kJuly15Noon2025, hours(17, 30)},
-        {"W. Europe Standard Time", kJuly15Noon2025, hours(14, 0)},      // daylight time
-        {"Lord Howe Standard Time", kJuly15Noon2025, hours(22, 30)},     // its winter
-        {"W. Europe Standard Time", kJanuary15Noon2024, hours(13, 0)},   // standard time, another year
-        {"Lord Howe Standard Time", kJanuary15Noon2024, hours(23, 0)},   // its half-hour summer step
-        {"india standard time", kJuly15Noon2025, hours(17, 30)},         // key names ignore case
+        {"W. Europe Standard Time", kJuly15Noon2025, hours(14, 0)}, // daylight time
+        {"Lord Howe Standard Time", kJuly15Noon2025, hours(22, 30)}, // its winter
+        {"W. Europe Standard Time", kJanuary15Noon2024, hours(13, 0)}, // standard time, another year
+        {"Lord Howe Standard Time", kJanuary15Noon2024, hours(23, 0)}, // its half-hour summer step
+        {"india standard time", kJuly15Noon2025, hours(17, 30)}, // key names ignore case
         {"Nepal Standard Time", kJuly15Noon2025 + 250, hours(17, 45) + 0.25}, // the fraction of the second
-        {"India Standard Time", kJanuary15Noon2024, hours(17, 30)},      // back to a zone asked before
+        {"India Standard Time", kJanuary15Noon2024, hours(17, 30)}, // back to a zone asked before
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(time.secondsSinceMidnightAt(c.key, c.at), c.expected) << c.key << " at " << c.at;
@@ -72,9 +72,9 @@ TEST(TimeOfDayTest, ADamagedZoneIsPassedOverAndOneThatCannotBeAppliedIsAnError)
     const testing::ScratchKey absurd(catalogue + L"AAB Horavista test, absurd bias", HKEY_LOCAL_MACHINE);
     for (const testing::ScratchKey* zone : {&missing, &absurd}) {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, zone->path().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                                  nullptr),
-                  ERROR_SUCCESS);
+        ASSERT_EQ(RegCreateKeyExW(
+                      HKEY_LOCAL_MACHINE, zone->path().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
         for (const wchar_t* name : {L"Display", L"Std", L"Dlt"})
             RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(L"x"), 2 * sizeof(wchar_t));
         if (zone == &absurd) {
@@ -166,9 +166,9 @@ TEST(SystemInfoTest, ZonesWithOtherOffsetsDoNotAgree)
 {
     Win32ZoneCatalogue system;
     // A zone hours away from the computer's.
-    EXPECT_EQ(system.agreementWithOwnZone(system.ownStandardBias() == -330 ? "Hawaiian Standard Time"
-                                                                            : "India Standard Time"),
-              ZoneAgreement::None);
+    EXPECT_EQ(system.agreementWithOwnZone(
+                  system.ownStandardBias() == -330 ? "Hawaiian Standard Time" : "India Standard Time"),
+        ZoneAgreement::None);
     EXPECT_EQ(system.agreementWithOwnZone("Nowhere Standard Time"), ZoneAgreement::None);
 }
 

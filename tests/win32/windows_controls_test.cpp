@@ -82,8 +82,7 @@ TEST_F(WindowsControls, TwipsBecomePixelsAndFramesCarryTheirChildren)
         RECT pixels;
         int fontHeight;
     } cases[] = {
-        {button(), {8, 8, 528, 35}, -15},
-        {child(WC_BUTTONW, L"Select Time Zone"), {8, 37, 528, 91}, -12},
+        {button(), {8, 8, 528, 35}, -15}, {child(WC_BUTTONW, L"Select Time Zone"), {8, 37, 528, 91}, -12},
         {box(), {24, 116, 377, 133}, -12}, // Frame1 at (8, 96) plus (16, 20)
     };
     for (const auto& c : cases) {
@@ -156,8 +155,8 @@ TEST_F(WindowsControls, TheListSortsWithoutRegardToCaseAndKeepsEachEntrysData)
     // The user picks an entry: the list tells its window.
     const auto pick = [&](int position) {
         SendMessageW(list(), CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-        SendMessageW(form_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list()), CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(list()));
+        SendMessageW(
+            form_, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list()), CBN_SELCHANGE), reinterpret_cast<LPARAM>(list()));
     };
     pick(4);
     pick(4);

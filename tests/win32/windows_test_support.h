@@ -34,17 +34,17 @@ class DialogAnswer {
 public:
     explicit DialogAnswer(WORD button)
         : thread_([this, button] {
-              for (int tries = 0; tries < 1000; ++tries) {
-                  if (HWND box = FindWindowW(L"#32770", nullptr)) {
-                      wchar_t text[256] = {};
-                      GetWindowTextW(box, text, 256);
-                      caption = text;
-                      PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-                      return;
-                  }
-                  Sleep(10);
-              }
-          })
+            for (int tries = 0; tries < 1000; ++tries) {
+                if (HWND box = FindWindowW(L"#32770", nullptr)) {
+                    wchar_t text[256] = {};
+                    GetWindowTextW(box, text, 256);
+                    caption = text;
+                    PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+                    return;
+                }
+                Sleep(10);
+            }
+        })
     {
     }
     DialogAnswer(const DialogAnswer&) = delete;
@@ -65,16 +65,16 @@ inline std::string cursorFile(int hotX, int hotY)
             bytes.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
     };
     constexpr std::uint32_t kImageSize = 40 + 8 + 128 + 128;
-    put(0, 2), put(2, 2), put(1, 2);                                   // cursor file, one image
-    put(32, 1), put(32, 1), put(0, 1), put(0, 1);                      // 32 x 32
+    put(0, 2), put(2, 2), put(1, 2); // cursor file, one image
+    put(32, 1), put(32, 1), put(0, 1), put(0, 1); // 32 x 32
     put(static_cast<std::uint32_t>(hotX), 2), put(static_cast<std::uint32_t>(hotY), 2);
     put(kImageSize, 4), put(22, 4);
-    put(40, 4), put(32, 4), put(64, 4), put(1, 2), put(1, 2);          // colour and mask rows
+    put(40, 4), put(32, 4), put(64, 4), put(1, 2), put(1, 2); // colour and mask rows
     for (int i = 0; i < 6; ++i)
         put(0, 4);
-    put(0, 4), put(0xFFFFFF, 4);                                       // black, white
-    bytes.append(128, '\0');                                           // black picture
-    bytes.append(128, '\0');                                           // opaque everywhere
+    put(0, 4), put(0xFFFFFF, 4); // black, white
+    bytes.append(128, '\0'); // black picture
+    bytes.append(128, '\0'); // opaque everywhere
     return bytes;
 }
 

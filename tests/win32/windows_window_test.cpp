@@ -38,9 +38,8 @@ protected:
     {
         WindowEvents events;
         events.onResize = listener.hear("resize");
-        events.onKeyDown = [&listener](std::int16_t& key, std::int16_t) {
-            listener.heard.push_back("key " + std::to_string(key));
-        };
+        events.onKeyDown
+            = [&listener](std::int16_t& key, std::int16_t) { listener.heard.push_back("key " + std::to_string(key)); };
         events.onCloseRequest = listener.hear("close request");
         WindowDesign design;
         design.name = "Form2";
@@ -63,7 +62,7 @@ protected:
         box_ = &listener.view->addCheckBox(
             {"Check1", "Tick", {120, 120, 2000, 255}, {}, {}, 0, kWhite, listener.hear("Check1")});
         listener.view->addPushButton({"PushButton1", "Go", {120, 600, 2000, 405}, {}, {}, 1, kWhite,
-                                      onClick ? onClick : listener.hear("PushButton1")});
+            onClick ? onClick : listener.hear("PushButton1")});
         listener.view->addTimer({"Timer1", 1, true, {}, listener.hear("Timer1")});
     }
     static HWND hwndOf(const WindowView& view) { return dynamic_cast<const win32::Win32WindowView&>(view).hwnd(); }
@@ -180,10 +179,11 @@ TEST_F(WindowsWindow, AWholeSecondTimerTicksJustAfterWholeSecondsUntilDisabled)
     auto listener = std::make_shared<Listener>();
     openClock(*listener, listener);
     std::vector<std::int64_t> ticks;
-    Timer& timer = listener->view->addTimer({"Timer1", 1000, true, msToNextTick, [&] {
-        using namespace std::chrono;
-        ticks.push_back(duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count());
-    }});
+    Timer& timer = listener->view->addTimer(
+        {"Timer1", 1000, true, msToNextTick, [&] {
+             using namespace std::chrono;
+             ticks.push_back(duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count());
+         }});
     test::runMessages(2600ms);
     ASSERT_GE(ticks.size(), 2u);
     for (const std::int64_t at : ticks)
@@ -203,8 +203,8 @@ TEST_F(WindowsWindow, AMessageBoxShowsTheTextTitleAndButtonItIsGiven)
     std::wstring caption;
     {
         const test::DialogAnswer answer(IDOK);
-        pressed = boxes.show("Invalid property value\r\nin Horavista.Form1.Form_Load at line 112", 48,
-                             "Application Error");
+        pressed
+            = boxes.show("Invalid property value\r\nin Horavista.Form1.Form_Load at line 112", 48, "Application Error");
         caption = answer.caption;
     }
     EXPECT_EQ(pressed, IDOK);

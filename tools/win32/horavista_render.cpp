@@ -68,12 +68,13 @@ void render(const Options& options)
     if (options.svg)
         throw std::runtime_error("--svg: the Windows tool writes no SVG pictures; --png writes the frame");
     namespace keys = settings;
-    const win32::Win32SettingsStore stored(win32::Win32SettingsStore::keyPathFor(keys::kOrganisation, keys::kApplication));
+    const win32::Win32SettingsStore stored(
+        win32::Win32SettingsStore::keyPathFor(keys::kOrganisation, keys::kApplication));
     const std::string where = stored.location();
-    const Colour clock = render_tool::colourOption(options.clockColour, "--clock-color", stored, keys::kClockColour,
-                                                   keys::kClockColourDefault, where);
-    const Colour background = render_tool::colourOption(options.background, "--background", stored,
-                                                        keys::kBackgroundColour, keys::kBackgroundColourDefault, where);
+    const Colour clock = render_tool::colourOption(
+        options.clockColour, "--clock-color", stored, keys::kClockColour, keys::kClockColourDefault, where);
+    const Colour background = render_tool::colourOption(
+        options.background, "--background", stored, keys::kBackgroundColour, keys::kBackgroundColourDefault, where);
     // The numerals' font at 96 dots per inch, as the Linux tool draws them.
     const std::unique_ptr<std::remove_pointer_t<HFONT>, decltype(&DeleteObject)> font(
         win32::createFont(kNumeralFont, USER_DEFAULT_SCREEN_DPI), DeleteObject);

@@ -35,7 +35,7 @@ std::vector<std::uint8_t> encoded(std::span<const std::uint32_t> pixels, int wid
     useGdiplus();
     // GDI+ only reads the pixels to encode them.
     Gdiplus::Bitmap bitmap(width, height, width * 4, PixelFormat32bppRGB,
-                           reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(pixels.data())));
+        reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(pixels.data())));
     const CLSID encoder = pngEncoder();
     IStream* created = nullptr;
     if (CreateStreamOnHGlobal(nullptr, TRUE, &created) != S_OK)
@@ -59,12 +59,12 @@ std::vector<std::uint8_t> encoded(std::span<const std::uint32_t> pixels, int wid
 bool takenByOther(const std::wstring& path)
 {
     const HANDLE there = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (there == INVALID_HANDLE_VALUE)
         return false;
     BY_HANDLE_FILE_INFORMATION info{};
     const bool regular = GetFileType(there) == FILE_TYPE_DISK && GetFileInformationByHandle(there, &info)
-                         && !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+        && !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
     CloseHandle(there);
     return !regular;
 }
@@ -74,15 +74,15 @@ bool takenByOther(const std::wstring& path)
 DWORD replaceWith(const std::wstring& path, const std::vector<std::uint8_t>& bytes)
 {
     const std::wstring aside = path + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
-    const HANDLE file =
-        CreateFileW(aside.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file
+        = CreateFileW(aside.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return GetLastError();
     DWORD written = 0;
     const auto size = static_cast<DWORD>(bytes.size());
     DWORD error = WriteFile(file, bytes.data(), size, &written, nullptr) && written == size && FlushFileBuffers(file)
-                      ? 0
-                      : GetLastError();
+        ? 0
+        : GetLastError();
     if (!CloseHandle(file) && !error)
         error = GetLastError();
     if (!error && !MoveFileExW(aside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

@@ -8,14 +8,13 @@ namespace hv::qt {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: horavista [--help | --version]\n"
-    "Horavista turns the whole screen into an analog clock. It opens its options window,\n"
-    "or, when it is set to start at log-in, the clock itself; Esc closes the clock.\n"
-    "Options are kept in $XDG_CONFIG_HOME/Quellmark/Horavista.ini.\n"
-    "\n"
-    "  -h, --help     show this help and end\n"
-    "  -v, --version  show the version and end\n";
+constexpr const char* kUsage = "Usage: horavista [--help | --version]\n"
+                               "Horavista turns the whole screen into an analog clock. It opens its options window,\n"
+                               "or, when it is set to start at log-in, the clock itself; Esc closes the clock.\n"
+                               "Options are kept in $XDG_CONFIG_HOME/Quellmark/Horavista.ini.\n"
+                               "\n"
+                               "  -h, --help     show this help and end\n"
+                               "  -v, --version  show the version and end\n";
 
 } // namespace
 

@@ -23,7 +23,8 @@ QMessageBox::Icon messageIcon(int style)
 {
     switch (style & 0x70) {
     // Stop and information together, as a fatal report asks: the stop sign.
-    case 16: case 16 | 64: return QMessageBox::Critical;
+    case 16:
+    case 16 | 64: return QMessageBox::Critical;
     case 32: return QMessageBox::Question;
     case 48: return QMessageBox::Warning;
     case 64: return QMessageBox::Information;
@@ -53,10 +54,7 @@ Colour QtColourDialog::showColor(Colour colour)
     return picked.red() | picked.green() << 8 | picked.blue() << 16;
 }
 
-void QtEventPump::pumpEvents()
-{
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
+void QtEventPump::pumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void QtLifetime::endNow(int exitStatus)
 {

@@ -39,8 +39,8 @@ class QtPlatform {
 public:
     Platform platform()
     {
-        return {settings,  windows,   messageBoxes, colourDialog, events, lifetime,
-                timeOfDay, keepAwake, zones,        files,        logInStart};
+        return {settings, windows, messageBoxes, colourDialog, events, lifetime, timeOfDay, keepAwake, zones, files,
+            logInStart};
     }
 
     QtSettingsStore settings;

@@ -24,14 +24,15 @@ public:
     // The options are kept under the organisation's and application's
     // names, and windows without a caption show the application's.
     Win32Platform(std::string_view organisation, std::string_view application)
-        : settings(Win32SettingsStore::keyPathFor(organisation, application)), windows(std::string(application))
+        : settings(Win32SettingsStore::keyPathFor(organisation, application))
+        , windows(std::string(application))
     {
     }
 
     Platform platform()
     {
-        return {settings,  windows,   messageBoxes, colourDialog, events, lifetime,
-                timeOfDay, keepAwake, zones,        files,        logInStart};
+        return {settings, windows, messageBoxes, colourDialog, events, lifetime, timeOfDay, keepAwake, zones, files,
+            logInStart};
     }
 
     Win32SettingsStore settings;

@@ -46,10 +46,7 @@ void useForInside(QPainter& p, Colour colour)
     p.setBrush(toQColor(colour));
 }
 
-void useForSoftEdge(QPainter& p, Colour colour)
-{
-    useForShapes(p, {1, colour}, std::nullopt);
-}
+void useForSoftEdge(QPainter& p, Colour colour) { useForShapes(p, {1, colour}, std::nullopt); }
 
 void drawCircle(QPainter& p, QPointF centre, double radius, Pen outline, std::optional<Colour> fill)
 {
@@ -109,8 +106,8 @@ QImage imageInHugePages(QSize size, qreal devicePixelRatio)
     QImage image;
     if (buffer) {
         madvise(buffer, rounded, MADV_HUGEPAGE);
-        image = QImage(static_cast<uchar*>(buffer), pixels.width(), pixels.height(), bytesPerLine,
-                       QImage::Format_RGB32, std::free, buffer);
+        image = QImage(static_cast<uchar*>(buffer), pixels.width(), pixels.height(), bytesPerLine, QImage::Format_RGB32,
+            std::free, buffer);
     } else {
         image = QImage(pixels, QImage::Format_RGB32);
     }
@@ -124,24 +121,19 @@ void paintCall(QPainter& p, const DrawingCall& call, double ascent)
 {
     using Kind = DrawingCall::Kind;
     switch (call.kind) {
-    case Kind::Clear:
-        break;
+    case Kind::Clear: break;
     case Kind::Pixel:
         p.resetTransform();
         p.setRenderHint(QPainter::Antialiasing, false);
         p.fillRect(QRect(static_cast<int>(std::floor(call.x)), static_cast<int>(std::floor(call.y)), 1, 1),
-                   toQColor(call.pen.colour));
+            toQColor(call.pen.colour));
         break;
-    case Kind::Circle:
-        drawCircle(p, QPointF(call.x, call.y), call.radius, call.pen, call.fill);
-        break;
+    case Kind::Circle: drawCircle(p, QPointF(call.x, call.y), call.radius, call.pen, call.fill); break;
     case Kind::Polyline:
         useForShapes(p, call.pen, std::nullopt);
         p.drawPolyline(toPolygon(call.points));
         break;
-    case Kind::Polygon:
-        drawPolygon(p, call.points, call.pen, call.fill);
-        break;
+    case Kind::Polygon: drawPolygon(p, call.points, call.pen, call.fill); break;
     case Kind::Text:
         p.resetTransform();
         p.setPen(toQColor(call.pen.colour));
@@ -150,7 +142,11 @@ void paintCall(QPainter& p, const DrawingCall& call, double ascent)
     }
 }
 
-CallPainter::CallPainter(const QFont& font) : font_(font), ascent_(QFontMetricsF(font).ascent()) {}
+CallPainter::CallPainter(const QFont& font)
+    : font_(font)
+    , ascent_(QFontMetricsF(font).ascent())
+{
+}
 
 QPainter& CallPainter::painter()
 {
@@ -191,10 +187,7 @@ void CallPainter::wipe(Colour background)
     image_.fill(toQColor(background));
 }
 
-void CallPainter::paint(const DrawingCall& call)
-{
-    paintCall(painter(), call, ascent_);
-}
+void CallPainter::paint(const DrawingCall& call) { paintCall(painter(), call, ascent_); }
 
 void CallPainter::keepAsBase()
 {
@@ -208,12 +201,13 @@ void CallPainter::putBackBase(const PixelRegion& region)
     const qreal ratio = image_.devicePixelRatio();
     const QRect whole = image_.rect();
     for (const PixelRect& logical : region.rects()) {
-        const QRect r = QRectF(QPointF(logical.left, logical.top) * ratio, QSizeF(logical.width(), logical.height()) * ratio)
-                            .toAlignedRect()
-                            .intersected(whole);
+        const QRect r
+            = QRectF(QPointF(logical.left, logical.top) * ratio, QSizeF(logical.width(), logical.height()) * ratio)
+                  .toAlignedRect()
+                  .intersected(whole);
         for (int y = r.top(); y <= r.bottom(); ++y)
             std::memcpy(image_.scanLine(y) + r.left() * 4, base_.constScanLine(y) + r.left() * 4,
-                        static_cast<std::size_t>(r.width()) * 4);
+                static_cast<std::size_t>(r.width()) * 4);
     }
 }
 

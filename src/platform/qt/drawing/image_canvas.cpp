@@ -9,7 +9,11 @@
 
 namespace hv::qt {
 
-ImageCanvas::ImageCanvas(const QFont& font) : metrics_(font), painter_(font) {}
+ImageCanvas::ImageCanvas(const QFont& font)
+    : metrics_(font)
+    , painter_(font)
+{
+}
 
 const QImage& ImageCanvas::image()
 {
@@ -64,30 +68,23 @@ QRegion unionOf(std::span<const PixelRect> rects)
 
 } // namespace
 
-QRegion ImageCanvas::takeChanges()
-{
-    return unionOf(reuse_.takeChanges().rects());
-}
+QRegion ImageCanvas::takeChanges() { return unionOf(reuse_.takeChanges().rects()); }
 
 const ImageCanvas::TextExtent& ImageCanvas::extentOf(std::string_view text) const
 {
     auto it = extents_.find(text);
     if (it == extents_.end()) {
         const QString qtext = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
-        it = extents_.emplace(std::string(text), TextExtent{metrics_.horizontalAdvance(qtext), metrics_.boundingRect(qtext)})
+        it = extents_
+                 .emplace(
+                     std::string(text), TextExtent{metrics_.horizontalAdvance(qtext), metrics_.boundingRect(qtext)})
                  .first;
     }
     return it->second;
 }
 
-double ImageCanvas::textWidth(std::string_view text) const
-{
-    return extentOf(text).advance;
-}
+double ImageCanvas::textWidth(std::string_view text) const { return extentOf(text).advance; }
 
-double ImageCanvas::textHeight(std::string_view) const
-{
-    return metrics_.height();
-}
+double ImageCanvas::textHeight(std::string_view) const { return metrics_.height(); }
 
 } // namespace hv::qt

@@ -19,8 +19,8 @@ namespace {
 QString entryPath(const std::string& programPath)
 {
     const std::string name = StartUpEntryName(programPath);
-    const bool plain = !name.empty() && name != "." && name != ".." && name.find('\0') == name.npos &&
-                       QByteArrayView(name.data(), static_cast<qsizetype>(name.size())).isValidUtf8();
+    const bool plain = !name.empty() && name != "." && name != ".." && name.find('\0') == name.npos
+        && QByteArrayView(name.data(), static_cast<qsizetype>(name.size())).isValidUtf8();
     const std::optional<QString> dir = AutostartEntry::folder();
     if (!plain || !dir)
         throw RuntimeError::pathFileAccessError();
@@ -50,10 +50,16 @@ void AutostartEntry::enable(const std::string& programPath)
 
     const QByteArray entry = "[Desktop Entry]\n"
                              "Type=Application\n"
-                             "Name=" + *name + "\n"
-                             "Comment=Starts " + *name + " when you log in\n"
-                             "Exec=" + *exec + "\n"
-                             "Terminal=false\n";
+                             "Name="
+        + *name
+        + "\n"
+          "Comment=Starts "
+        + *name
+        + " when you log in\n"
+          "Exec="
+        + *exec
+        + "\n"
+          "Terminal=false\n";
     // A folder that is a link is followed, as the desktop follows it when
     // it reads the entries; the entry itself is always a file of its own.
     if (!QDir().mkpath(QFileInfo(path).path()) || !replaceWithOwnFile(path, entry))

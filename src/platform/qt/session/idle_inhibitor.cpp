@@ -23,7 +23,10 @@ const QString kReason = QStringLiteral("The clock is shown full screen");
 
 } // namespace
 
-IdleInhibitor::IdleInhibitor(QString busName) : busName_(std::move(busName)) {}
+IdleInhibitor::IdleInhibitor(QString busName)
+    : busName_(std::move(busName))
+{
+}
 
 QDBusConnection IdleInhibitor::bus()
 {
@@ -58,8 +61,8 @@ void IdleInhibitor::reportActivity()
 {
     const QDBusConnection connection = bus();
     if (connection.isConnected())
-        connection.send(QDBusMessage::createMethodCall(kScreenSaver, screenSaverPath(Route::ScreenSaver), kScreenSaver,
-                                                       QStringLiteral("SimulateUserActivity")));
+        connection.send(QDBusMessage::createMethodCall(
+            kScreenSaver, screenSaverPath(Route::ScreenSaver), kScreenSaver, QStringLiteral("SimulateUserActivity")));
 }
 
 void IdleInhibitor::watchServices(const QDBusConnection& connection)
@@ -82,11 +85,12 @@ void IdleInhibitor::ask(Route route)
     QDBusMessage message;
     if (route == Route::Portal) {
         message = QDBusMessage::createMethodCall(kPortalService, QStringLiteral("/org/freedesktop/portal/desktop"),
-                                                 QStringLiteral("org.freedesktop.portal.Inhibit"), QStringLiteral("Inhibit"));
+            QStringLiteral("org.freedesktop.portal.Inhibit"), QStringLiteral("Inhibit"));
         // No parent window: the inhibition is the program's, not a dialog's.
         message << QString() << kPortalIdle << QVariantMap{{QStringLiteral("reason"), kReason}};
     } else {
-        message = QDBusMessage::createMethodCall(kScreenSaver, screenSaverPath(route), kScreenSaver, QStringLiteral("Inhibit"));
+        message = QDBusMessage::createMethodCall(
+            kScreenSaver, screenSaverPath(route), kScreenSaver, QStringLiteral("Inhibit"));
         message << QCoreApplication::applicationName() << kReason;
     }
     asking_ = true;
@@ -126,10 +130,10 @@ void IdleInhibitor::letGo(const Handle& handle)
     QDBusMessage message;
     if (handle.route == Route::Portal) {
         message = QDBusMessage::createMethodCall(kPortalService, handle.request.path(),
-                                                 QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Close"));
+            QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Close"));
     } else {
-        message = QDBusMessage::createMethodCall(kScreenSaver, screenSaverPath(handle.route), kScreenSaver,
-                                                 QStringLiteral("UnInhibit"));
+        message = QDBusMessage::createMethodCall(
+            kScreenSaver, screenSaverPath(handle.route), kScreenSaver, QStringLiteral("UnInhibit"));
         message << handle.cookie;
     }
     // Nobody waits for the answer: a service that has gone took its

@@ -35,7 +35,7 @@ private:
     struct Handle {
         Route route;
         QDBusObjectPath request; // the portal's
-        uint cookie = 0;         // the screen saver's
+        uint cookie = 0; // the screen saver's
     };
 
     static QString serviceOf(Route route);

@@ -8,7 +8,10 @@
 
 namespace hv::qt {
 
-X11KeepAwake::X11KeepAwake(QString sessionBusName) : idle_(std::move(sessionBusName)) {}
+X11KeepAwake::X11KeepAwake(QString sessionBusName)
+    : idle_(std::move(sessionBusName))
+{
+}
 
 _XDisplay* X11KeepAwake::display()
 {

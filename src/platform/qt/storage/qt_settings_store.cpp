@@ -28,9 +28,9 @@ QString keyPath(std::string_view key) { return QCoreApplication::applicationName
 } // namespace
 
 QtSettingsStore::QtSettingsStore()
-    : folder_(userFolder("XDG_CONFIG_HOME", "/.config")),
-      file_(folder_.path + '/' + QCoreApplication::organizationName() + '/' + QCoreApplication::applicationName() +
-            ".ini")
+    : folder_(userFolder("XDG_CONFIG_HOME", "/.config"))
+    , file_(folder_.path + '/' + QCoreApplication::organizationName() + '/' + QCoreApplication::applicationName()
+          + ".ini")
 {
 }
 

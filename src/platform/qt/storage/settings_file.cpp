@@ -36,8 +36,8 @@ QString kindOf(mode_t mode)
 
 bool FileStamp::operator==(const FileStamp& other) const
 {
-    return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
-           modified == other.modified && changed == other.changed && mode == other.mode;
+    return exists == other.exists && device == other.device && inode == other.inode && size == other.size
+        && modified == other.modified && changed == other.changed && mode == other.mode;
 }
 
 QString errnoText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
@@ -120,7 +120,8 @@ SaveTarget saveTarget(const QString& file)
     if (!S_ISLNK(info.st_mode))
         return {{}, "it is " + kindOf(info.st_mode) + ", not a regular file"};
     if (::stat(name.constData(), &info) != 0)
-        return {{}, errno == ENOENT ? "it is a link to nothing" : "it is a link that cannot be followed: " + errnoText(errno)};
+        return {{},
+            errno == ENOENT ? "it is a link to nothing" : "it is a link that cannot be followed: " + errnoText(errno)};
     if (!S_ISREG(info.st_mode))
         return {{}, "it is a link to " + kindOf(info.st_mode) + ", not a regular file"};
     // Renamed over the file the links lead to, so that they still do.

@@ -14,7 +14,10 @@ namespace {
 // Closes the descriptor on every way out.
 class Descriptor {
 public:
-    explicit Descriptor(int fd) : fd_(fd) {}
+    explicit Descriptor(int fd)
+        : fd_(fd)
+    {
+    }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     ~Descriptor()

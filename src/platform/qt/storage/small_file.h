@@ -13,12 +13,12 @@ namespace hv::qt {
 struct SmallFile {
     enum class Refusal {
         None,
-        CannotOpen,     // missing, not permitted, a dangling link
-        NotRegular,     // a folder, a pipe, a device, a socket
-        TooLarge,       // more than the limit
-        ReadFailed,     // an input/output error part way
+        CannotOpen, // missing, not permitted, a dangling link
+        NotRegular, // a folder, a pipe, a device, a socket
+        TooLarge, // more than the limit
+        ReadFailed, // an input/output error part way
     };
-    QByteArray bytes;   // the whole file; empty when refused
+    QByteArray bytes; // the whole file; empty when refused
     Refusal refusal = Refusal::None;
 };
 

@@ -32,8 +32,8 @@ QRegion inTiles(const QRegion& changes)
     constexpr int kTileMask = 31;
     QRegion tiles;
     for (const QRect& r : changes)
-        tiles += QRect(QPoint(r.left() & ~kTileMask, r.top() & ~kTileMask),
-                       QPoint(r.right() | kTileMask, r.bottom() | kTileMask));
+        tiles += QRect(
+            QPoint(r.left() & ~kTileMask, r.top() & ~kTileMask), QPoint(r.right() | kTileMask, r.bottom() | kTileMask));
     return tiles;
 }
 
@@ -42,7 +42,11 @@ QRegion inTiles(const QRegion& changes)
 class MouseMoveReport : public QObject {
 public:
     MouseMoveReport(QWidget* control, FormWidget& form, std::function<void()> onMouseMove)
-        : QObject(control), form_(form), onMouseMove_(std::move(onMouseMove)) {}
+        : QObject(control)
+        , form_(form)
+        , onMouseMove_(std::move(onMouseMove))
+    {
+    }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
@@ -80,7 +84,10 @@ QFont toQFont(const FontDesign& font)
 }
 
 FormWidget::FormWidget(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner)
-    : events_(std::move(events)), owner_(std::move(owner)), backColor_(design.backColor), canvas_(toQFont(design.font))
+    : events_(std::move(events))
+    , owner_(std::move(owner))
+    , backColor_(design.backColor)
+    , canvas_(toQFont(design.font))
 {
     setObjectName(qs(design.name));
     setFont(toQFont(design.font));
@@ -112,7 +119,8 @@ void FormWidget::schedulePresent()
     presentPending_ = true;
     // Shown once the handler that draws has returned, so a frame appears
     // whole.
-    QMetaObject::invokeMethod(this, [this] { present(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { present(); }, Qt::QueuedConnection);
 }
 
 void FormWidget::present()
@@ -150,10 +158,7 @@ void FormWidget::keyPressEvent(QKeyEvent* event)
         deliver([&] { events_.onKeyDown(keyCode, shift); });
 }
 
-void FormWidget::mouseMoveEvent(QMouseEvent*)
-{
-    deliver(events_.onMouseMove);
-}
+void FormWidget::mouseMoveEvent(QMouseEvent*) { deliver(events_.onMouseMove); }
 
 void FormWidget::reportMouseMoves(QWidget* control, std::function<void()> onMouseMove)
 {

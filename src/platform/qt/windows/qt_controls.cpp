@@ -56,13 +56,18 @@ protected:
 class ClickableLabel : public QLabel {
 public:
     ClickableLabel(const QString& text, QWidget* parent, FormWidget& form, std::function<void()> onClick)
-        : QLabel(text, parent), form_(form), onClick_(std::move(onClick)) {}
+        : QLabel(text, parent)
+        , form_(form)
+        , onClick_(std::move(onClick))
+    {
+    }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override { pressed_ = event->button() == Qt::LeftButton; }
     void mouseReleaseEvent(QMouseEvent* event) override
     {
-        const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+        const bool click
+            = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
         pressed_ = false;
         if (click)
             form_.deliver(onClick_);
@@ -76,9 +81,12 @@ private:
 
 } // namespace
 
-QtControl::QtControl(QWidget* widget, const std::string& name, const TwipRect& rect, const FontDesign& font,
-                     Colour backColor, Back back)
-    : widget_(widget), rect_(rect), backColor_(backColor), back_(back)
+QtControl::QtControl(
+    QWidget* widget, const std::string& name, const TwipRect& rect, const FontDesign& font, Colour backColor, Back back)
+    : widget_(widget)
+    , rect_(rect)
+    , backColor_(backColor)
+    , back_(back)
 {
     widget_->setObjectName(qs(name));
     widget_->setFont(toQFont(font));
@@ -129,7 +137,7 @@ void QtControl::place()
 
 QtLabel::QtLabel(QWidget* parent, const LabelDesign& design, FormWidget& form)
     : QtControl(new ClickableLabel(qs(design.caption), parent, form, design.onClick), design.name, design.rect,
-                design.font, design.backColor, Back::Fill)
+        design.font, design.backColor, Back::Fill)
 {
     auto* label = static_cast<QLabel*>(widget());
     form.reportMouseMoves(label, design.onMouseMove);
@@ -151,8 +159,8 @@ QtPushButton::QtPushButton(QWidget* parent, const ControlDesign& design, FormWid
 {
     auto* button = static_cast<QPushButton*>(widget());
     form.reportMouseMoves(button, design.onMouseMove);
-    keep(QObject::connect(button, &QPushButton::clicked, button,
-                          [&form, onClick = design.onClick] { form.deliver(onClick); }));
+    keep(QObject::connect(
+        button, &QPushButton::clicked, button, [&form, onClick = design.onClick] { form.deliver(onClick); }));
 }
 
 QtTextBox::QtTextBox(QWidget* parent, const ControlDesign& design, FormWidget& form)
@@ -164,8 +172,8 @@ QtTextBox::QtTextBox(QWidget* parent, const ControlDesign& design, FormWidget& f
 QtCheckBox::QtCheckBox(QWidget* parent, const ControlDesign& design, FormWidget& form)
     : QtControl(new TwoWayCheckBox(qs(design.caption), parent), design, Back::Fill)
 {
-    keep(QObject::connect(box(), &QCheckBox::stateChanged, box(),
-                          [&form, onClick = design.onClick] { form.deliver(onClick); }));
+    keep(QObject::connect(
+        box(), &QCheckBox::stateChanged, box(), [&form, onClick = design.onClick] { form.deliver(onClick); }));
 }
 
 QCheckBox* QtCheckBox::box() const { return static_cast<QCheckBox*>(widget()); }
@@ -189,8 +197,8 @@ void QtCheckBox::setValue(std::int16_t value)
 QtComboBox::QtComboBox(QWidget* parent, const ControlDesign& design, FormWidget& form)
     : QtControl(new QComboBox(parent), design, Back::Face)
 {
-    keep(QObject::connect(box(), &QComboBox::currentIndexChanged, box(),
-                          [&form, onClick = design.onClick] { form.deliver(onClick); }));
+    keep(QObject::connect(
+        box(), &QComboBox::currentIndexChanged, box(), [&form, onClick = design.onClick] { form.deliver(onClick); }));
 }
 
 QComboBox* QtComboBox::box() const { return static_cast<QComboBox*>(widget()); }
@@ -212,8 +220,8 @@ int QtComboBox::addItem(const std::string& text)
 {
     const QString entry = qs(text);
     const auto positions = std::views::iota(0, listCount());
-    const auto at = std::ranges::upper_bound(positions, entry, listOrderLess,
-                                             [this](int i) { return box()->itemText(i); });
+    const auto at
+        = std::ranges::upper_bound(positions, entry, listOrderLess, [this](int i) { return box()->itemText(i); });
     const int position = static_cast<int>(at - positions.begin());
 
     // An entry inserted before the selected one moves it on a place, and a

@@ -37,10 +37,12 @@ protected:
 
     // The widget is named after the control: a skin's style sheet picks
     // it out by that name.
-    QtControl(QWidget* widget, const std::string& name, const TwipRect& rect, const FontDesign& font,
-              Colour backColor, Back back);
+    QtControl(QWidget* widget, const std::string& name, const TwipRect& rect, const FontDesign& font, Colour backColor,
+        Back back);
     QtControl(QWidget* widget, const ControlDesign& design, Back back)
-        : QtControl(widget, design.name, design.rect, design.font, design.backColor, back) {}
+        : QtControl(widget, design.name, design.rect, design.font, design.backColor, back)
+    {
+    }
     // A connection that has to end with this control, not with its widget.
     void keep(QMetaObject::Connection connection) { connections_.push_back(std::move(connection)); }
 

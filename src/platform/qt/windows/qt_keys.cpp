@@ -14,11 +14,14 @@ std::int16_t virtualKeyOf(int qtKey)
         return static_cast<std::int16_t>(0x70 + (qtKey - Qt::Key_F1));
     switch (qtKey) {
     case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return 9;
-    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return 9;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
     case Qt::Key_Shift: return 16;
     case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: case Qt::Key_AltGr: return 18;
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr: return 18;
     case Qt::Key_Pause: return 19;
     case Qt::Key_CapsLock: return 20;
     case Qt::Key_Escape: return 27;

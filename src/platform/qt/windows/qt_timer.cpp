@@ -2,7 +2,9 @@
 
 namespace hv::qt {
 
-QtTimer::QtTimer(FormWidget* owner, const TimerDesign& design) : timer_(new QTimer(owner)), design_(design)
+QtTimer::QtTimer(FormWidget* owner, const TimerDesign& design)
+    : timer_(new QTimer(owner))
+    , design_(design)
 {
     timer_->setTimerType(Qt::PreciseTimer);
     timer_->setSingleShot(static_cast<bool>(design.nextDelayMs));

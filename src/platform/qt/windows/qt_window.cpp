@@ -31,7 +31,8 @@ QScreen* screenForNewWindow(const QWidget* self)
 } // namespace
 
 QtWindowView::QtWindowView(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner)
-    : design_(design), widget_(new FormWidget(design, std::move(events), std::move(owner)))
+    : design_(design)
+    , widget_(new FormWidget(design, std::move(events), std::move(owner)))
 {
 }
 
@@ -93,10 +94,7 @@ hv::Timer& QtWindowView::addTimer(const TimerDesign& design)
     return *timers_.back();
 }
 
-void QtWindowView::setApplicationIcon()
-{
-    widget_->setWindowIcon(QApplication::windowIcon());
-}
+void QtWindowView::setApplicationIcon() { widget_->setWindowIcon(QApplication::windowIcon()); }
 
 void QtWindowView::setMouseIcon(const std::string& path)
 {
@@ -129,8 +127,8 @@ void QtWindowView::prepareFirstShow()
         if (QScreen* screen = screenForNewWindow(widget_)) {
             widget_->setScreen(screen);
             const QRect area = screen->availableGeometry();
-            const PixelPoint at =
-                centredIn({area.x(), area.y(), area.width(), area.height()}, widget_->width(), widget_->height());
+            const PixelPoint at
+                = centredIn({area.x(), area.y(), area.width(), area.height()}, widget_->width(), widget_->height());
             widget_->move(at.x, at.y);
         }
     }

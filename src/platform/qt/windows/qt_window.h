@@ -63,8 +63,8 @@ private:
 
 class QtWindowFactory : public WindowFactory {
 public:
-    std::unique_ptr<WindowView> createWindow(const WindowDesign& design, WindowEvents events,
-                                             std::weak_ptr<void> owner) override
+    std::unique_ptr<WindowView> createWindow(
+        const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner) override
     {
         return std::make_unique<QtWindowView>(design, std::move(events), std::move(owner));
     }

@@ -10,19 +10,17 @@ std::optional<QByteArray> readTzText(const QString& path, qint64 maxBytes)
 {
     SmallFile file = readSmallFile(path, maxBytes);
     switch (file.refusal) {
-    case SmallFile::Refusal::None:
-        return std::move(file.bytes);
+    case SmallFile::Refusal::None: return std::move(file.bytes);
     case SmallFile::Refusal::NotRegular:
         // A device or a pipe could feed the reader without end.
         std::fprintf(stderr, "horavista: %s is not an ordinary file; not read\n", qPrintable(path));
         break;
     case SmallFile::Refusal::TooLarge:
         std::fprintf(stderr, "horavista: %s is larger than %lld bytes, too large for a tz database file; not read\n",
-                     qPrintable(path), static_cast<long long>(maxBytes));
+            qPrintable(path), static_cast<long long>(maxBytes));
         break;
     case SmallFile::Refusal::CannotOpen:
-    case SmallFile::Refusal::ReadFailed:
-        break;
+    case SmallFile::Refusal::ReadFailed: break;
     }
     return std::nullopt;
 }
@@ -64,7 +62,7 @@ std::vector<ZoneRow> parseZoneRows(QByteArrayView contents)
     for (const QStringList& fields : parseRecords(contents, '\t')) {
         if (fields.size() >= 3)
             rows.push_back({fields[2].toStdString(), fields[0].toStdString(),
-                            fields.size() > 3 ? fields[3].toStdString() : std::string()});
+                fields.size() > 3 ? fields[3].toStdString() : std::string()});
     }
     return rows;
 }

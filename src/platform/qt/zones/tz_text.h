@@ -18,8 +18,8 @@ namespace hv::qt {
 inline constexpr qint64 kMaxTzTextBytes = 4 * 1024 * 1024;
 
 struct ZoneRow {
-    std::string id;      // "Europe/Berlin"
-    std::string codes;   // "DE,DK,NO,SE,SJ"
+    std::string id; // "Europe/Berlin"
+    std::string codes; // "DE,DK,NO,SE,SJ"
     std::string comment; // "most of Germany"; may be empty
 };
 

@@ -28,7 +28,8 @@ std::vector<CatalogueZone> readZones(const QString& dir, std::int64_t now)
 } // namespace
 
 TzZoneCatalogue::TzZoneCatalogue(QString zoneinfoDir, EpochClock now)
-    : dir_(qt::zoneinfoDir(zoneinfoDir)), now_(std::move(now))
+    : dir_(qt::zoneinfoDir(zoneinfoDir))
+    , now_(std::move(now))
 {
 }
 
@@ -63,8 +64,8 @@ std::int32_t TzZoneCatalogue::ownStandardBias() { return standardBias(ownZone(),
 
 std::string TzZoneCatalogue::missingCatalogueNote()
 {
-    return "The list of time zones (zone1970.tab or zone.tab) was not found in " + dir_.toStdString() +
-           "; it comes with the tzdata package.";
+    return "The list of time zones (zone1970.tab or zone.tab) was not found in " + dir_.toStdString()
+        + "; it comes with the tzdata package.";
 }
 
 const QTimeZone& TzZoneCatalogue::ownZone()

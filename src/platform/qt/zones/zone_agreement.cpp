@@ -6,10 +6,7 @@ namespace hv::qt {
 
 namespace {
 
-QDateTime startOfYear(int year)
-{
-    return QDateTime(QDate(year, 1, 1), QTime(0, 0), Qt::UTC);
-}
+QDateTime startOfYear(int year) { return QDateTime(QDate(year, 1, 1), QTime(0, 0), Qt::UTC); }
 
 bool agreeAt(const QTimeZone& a, const QTimeZone& b, const QDateTime& at)
 {

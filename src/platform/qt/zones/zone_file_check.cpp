@@ -51,8 +51,8 @@ std::string blockFault(QByteArrayView bytes, qsizetype& at, int timeSize)
     if ((isUt != 0 && isUt != types) || (isStd != 0 && isStd != types))
         return "indicator counts that do not match the types";
     // In 64 bits: the counts are 32-bit and their products must not wrap.
-    const quint64 length = quint64(times) * (timeSize + 1) + quint64(types) * 6 + chars
-        + quint64(leaps) * (timeSize + 4) + isStd + isUt;
+    const quint64 length
+        = quint64(times) * (timeSize + 1) + quint64(types) * 6 + chars + quint64(leaps) * (timeSize + 4) + isStd + isUt;
     const qsizetype data = at + kHeaderSize;
     if (length > quint64(bytes.size() - data))
         return "counts that run past the end of the file";
@@ -104,7 +104,7 @@ std::string fileFault(const QString& path)
 void reportDamaged(const QString& path, const std::string& fault, const QByteArray& id)
 {
     std::fprintf(stderr, "horavista: the zone file %s is damaged (%s); the zone %s is not used\n",
-                 qPrintable(QDir::cleanPath(path)), fault.c_str(), id.isEmpty() ? "of this computer" : id.constData());
+        qPrintable(QDir::cleanPath(path)), fault.c_str(), id.isEmpty() ? "of this computer" : id.constData());
 }
 
 bool filesSound(const QStringList& files, const QByteArray& id)
@@ -144,7 +144,10 @@ QByteArray etcContent(const QString& path)
 // date no calendar has (month 14) keeps it counting for ever.
 class FooterRule {
 public:
-    explicit FooterRule(QByteArrayView text) : text_(text) {}
+    explicit FooterRule(QByteArrayView text)
+        : text_(text)
+    {
+    }
 
     bool sound()
     {

@@ -6,10 +6,7 @@
 
 namespace hv::qt {
 
-std::int64_t systemNowMs()
-{
-    return QDateTime::currentMSecsSinceEpoch();
-}
+std::int64_t systemNowMs() { return QDateTime::currentMSecsSinceEpoch(); }
 
 std::int32_t standardBias(const QTimeZone& zone, std::int64_t nowMs)
 {
@@ -36,8 +33,8 @@ std::int32_t standardBias(const QTimeZone& zone, std::int64_t nowMs)
         else
             toStandard = &t;
     }
-    const int standard = sign != 0 && toDaylight && toStandard ? toStandard->offsetFromUtc
-                                                                 : zone.standardTimeOffset(now);
+    const int standard
+        = sign != 0 && toDaylight && toStandard ? toStandard->offsetFromUtc : zone.standardTimeOffset(now);
     return -standard / 60;
 }
 

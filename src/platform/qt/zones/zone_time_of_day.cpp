@@ -13,8 +13,8 @@ double ZoneTimeOfDay::secondsSinceMidnight(std::string_view zoneKey)
         zone_ = checkedZone(QByteArray::fromStdString(lastKey_));
     }
     const std::int64_t now = now_();
-    const QDateTime at =
-        zone_.isValid() ? QDateTime::fromMSecsSinceEpoch(now, zone_) : QDateTime::fromMSecsSinceEpoch(now);
+    const QDateTime at
+        = zone_.isValid() ? QDateTime::fromMSecsSinceEpoch(now, zone_) : QDateTime::fromMSecsSinceEpoch(now);
     return at.time().msecsSinceStartOfDay() / 1000.0;
 }
 

@@ -11,7 +11,10 @@ namespace hv::qt {
 
 class ZoneTimeOfDay : public TimeOfDay {
 public:
-    explicit ZoneTimeOfDay(EpochClock now = systemNowMs) : now_(std::move(now)) {}
+    explicit ZoneTimeOfDay(EpochClock now = systemNowMs)
+        : now_(std::move(now))
+    {
+    }
 
     double secondsSinceMidnight(std::string_view zoneKey) override;
 

@@ -27,10 +27,7 @@ std::optional<std::vector<ZoneRow>> readTab(const QString& path)
     return parseZoneRows(*contents);
 }
 
-QString firstCode(const ZoneRow& row)
-{
-    return QString::fromStdString(row.codes).section(',', 0, 0);
-}
+QString firstCode(const ZoneRow& row) { return QString::fromStdString(row.codes).section(',', 0, 0); }
 
 // The links of the tz database's own source, which also cover systems
 // that copy rather than link.
@@ -91,10 +88,9 @@ QString zoneinfoDir(const QString& given)
 
 bool isUtcId(const QString& id)
 {
-    static const QSet<QString> names = {"UTC",         "UCT",           "Universal",  "Zulu",     "Etc/UTC",
-                                        "Etc/UCT",     "Etc/Universal", "Etc/Zulu",   "GMT",      "GMT0",
-                                        "GMT+0",       "GMT-0",         "Greenwich",  "Etc/GMT",  "Etc/GMT0",
-                                        "Etc/GMT+0",   "Etc/GMT-0",     "Etc/Greenwich"};
+    static const QSet<QString> names
+        = {"UTC", "UCT", "Universal", "Zulu", "Etc/UTC", "Etc/UCT", "Etc/Universal", "Etc/Zulu", "GMT", "GMT0", "GMT+0",
+            "GMT-0", "Greenwich", "Etc/GMT", "Etc/GMT0", "Etc/GMT+0", "Etc/GMT-0", "Etc/Greenwich"};
     return names.contains(id);
 }
 
@@ -122,10 +118,7 @@ std::optional<ZoneTable> ZoneTable::read(const QString& dir)
     return table;
 }
 
-int ZoneTable::find(std::string_view id) const
-{
-    return index_.value(lowerOf(id), -1);
-}
+int ZoneTable::find(std::string_view id) const { return index_.value(lowerOf(id), -1); }
 
 std::string ZoneTable::placeName(const ZoneRow& row) const
 {

@@ -43,9 +43,9 @@ public:
 
 private:
     std::vector<ZoneRow> rows_;
-    QHash<QString, int> index_;           // lower-case id -> row
-    QHash<QString, QString> countries_;   // "DE" -> "Germany"
-    QHash<QString, int> leadingRows_;     // first code -> rows it leads
+    QHash<QString, int> index_; // lower-case id -> row
+    QHash<QString, QString> countries_; // "DE" -> "Germany"
+    QHash<QString, int> leadingRows_; // first code -> rows it leads
 };
 
 // The catalogue key of a zone the system may know by another name: a link

@@ -10,7 +10,9 @@
 
 namespace hv::win32 {
 
-DibCanvas::DibCanvas(int width, int height, HFONT font) : width_(width), height_(height)
+DibCanvas::DibCanvas(int width, int height, HFONT font)
+    : width_(width)
+    , height_(height)
 {
     setFont(font);
     pixels_.resize(width, height, background_, fitsImageLimit(width, height));
@@ -72,7 +74,8 @@ void DibCanvas::paintTo(HDC dc, const RECT& dirty)
         DeleteObject(brush);
         return;
     }
-    const PixelRect r = PixelRect{dirty.left, dirty.top, dirty.right, dirty.bottom}.intersected({0, 0, width_, height_});
+    const PixelRect r
+        = PixelRect{dirty.left, dirty.top, dirty.right, dirty.bottom}.intersected({0, 0, width_, height_});
     if (!r.empty())
         BitBlt(dc, r.left, r.top, r.width(), r.height(), pixels_.dc(), r.left, r.top, SRCCOPY);
 }
@@ -95,14 +98,8 @@ double DibCanvas::advanceOf(std::string_view text) const
     return it->second;
 }
 
-double DibCanvas::textWidth(std::string_view text) const
-{
-    return advanceOf(text);
-}
+double DibCanvas::textWidth(std::string_view text) const { return advanceOf(text); }
 
-double DibCanvas::textHeight(std::string_view) const
-{
-    return lineHeight_;
-}
+double DibCanvas::textHeight(std::string_view) const { return lineHeight_; }
 
 } // namespace hv::win32

@@ -40,7 +40,8 @@ std::vector<Gdiplus::Point> toGdiplus(const PointList& points)
 // Whole coordinates lie on pixel centres, as on the classic drawing
 // surface, so a 1-pixel line covers one row of pixels.
 struct RoundPen : Gdiplus::Pen {
-    explicit RoundPen(hv::Pen pen) : Gdiplus::Pen(toGdiplus(pen.colour), static_cast<Gdiplus::REAL>(pen.width))
+    explicit RoundPen(hv::Pen pen)
+        : Gdiplus::Pen(toGdiplus(pen.colour), static_cast<Gdiplus::REAL>(pen.width))
     {
         SetLineJoin(Gdiplus::LineJoinRound);
         SetStartCap(Gdiplus::LineCapRound);
@@ -50,7 +51,8 @@ struct RoundPen : Gdiplus::Pen {
 
 } // namespace
 
-DibPixels::DibPixels() : dc_(CreateCompatibleDC(nullptr))
+DibPixels::DibPixels()
+    : dc_(CreateCompatibleDC(nullptr))
 {
     useGdiplus();
     firstBitmap_ = GetCurrentObject(dc_, OBJ_BITMAP);
@@ -99,8 +101,8 @@ void DibPixels::resize(int width, int height, Colour fill, bool fits)
         return;
     SelectObject(dc_, dib_);
     bits_ = static_cast<std::uint32_t*>(bits);
-    bitmap_ = std::make_unique<Gdiplus::Bitmap>(width, height, width * 4, PixelFormat32bppRGB,
-                                                reinterpret_cast<BYTE*>(bits_));
+    bitmap_ = std::make_unique<Gdiplus::Bitmap>(
+        width, height, width * 4, PixelFormat32bppRGB, reinterpret_cast<BYTE*>(bits_));
     graphics_ = std::make_unique<Gdiplus::Graphics>(bitmap_.get());
     graphics_->SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
     graphics_->SetPixelOffsetMode(Gdiplus::PixelOffsetModeNone);
@@ -143,14 +145,13 @@ void DibPixels::paint(const DrawingCall& call)
         return;
     using Kind = DrawingCall::Kind;
     switch (call.kind) {
-    case Kind::Clear:
-        break;
+    case Kind::Clear: break;
     case Kind::Pixel: {
         const double x = std::floor(call.x), y = std::floor(call.y);
         if (x >= 0 && y >= 0 && x < width_ && y < height_) {
             flush();
-            bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)] =
-                toPixel(call.pen.colour);
+            bits_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)]
+                = toPixel(call.pen.colour);
         }
         break;
     }
@@ -181,9 +182,7 @@ void DibPixels::paint(const DrawingCall& call)
         graphics_->DrawPolygon(&pen, points.data(), static_cast<INT>(points.size()));
         break;
     }
-    case Kind::Text:
-        printText(call);
-        break;
+    case Kind::Text: printText(call); break;
     }
 }
 
@@ -195,7 +194,7 @@ void DibPixels::printText(const DrawingCall& call)
     const std::wstring text = widen(call.text);
     SetTextColor(dc_, toColorref(call.pen.colour));
     TextOutW(dc_, static_cast<int>(std::lround(call.x)), static_cast<int>(std::lround(call.y)), text.data(),
-             static_cast<int>(text.size()));
+        static_cast<int>(text.size()));
     GdiFlush();
 }
 
@@ -216,8 +215,8 @@ void DibPixels::putBackBase(const PixelRegion& region)
     for (const PixelRect& rect : region.rects()) {
         const PixelRect r = rect.intersected(whole);
         for (int y = r.top; y < r.bottom; ++y) {
-            const std::size_t start = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_)
-                                      + static_cast<std::size_t>(r.left);
+            const std::size_t start
+                = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(r.left);
             std::memcpy(bits_ + start, base_.data() + start, static_cast<std::size_t>(r.width()) * sizeof base_[0]);
         }
     }

@@ -28,9 +28,6 @@ private:
 
 } // namespace
 
-void useGdiplus()
-{
-    static const GdiplusSession session;
-}
+void useGdiplus() { static const GdiplusSession session; }
 
 } // namespace hv::win32

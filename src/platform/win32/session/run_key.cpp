@@ -19,7 +19,8 @@ namespace {
 // A key opened for the calls below, closed whatever happens after.
 class OpenKey {
 public:
-    OpenKey(Registry& registry, RegKey root, std::uint32_t access) : registry_(registry)
+    OpenKey(Registry& registry, RegKey root, std::uint32_t access)
+        : registry_(registry)
     {
         result_ = registry.openKey(root, kRunKey, 0, access, key_);
     }
@@ -59,8 +60,8 @@ bool startsExecutable(std::string_view command, std::string_view executablePath)
         return close != std::string_view::npos && sameIgnoringCase(command.substr(0, close), executablePath);
     }
     const std::string_view program = command.substr(0, executablePath.size());
-    return sameIgnoringCase(program, executablePath) &&
-           (command.size() == program.size() || command[program.size()] == ' ');
+    return sameIgnoringCase(program, executablePath)
+        && (command.size() == program.size() || command[program.size()] == ' ');
 }
 
 // The value as text; empty when it is missing or holds no text.

@@ -16,7 +16,10 @@ inline constexpr std::string_view kRunKey = "Software\\Microsoft\\Windows\\Curre
 
 class RunKeyLogInStart : public LogInStart {
 public:
-    explicit RunKeyLogInStart(Registry& registry) : registry_(registry) {}
+    explicit RunKeyLogInStart(Registry& registry)
+        : registry_(registry)
+    {
+    }
 
     void enable(const std::string& programPath) override;
     // Also removes the value of the same name under the machine-wide Run

@@ -45,20 +45,23 @@ class Registry {
 public:
     virtual ~Registry() = default;
     // RegOpenKeyExA. On failure result is 0.
-    virtual long openKey(RegKey root, std::string_view subKey, std::uint32_t options, std::uint32_t access,
-                         RegKey& result) = 0;
+    virtual long openKey(
+        RegKey root, std::string_view subKey, std::uint32_t options, std::uint32_t access, RegKey& result)
+        = 0;
     // RegEnumKeyA: the name of the index-th sub-key, with its terminating
     // NUL, into name. kNoMoreItems past the last one.
     virtual long enumKey(RegKey key, std::uint32_t index, std::span<char> name) = 0;
     // RegQueryValueExA: type is set to the value's type, data receives the
     // value (texts with their terminating NUL) and size its length in bytes.
     // A value longer than data gives kMoreData and leaves data untouched.
-    virtual long queryValue(RegKey key, std::string_view valueName, std::uint32_t& type, std::span<std::uint8_t> data,
-                            std::uint32_t& size) = 0;
+    virtual long queryValue(
+        RegKey key, std::string_view valueName, std::uint32_t& type, std::span<std::uint8_t> data, std::uint32_t& size)
+        = 0;
     // RegSetValueExA: the value gets this type and these bytes (a text with
     // its terminating NUL).
-    virtual long setValue(RegKey key, std::string_view valueName, std::uint32_t type,
-                          std::span<const std::uint8_t> data) = 0;
+    virtual long setValue(
+        RegKey key, std::string_view valueName, std::uint32_t type, std::span<const std::uint8_t> data)
+        = 0;
     // RegDeleteValueA: kFileNotFound when there is no such value.
     virtual long deleteValue(RegKey key, std::string_view valueName) = 0;
     virtual long closeKey(RegKey key) = 0;

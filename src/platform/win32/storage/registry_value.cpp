@@ -34,7 +34,7 @@ long writeText(HKEY key, const std::wstring& name, DWORD type, std::string_view 
 {
     const std::wstring wide = widen(text);
     return RegSetValueExW(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(wide.c_str()),
-                          static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+        static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
 }
 
 } // namespace hv::win32

@@ -6,8 +6,8 @@
 namespace hv::win32 {
 
 RegularFile::RegularFile(const std::string& path)
-    : handle_(CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+    : handle_(CreateFileW(widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+        FILE_ATTRIBUTE_NORMAL, nullptr))
 {
     // A folder cannot be opened so; a device or pipe can, and is refused.
     if (handle_ == INVALID_HANDLE_VALUE)

@@ -26,8 +26,8 @@ HKEY handleOf(RegKey key)
 
 } // namespace
 
-long Win32Registry::openKey(RegKey root, std::string_view subKey, std::uint32_t options, std::uint32_t access,
-                            RegKey& result)
+long Win32Registry::openKey(
+    RegKey root, std::string_view subKey, std::uint32_t options, std::uint32_t access, RegKey& result)
 {
     HKEY opened = nullptr;
     const long status = RegOpenKeyExW(handleOf(root), widen(subKey).c_str(), options, access, &opened);
@@ -51,8 +51,8 @@ long Win32Registry::enumKey(RegKey key, std::uint32_t index, std::span<char> nam
     return reg::kSuccess;
 }
 
-long Win32Registry::queryValue(RegKey key, std::string_view valueName, std::uint32_t& type,
-                               std::span<std::uint8_t> data, std::uint32_t& size)
+long Win32Registry::queryValue(
+    RegKey key, std::string_view valueName, std::uint32_t& type, std::span<std::uint8_t> data, std::uint32_t& size)
 {
     DWORD stored = 0;
     std::vector<BYTE> bytes;
@@ -72,16 +72,16 @@ long Win32Registry::queryValue(RegKey key, std::string_view valueName, std::uint
     return reg::kSuccess;
 }
 
-long Win32Registry::setValue(RegKey key, std::string_view valueName, std::uint32_t type,
-                             std::span<const std::uint8_t> data)
+long Win32Registry::setValue(
+    RegKey key, std::string_view valueName, std::uint32_t type, std::span<const std::uint8_t> data)
 {
     if (!isText(type))
-        return RegSetValueExW(handleOf(key), widen(valueName).c_str(), 0, type, data.data(),
-                              static_cast<DWORD>(data.size()));
+        return RegSetValueExW(
+            handleOf(key), widen(valueName).c_str(), 0, type, data.data(), static_cast<DWORD>(data.size()));
     // The text ends at its first NUL, or with the data when it has none.
     const auto* chars = reinterpret_cast<const char*>(data.data());
     return writeText(handleOf(key), widen(valueName), type,
-                     std::string_view(chars, std::find(chars, chars + data.size(), '\0') - chars));
+        std::string_view(chars, std::find(chars, chars + data.size(), '\0') - chars));
 }
 
 long Win32Registry::deleteValue(RegKey key, std::string_view valueName)

@@ -11,13 +11,13 @@ namespace hv::win32 {
 // values of other types pass as they are.
 class Win32Registry : public Registry {
 public:
-    long openKey(RegKey root, std::string_view subKey, std::uint32_t options, std::uint32_t access,
-                 RegKey& result) override;
+    long openKey(
+        RegKey root, std::string_view subKey, std::uint32_t options, std::uint32_t access, RegKey& result) override;
     long enumKey(RegKey key, std::uint32_t index, std::span<char> name) override;
     long queryValue(RegKey key, std::string_view valueName, std::uint32_t& type, std::span<std::uint8_t> data,
-                    std::uint32_t& size) override;
-    long setValue(RegKey key, std::string_view valueName, std::uint32_t type,
-                  std::span<const std::uint8_t> data) override;
+        std::uint32_t& size) override;
+    long setValue(
+        RegKey key, std::string_view valueName, std::uint32_t type, std::span<const std::uint8_t> data) override;
     long deleteValue(RegKey key, std::string_view valueName) override;
     long closeKey(RegKey key) override;
 };

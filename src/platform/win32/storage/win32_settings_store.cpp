@@ -18,8 +18,8 @@ class Key {
 public:
     Key(const std::wstring& path, REGSAM access, bool create)
     {
-        status_ = create ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                           access, nullptr, &key_, nullptr)
+        status_ = create ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
+                      nullptr, &key_, nullptr)
                          : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access, &key_);
     }
     ~Key()
@@ -45,7 +45,10 @@ std::wstring Win32SettingsStore::keyPathFor(std::string_view organisation, std::
     return L"Software\\" + widen(organisation) + L"\\" + widen(application);
 }
 
-Win32SettingsStore::Win32SettingsStore(std::wstring keyPath) : keyPath_(std::move(keyPath)) {}
+Win32SettingsStore::Win32SettingsStore(std::wstring keyPath)
+    : keyPath_(std::move(keyPath))
+{
+}
 
 std::optional<std::string> Win32SettingsStore::read(std::string_view key) const
 {

@@ -44,8 +44,8 @@ void registerWindowClass(WNDPROC windowProc)
 
 } // namespace
 
-std::shared_ptr<FormWindow> FormWindow::create(const WindowDesign& design, WindowEvents events,
-                                               std::weak_ptr<void> owner, const std::string& programName)
+std::shared_ptr<FormWindow> FormWindow::create(
+    const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner, const std::string& programName)
 {
     auto form = std::make_shared<FormWindow>(design, std::move(events), std::move(owner));
     form->build(programName);
@@ -53,7 +53,10 @@ std::shared_ptr<FormWindow> FormWindow::create(const WindowDesign& design, Windo
 }
 
 FormWindow::FormWindow(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner)
-    : design_(design), events_(std::move(events)), owner_(std::move(owner)), backColor_(design.backColor)
+    : design_(design)
+    , events_(std::move(events))
+    , owner_(std::move(owner))
+    , backColor_(design.backColor)
 {
 }
 
@@ -75,7 +78,7 @@ void FormWindow::build(const std::string& programName)
     // The taskbar and Alt+Tab show the program's name until a window sets
     // a caption of its own; the design's name is for the program alone.
     hwnd_ = CreateWindowExW(0, kWindowClass, widen(programName).c_str(), styleOf(design_), CW_USEDEFAULT, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_)
         throw std::runtime_error("cannot create window " + design_.name);
     dpi_ = GetDpiForWindow(hwnd_);

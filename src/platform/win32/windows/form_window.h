@@ -23,8 +23,8 @@ class Win32Timer;
 class FormWindow : public std::enable_shared_from_this<FormWindow> {
 public:
     // The window shows programName until a caption of its own is set.
-    static std::shared_ptr<FormWindow> create(const WindowDesign& design, WindowEvents events,
-                                              std::weak_ptr<void> owner, const std::string& programName);
+    static std::shared_ptr<FormWindow> create(
+        const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner, const std::string& programName);
     FormWindow(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner);
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;

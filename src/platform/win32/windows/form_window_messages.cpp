@@ -129,11 +129,8 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     // the message came with.
     const HWND hwnd = hwnd_;
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1; // the surface covers the whole client area
-    case WM_PAINT:
-        paint();
-        return 0;
+    case WM_ERASEBKGND: return 1; // the surface covers the whole client area
+    case WM_PAINT: paint(); return 0;
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED)
             resized(LOWORD(lParam), HIWORD(lParam));
@@ -144,9 +141,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (message == WM_KEYDOWN)
             return 0;
         break; // Alt+F4 and the system menu go on
-    case WM_MOUSEMOVE:
-        deliver(events_.onMouseMove);
-        return 0;
+    case WM_MOUSEMOVE: deliver(events_.onMouseMove); return 0;
     case WM_CLOSE:
         // The presenter decides; it unloads the window itself.
         deliver(events_.onCloseRequest);
@@ -179,12 +174,8 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (reinterpret_cast<HWND>(wParam) != hwnd)
             return FALSE;
         break;
-    case WM_ACTIVATE:
-        activated(LOWORD(wParam) != WA_INACTIVE);
-        return 0;
-    case WM_DPICHANGED:
-        dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
+    case WM_ACTIVATE: activated(LOWORD(wParam) != WA_INACTIVE); return 0;
+    case WM_DPICHANGED: dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     case DM_GETDEFID:
         // Enter presses the focused push button, as in a dialog.
         if (const Win32Control* control = controlOf(GetFocus());
@@ -196,8 +187,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         hwnd_ = nullptr;
         break;
-    default:
-        break;
+    default: break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }

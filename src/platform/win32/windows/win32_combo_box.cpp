@@ -17,8 +17,8 @@ constexpr int kDropDownEntries = 12;
 
 Win32ComboBox::Win32ComboBox(FormWindow& form, const ControlDesign& design, const Placement& placement)
     : Win32Control(form, {WC_COMBOBOXW, CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP}, "", placement,
-                   {design.font, design.backColor}, {}),
-      onClick_(design.onClick)
+        {design.font, design.backColor}, {})
+    , onClick_(design.onClick)
 {
 }
 
@@ -40,8 +40,8 @@ std::wstring Win32ComboBox::textAt(int position) const
     if (length <= 0)
         return {};
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT got = SendMessageW(hwnd(), CB_GETLBTEXT, static_cast<WPARAM>(position),
-                                     reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT got
+        = SendMessageW(hwnd(), CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
     text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
     return text;
 }
@@ -66,8 +66,8 @@ int Win32ComboBox::addItem(const std::string& text)
             low = middle + 1;
     }
     const int selected = listIndex();
-    const LRESULT at = SendMessageW(hwnd(), CB_INSERTSTRING, static_cast<WPARAM>(low),
-                                    reinterpret_cast<LPARAM>(entry.c_str()));
+    const LRESULT at
+        = SendMessageW(hwnd(), CB_INSERTSTRING, static_cast<WPARAM>(low), reinterpret_cast<LPARAM>(entry.c_str()));
     if (at == CB_ERR || at == CB_ERRSPACE)
         throw RuntimeError(7, "Out of memory");
     SendMessageW(hwnd(), CB_SETITEMDATA, static_cast<WPARAM>(at), 0);
@@ -80,10 +80,7 @@ int Win32ComboBox::addItem(const std::string& text)
     return static_cast<int>(at);
 }
 
-int Win32ComboBox::listCount() const
-{
-    return static_cast<int>(SendMessageW(hwnd(), CB_GETCOUNT, 0, 0));
-}
+int Win32ComboBox::listCount() const { return static_cast<int>(SendMessageW(hwnd(), CB_GETCOUNT, 0, 0)); }
 
 std::string Win32ComboBox::itemText(int position) const
 {

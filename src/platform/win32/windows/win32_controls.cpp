@@ -17,13 +17,17 @@ constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 } // namespace
 
 Win32Control::Win32Control(FormWindow& form, Kind kind, const std::string& caption, const Placement& placement,
-                           Look look, std::function<void()> onMouseMove)
-    : form_(form), place_(placement), look_(std::move(look)), backColor_(look_.backColor),
-      onMouseMove_(std::move(onMouseMove)), isFrame_(kind.frame)
+    Look look, std::function<void()> onMouseMove)
+    : form_(form)
+    , place_(placement)
+    , look_(std::move(look))
+    , backColor_(look_.backColor)
+    , onMouseMove_(std::move(onMouseMove))
+    , isFrame_(kind.frame)
 {
     hwnd_ = CreateWindowExW(kind.exStyle, kind.windowClass, widen(caption).c_str(), kChildStyle | kind.style, 0, 0, 0,
-                            0, form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.nextControlId())),
-                            GetModuleHandleW(nullptr), nullptr);
+        0, form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.nextControlId())), GetModuleHandleW(nullptr),
+        nullptr);
     if (!hwnd_)
         throw RuntimeError(7, "Out of memory");
     if (!SetWindowSubclass(hwnd_, &Win32Control::subclassProc, 0, reinterpret_cast<DWORD_PTR>(this)))
@@ -54,7 +58,7 @@ void Win32Control::place()
     const int left = form_.pixels(place_.originLeft) + form_.pixels(r.left);
     const int top = form_.pixels(place_.originTop) + form_.pixels(r.top);
     SetWindowPos(hwnd_, nullptr, left, top, form_.pixels(r.width), createdHeight(form_.pixels(r.height)),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+        SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Control::setVisible(bool visible)
@@ -94,8 +98,7 @@ HBRUSH Win32Control::colours(HDC dc) const
     return brush_;
 }
 
-LRESULT CALLBACK Win32Control::subclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR self)
+LRESULT CALLBACK Win32Control::subclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
 {
     return reinterpret_cast<Win32Control*>(self)->handle(message, wParam, lParam);
 }
@@ -121,24 +124,21 @@ LRESULT Win32Control::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return 1;
         }
         break;
-    case WM_MOUSEMOVE:
-        form_.deliver(onMouseMove_);
-        break;
+    case WM_MOUSEMOVE: form_.deliver(onMouseMove_); break;
     case WM_NCDESTROY:
         RemoveWindowSubclass(hwnd, &Win32Control::subclassProc, 0);
         hwnd_ = nullptr;
         break;
-    default:
-        break;
+    default: break;
     }
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 Win32Label::Win32Label(FormWindow& form, const LabelDesign& design, const Placement& placement)
     : Win32Control(form,
-                   {WC_STATICW, static_cast<DWORD>(SS_NOTIFY | SS_NOPREFIX | (design.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP))},
-                   design.caption, placement, {design.font, design.backColor, design.foreColor}, design.onMouseMove),
-      onClick_(design.onClick)
+        {WC_STATICW, static_cast<DWORD>(SS_NOTIFY | SS_NOPREFIX | (design.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP))},
+        design.caption, placement, {design.font, design.backColor, design.foreColor}, design.onMouseMove)
+    , onClick_(design.onClick)
 {
 }
 
@@ -151,14 +151,14 @@ void Win32Label::notified(WORD code)
 
 Win32Frame::Win32Frame(FormWindow& form, const ControlDesign& design, const Placement& placement)
     : Win32Control(form, {WC_BUTTONW, BS_GROUPBOX, 0, true}, design.caption, placement, {design.font, design.backColor},
-                   design.onMouseMove)
+        design.onMouseMove)
 {
 }
 
 Win32PushButton::Win32PushButton(FormWindow& form, const ControlDesign& design, const Placement& placement)
     : Win32Control(form, {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP}, design.caption, placement,
-                   {design.font, design.backColor}, design.onMouseMove),
-      onClick_(design.onClick)
+        {design.font, design.backColor}, design.onMouseMove)
+    , onClick_(design.onClick)
 {
 }
 
@@ -170,14 +170,14 @@ void Win32PushButton::notified(WORD code)
 
 Win32TextBox::Win32TextBox(FormWindow& form, const ControlDesign& design, const Placement& placement)
     : Win32Control(form, {WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE}, design.caption, placement,
-                   {design.font, design.backColor}, design.onMouseMove)
+        {design.font, design.backColor}, design.onMouseMove)
 {
 }
 
 Win32CheckBox::Win32CheckBox(FormWindow& form, const ControlDesign& design, const Placement& placement)
-    : Win32Control(form, {WC_BUTTONW, BS_3STATE | WS_TABSTOP}, design.caption, placement,
-                   {design.font, design.backColor}, {}),
-      onClick_(design.onClick)
+    : Win32Control(
+        form, {WC_BUTTONW, BS_3STATE | WS_TABSTOP}, design.caption, placement, {design.font, design.backColor}, {})
+    , onClick_(design.onClick)
 {
 }
 

@@ -53,7 +53,7 @@ protected:
         Colour foreColor = kButtonText;
     };
     Win32Control(FormWindow& form, Kind kind, const std::string& caption, const Placement& placement, Look look,
-                 std::function<void()> onMouseMove);
+        std::function<void()> onMouseMove);
 
     // The window's height as created, where a list adds its drop-down part.
     virtual int createdHeight(int pixels) const { return pixels; }
@@ -61,8 +61,8 @@ protected:
     FormWindow& form_;
 
 private:
-    static LRESULT CALLBACK subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR self);
+    static LRESULT CALLBACK subclassProc(
+        HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void place();
 

@@ -5,15 +5,14 @@
 namespace hv::win32 {
 
 Win32Timer::Win32Timer(FormWindow& form, UINT_PTR id, const TimerDesign& design)
-    : form_(form), id_(id), design_(design)
+    : form_(form)
+    , id_(id)
+    , design_(design)
 {
     setEnabled(design.enabled);
 }
 
-Win32Timer::~Win32Timer()
-{
-    setEnabled(false);
-}
+Win32Timer::~Win32Timer() { setEnabled(false); }
 
 void Win32Timer::setEnabled(bool enabled)
 {

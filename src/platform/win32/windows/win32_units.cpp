@@ -20,10 +20,7 @@ COLORREF toColorref(Colour colour)
     return static_cast<COLORREF>(colour) & 0xFFFFFFu;
 }
 
-int twipsToPixels(int twips, UINT dpi)
-{
-    return static_cast<int>(static_cast<long long>(twips) * dpi / kTwipsPerInch);
-}
+int twipsToPixels(int twips, UINT dpi) { return static_cast<int>(static_cast<long long>(twips) * dpi / kTwipsPerInch); }
 
 HFONT createFont(const FontDesign& font, UINT dpi)
 {
@@ -31,8 +28,8 @@ HFONT createFont(const FontDesign& font, UINT dpi)
     // size in points means.
     const int height = -static_cast<int>(std::lround(font.points * dpi / kPointsPerInch));
     return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                       widen(font.face).c_str());
+        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+        widen(font.face).c_str());
 }
 
 } // namespace hv::win32

@@ -46,8 +46,8 @@ MONITORINFO monitorForNewWindow(HWND self)
 
 } // namespace
 
-Win32WindowView::Win32WindowView(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner,
-                                 const std::string& programName)
+Win32WindowView::Win32WindowView(
+    const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner, const std::string& programName)
     : form_(FormWindow::create(design, std::move(events), std::move(owner), programName))
 {
 }
@@ -107,16 +107,12 @@ void Win32WindowView::setApplicationIcon()
         return icon ? icon : LoadImageW(nullptr, IDI_APPLICATION, IMAGE_ICON, size, size, LR_SHARED);
     };
     const UINT dpi = form_->dpi();
-    SendMessageW(hwnd(), WM_SETICON, ICON_BIG,
-                 reinterpret_cast<LPARAM>(load(GetSystemMetricsForDpi(SM_CXICON, dpi))));
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(load(GetSystemMetricsForDpi(SM_CXSMICON, dpi))));
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(load(GetSystemMetricsForDpi(SM_CXICON, dpi))));
+    SendMessageW(
+        hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(load(GetSystemMetricsForDpi(SM_CXSMICON, dpi))));
 }
 
-void Win32WindowView::setCaption(const std::string& caption)
-{
-    SetWindowTextW(hwnd(), widen(caption).c_str());
-}
+void Win32WindowView::setCaption(const std::string& caption) { SetWindowTextW(hwnd(), widen(caption).c_str()); }
 
 void Win32WindowView::setMouseIcon(const std::string& path)
 {
@@ -149,14 +145,14 @@ void Win32WindowView::prepareFirstShow()
     const LONG height = frame.bottom - frame.top;
     const RECT& work = monitor.rcWork;
     SetWindowPos(hwnd(), nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32WindowView::coverMonitor()
 {
     const RECT& screen = monitorForNewWindow(hwnd()).rcMonitor;
     SetWindowPos(hwnd(), HWND_TOP, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
-                 SWP_NOACTIVATE);
+        SWP_NOACTIVATE);
 }
 
 void Win32WindowView::show()

@@ -12,8 +12,8 @@ namespace hv::win32 {
 
 class Win32WindowView : public WindowView {
 public:
-    Win32WindowView(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner,
-                    const std::string& programName);
+    Win32WindowView(
+        const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner, const std::string& programName);
     Win32WindowView(const Win32WindowView&) = delete;
     Win32WindowView& operator=(const Win32WindowView&) = delete;
     ~Win32WindowView() override;
@@ -64,9 +64,12 @@ private:
 class Win32WindowFactory : public WindowFactory {
 public:
     // Windows show programName until they set a caption of their own.
-    explicit Win32WindowFactory(std::string programName) : programName_(std::move(programName)) {}
-    std::unique_ptr<WindowView> createWindow(const WindowDesign& design, WindowEvents events,
-                                             std::weak_ptr<void> owner) override
+    explicit Win32WindowFactory(std::string programName)
+        : programName_(std::move(programName))
+    {
+    }
+    std::unique_ptr<WindowView> createWindow(
+        const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner) override
     {
         return std::make_unique<Win32WindowView>(design, std::move(events), std::move(owner), programName_);
     }

@@ -14,8 +14,7 @@ bool sameDate(const SYSTEMTIME& a, const SYSTEMTIME& b) { return std::memcmp(&a,
 // daylight offset differs from its standard one.
 bool keepsDaylightTime(const TIME_ZONE_INFORMATION& rules)
 {
-    return rules.DaylightDate.wMonth != 0 && rules.StandardDate.wMonth != 0 &&
-           rules.DaylightBias != rules.StandardBias;
+    return rules.DaylightDate.wMonth != 0 && rules.StandardDate.wMonth != 0 && rules.DaylightBias != rules.StandardBias;
 }
 
 bool agreeThrough(const YearRules& a, const YearRules& b, int first, int last)
@@ -36,8 +35,9 @@ DWORD catalogueEntries()
     if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kTimeZonesKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return 0;
     DWORD subKeys = 0;
-    if (RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                         nullptr) != ERROR_SUCCESS)
+    if (RegQueryInfoKeyW(
+            key, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr)
+        != ERROR_SUCCESS)
         subKeys = 0;
     RegCloseKey(key);
     return subKeys;
@@ -76,8 +76,9 @@ const DYNAMIC_TIME_ZONE_INFORMATION* DynamicZones::find(std::string_view keyName
 
 bool rulesForYear(const DYNAMIC_TIME_ZONE_INFORMATION* zone, int year, TIME_ZONE_INFORMATION& rules)
 {
-    return GetTimeZoneInformationForYear(static_cast<USHORT>(year), const_cast<DYNAMIC_TIME_ZONE_INFORMATION*>(zone),
-                                         &rules) != FALSE;
+    return GetTimeZoneInformationForYear(
+               static_cast<USHORT>(year), const_cast<DYNAMIC_TIME_ZONE_INFORMATION*>(zone), &rules)
+        != FALSE;
 }
 
 bool sameOffsets(const TIME_ZONE_INFORMATION& a, const TIME_ZONE_INFORMATION& b)
@@ -87,8 +88,9 @@ bool sameOffsets(const TIME_ZONE_INFORMATION& a, const TIME_ZONE_INFORMATION& b)
     const bool daylightA = keepsDaylightTime(a);
     if (daylightA != keepsDaylightTime(b))
         return false;
-    return !daylightA || (a.Bias + a.DaylightBias == b.Bias + b.DaylightBias && sameDate(a.StandardDate, b.StandardDate) &&
-                          sameDate(a.DaylightDate, b.DaylightDate));
+    return !daylightA
+        || (a.Bias + a.DaylightBias == b.Bias + b.DaylightBias && sameDate(a.StandardDate, b.StandardDate)
+            && sameDate(a.DaylightDate, b.DaylightDate));
 }
 
 ZoneAgreement agreementOf(const YearRules& a, const YearRules& b, int thisYear)

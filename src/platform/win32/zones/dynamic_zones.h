@@ -30,7 +30,7 @@ private:
     // where they are as it grows.
     std::deque<DYNAMIC_TIME_ZONE_INFORMATION> zones_;
     std::optional<DWORD> entries_; // counted at the first look
-    DWORD next_ = 0;               // the next index to enumerate
+    DWORD next_ = 0; // the next index to enumerate
 };
 
 // The rules of a zone (or, for null, the zone the computer is set to) in

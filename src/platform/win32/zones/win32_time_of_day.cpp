@@ -13,8 +13,8 @@ namespace {
 std::runtime_error zoneFailure(std::string_view zoneKey)
 {
     const DWORD code = GetLastError();
-    return std::runtime_error("Windows cannot work out the time in the zone \"" + std::string(zoneKey) +
-                              "\": " + systemMessage(code));
+    return std::runtime_error(
+        "Windows cannot work out the time in the zone \"" + std::string(zoneKey) + "\": " + systemMessage(code));
 }
 
 } // namespace

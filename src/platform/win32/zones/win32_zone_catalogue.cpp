@@ -113,7 +113,7 @@ std::vector<CatalogueZone> Win32ZoneCatalogue::zones()
         const std::optional<Tzi> tzi = readTzi(zone.get());
         if (!tzi) {
             std::fprintf(stderr, "horavista: time zone \"%s\" of the catalogue has no sound \"TZI\" value; left out\n",
-                         key.c_str());
+                key.c_str());
             continue;
         }
         zones.push_back({key, readText(zone.get(), L"Display"), static_cast<std::int32_t>(tzi->bias)});
@@ -142,12 +142,13 @@ ZoneAgreement Win32ZoneCatalogue::agreementWithOwnZone(std::string_view key)
     if (!zone)
         return ZoneAgreement::None;
     return agreementOf([zone](int year, TIME_ZONE_INFORMATION& rules) { return rulesForYear(zone, year, rules); },
-                       computerRules, currentYear());
+        computerRules, currentYear());
 }
 
 std::string Win32ZoneCatalogue::missingCatalogueNote()
 {
-    return "The list of time zones that Windows keeps in its registry could not be opened or holds no zone that can be read.";
+    return "The list of time zones that Windows keeps in its registry could not be opened or holds no zone that can be "
+           "read.";
 }
 
 } // namespace hv::win32
