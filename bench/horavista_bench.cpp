@@ -54,7 +54,7 @@ struct FrameSource {
         store.write(settings::kClockColour, std::to_string(kForeground));
         canvas.resize(size, 1.0, kBackground);
     }
-    void draw(double t) { ClockPainter(surface, geometry, store).Draw_Clock(t, kBackground); }
+    void draw(double t) { ClockPainter(surface, geometry, store).draw(t, kBackground); }
 
     qt::ImageCanvas canvas;
     Surface surface;
@@ -171,7 +171,7 @@ void BM_FrameBreakdown(benchmark::State& state)
     TimingCanvas timing(source.canvas);
     Surface surface(timing, kButtonText);
     for (auto _ : state)
-        ClockPainter(surface, source.geometry, source.store).Draw_Clock(kFrameTime, kBackground);
+        ClockPainter(surface, source.geometry, source.store).draw(kFrameTime, kBackground);
     for (int kind = 0; kind < TimingCanvas::kKinds; ++kind)
         if (timing.seconds[kind] > 0)
             state.counters[TimingCanvas::kNames[kind]]

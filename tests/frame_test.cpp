@@ -25,7 +25,7 @@ struct FrameFixture : testing::Test {
         RecordingCanvas canvas(width, height);
         Surface surface(canvas, kButtonText);
         const ClockGeometry g = geometryFor(width, height);
-        ClockPainter(surface, g, store).Draw_Clock(t, background);
+        ClockPainter(surface, g, store).draw(t, background);
         return canvas.ops();
     }
 };
@@ -122,7 +122,7 @@ TEST_F(FrameFixture, ClockColourThatIsNoNumberStopsTheFrameAfterTheWipe)
         Surface surface(canvas, kButtonText);
         const ClockGeometry g = geometryFor(1920, 1080);
         try {
-            ClockPainter(surface, g, store).Draw_Clock(3 * kHour, kBlack);
+            ClockPainter(surface, g, store).draw(3 * kHour, kBlack);
             ADD_FAILURE() << "no error for \"" << stored << '"';
         } catch (const RuntimeError& e) {
             EXPECT_STREQ(e.what(), "Type mismatch");

@@ -84,7 +84,7 @@ TEST(RotatePoints, TurnsClockwiseAboutTheOriginAndMovesToTheCentre)
     };
     for (const auto& c : cases) {
         PointList placed{{1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 5}, {6, 6}, {7, 7}};
-        Rotate_Points(placed, c.shape, c.angle, g.centerX, g.centerY);
+        rotatePoints(placed, c.shape, c.angle, g.centerX, g.centerY);
         EXPECT_EQ(placed, c.expected) << c.what;
     }
 }
@@ -92,7 +92,7 @@ TEST(RotatePoints, TurnsClockwiseAboutTheOriginAndMovesToTheCentre)
 TEST(RotatePoints, PointsBeyondThirtyTwoBitsOverflow)
 {
     PointList placed;
-    EXPECT_THROW(Rotate_Points(placed, {{0, -25}}, 0, 0, 3e9), RuntimeError);
+    EXPECT_THROW(rotatePoints(placed, {{0, -25}}, 0, 0, 3e9), RuntimeError);
 }
 
 } // namespace

@@ -91,7 +91,7 @@ void drawFrame(CallCanvas& image, Canvas& canvas, const Options& options, double
     RecordingCanvas recorder(image);
     Surface surface(options.ops ? static_cast<Canvas&>(recorder) : canvas, kButtonText);
     const ClockGeometry geometry = geometryFor(options.width, options.height);
-    ClockPainter(surface, geometry, store).Draw_Clock(t, background);
+    ClockPainter(surface, geometry, store).draw(t, background);
     if (options.ops)
         for (const std::string& op : recorder.ops())
             std::printf("%s\n", op.c_str());

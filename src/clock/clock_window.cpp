@@ -142,7 +142,7 @@ void ClockWindow::tick()
     const bool drawn = trap(102, [&] {
         try {
             ClockPainter(*surface_, geometry_, p_.settings)
-                .Draw_Clock(p_.timeOfDay.secondsSinceMidnight(zoneKey), view_->backColor());
+                .draw(p_.timeOfDay.secondsSinceMidnight(zoneKey), view_->backColor());
         } catch (...) {
             // Not half a clock: the background, also behind the report.
             surface_->cls(view_->backColor());

@@ -29,7 +29,7 @@ Colour ClockPainter::clockColour() const
     return toInt32(settings_.get(settings::kClockColour, settings::kClockColourDefault));
 }
 
-void ClockPainter::Draw_Clock(double t, Colour background)
+void ClockPainter::draw(double t, Colour background)
 {
     const HandAngles angles = handAngles(t);
     surface_.cls(background);
@@ -37,7 +37,7 @@ void ClockPainter::Draw_Clock(double t, Colour background)
     // its background.
     if (g_.radius <= 0)
         return;
-    Clock_Face(background);
+    drawDial(background);
     surface_.setDrawWidth(1);
     surface_.setFillStyle(Surface::kFillSolid);
     const struct {
@@ -48,12 +48,12 @@ void ClockPainter::Draw_Clock(double t, Colour background)
     for (const auto& hand : hands) {
         surface_.setForeColor(clockColour());
         surface_.setFillColor(clockColour());
-        Rotate_Points(placed, hand.shape, hand.angle, g_.centerX, g_.centerY);
+        rotatePoints(placed, hand.shape, hand.angle, g_.centerX, g_.centerY);
         surface_.polygon(placed);
     }
 }
 
-void ClockPainter::Clock_Face(Colour background)
+void ClockPainter::drawDial(Colour background)
 {
     surface_.setDrawWidth(3);
     surface_.setFillStyle(Surface::kFillSolid);
@@ -68,18 +68,18 @@ void ClockPainter::Clock_Face(Colour background)
 
     surface_.setForeColor(clockColour());
     for (std::int16_t n : {3, 6, 9, 12})
-        Print_Num(n);
+        drawNumeral(n);
 
     surface_.setDrawWidth(2);
     surface_.setForeColor(clockColour());
     PointList placed;
     for (int minute : kTickMinutes) {
-        Rotate_Points(placed, g_.tickMark, minute * 6, g_.centerX, g_.centerY);
+        rotatePoints(placed, g_.tickMark, minute * 6, g_.centerX, g_.centerY);
         surface_.polyline(placed);
     }
 }
 
-void ClockPainter::Print_Num(std::int16_t n)
+void ClockPainter::drawNumeral(std::int16_t n)
 {
     const std::string s = std::to_string(n);
     const double d = g_.radius - surface_.textWidth("00") / 1.3;

@@ -29,9 +29,9 @@ public:
     // Wipes to the background, then dial and hands for t seconds since
     // midnight of the time shown. An error stops the frame where it
     // happened and passes to the caller.
-    void Draw_Clock(double t, Colour background);
-    void Clock_Face(Colour background);
-    void Print_Num(std::int16_t n);
+    void draw(double t, Colour background);
+    void drawDial(Colour background);
+    void drawNumeral(std::int16_t n);
 
 private:
     // Read afresh at every use, so a colour picked meanwhile shows at once.

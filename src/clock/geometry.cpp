@@ -23,11 +23,11 @@ ClockGeometry geometryFor(int clientWidth, int clientHeight)
     g.centerY = toInt16(clientHeight / 2.0);
     g.radius = static_cast<float>((g.centerX > g.centerY ? g.centerY : g.centerX) - 5);
     g.tickLength = toInt16(roundExactProduct(0.15, g.radius));
-    Load_Hands(g);
+    shapeHands(g);
     return g;
 }
 
-void Load_Hands(ClockGeometry& g)
+void shapeHands(ClockGeometry& g)
 {
     const double L = g.radius;
     g.secondHand = handTemplate(4, 0.85, L);
@@ -36,7 +36,7 @@ void Load_Hands(ClockGeometry& g)
     g.tickMark = {{0, toInt32(-(L - g.tickLength))}, {0, toInt32(-L)}};
 }
 
-void Rotate_Points(PointList& dst, const PointList& src, double angle, double xOffset, double yOffset)
+void rotatePoints(PointList& dst, const PointList& src, double angle, double xOffset, double yOffset)
 {
     const double radians = angle * (kPi / 180);
     const double c = static_cast<float>(std::cos(radians));

@@ -25,10 +25,10 @@ struct ClockGeometry {
 ClockGeometry geometryFor(int clientWidth, int clientHeight);
 
 // Rebuilds the four templates from the radius and tick length.
-void Load_Hands(ClockGeometry& g);
+void shapeHands(ClockGeometry& g);
 
 // Turns src clockwise by angle degrees about the origin and moves it by the
 // offsets, into a fresh dst. Raises Overflow when a point leaves 32 bits.
-void Rotate_Points(PointList& dst, const PointList& src, double angle, double xOffset, double yOffset);
+void rotatePoints(PointList& dst, const PointList& src, double angle, double xOffset, double yOffset);
 
 } // namespace hv

@@ -40,7 +40,7 @@ void draw(Canvas& canvas, const Frame& f)
         return;
     }
     const ClockGeometry geometry = geometryFor(canvas.width(), canvas.height());
-    ClockPainter(surface, geometry, store).Draw_Clock(f.t, f.background);
+    ClockPainter(surface, geometry, store).draw(f.t, f.background);
 }
 
 QFont numeralFont() { return qt::toQFont(kNumeralFont); }

@@ -26,7 +26,7 @@ void drawClock(Canvas& canvas, double t, Colour clock = kWhite, Colour backgroun
     MemorySettingsStore store;
     store.write("Clock Color", std::to_string(clock));
     Surface surface(canvas, kButtonText);
-    ClockPainter(surface, geometryFor(canvas.width(), canvas.height()), store).Draw_Clock(t, background);
+    ClockPainter(surface, geometryFor(canvas.width(), canvas.height()), store).draw(t, background);
 }
 
 std::vector<std::uint32_t> copyOf(const DibCanvas& canvas)
