@@ -109,7 +109,7 @@ void OptionsWindow::load()
 
 void OptionsWindow::endProgramUnlessKept()
 {
-    ErrorTrap trap(p_.messageBoxes, "Form1.endProgramUnlessKept");
+    ErrorTrap trap(p_.messageBoxes, "Form1.Form_QueryUnload");
     trap(100, [&] {
         if (!keepRunningOnClose)
             p_.lifetime.endNow();
