@@ -82,7 +82,7 @@ ComboBox& QtWindowView::addComboBox(const ControlDesign& design) { return add<Qt
 Control& QtWindowView::addPushButton(const ControlDesign& design) { return add<QtPushButton>(design); }
 Control& QtWindowView::addTextBox(const ControlDesign& design) { return add<QtTextBox>(design); }
 
-SkinFramework& QtWindowView::addSkinFramework(const std::string&)
+SkinFramework& QtWindowView::addSkinFramework()
 {
     skins_.push_back(std::make_unique<QtSkinFramework>());
     return *skins_.back();
