@@ -44,8 +44,8 @@ public:
     FormWidget* widget() { return widget_; }
 
 private:
-    template <typename T>
-    T& add(const ControlDesign& design);
+    template <typename T, typename Design>
+    T& add(const Design& design);
     // The frame a control names as its parent, else the window.
     QWidget* parentOf(const std::string& parent, const std::string& control) const;
     void prepareFirstShow();
