@@ -2,7 +2,6 @@
 
 #include <QCommandLineParser>
 
-#include <algorithm>
 #include <map>
 #include <vector>
 

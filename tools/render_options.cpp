@@ -4,6 +4,7 @@
 #include "drawing/image_limit.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -41,20 +42,6 @@ std::optional<double> parseTime(const std::string& text)
     return h * 3600.0 + m * 60.0 + s;
 }
 
-bool leapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
-
-// Days from 1970-01-01 to a date of the proleptic Gregorian calendar whose
-// year counts 0 as 1 BC.
-std::int64_t daysSinceEpoch(std::int64_t y, int m, int d)
-{
-    y -= m <= 2;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yearOfEra = y - era * 400;
-    const std::int64_t dayOfYear = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const std::int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
-}
-
 // "2026-07-01T12:00:00Z" as milliseconds since the epoch. A year before 1
 // is BC, with no year 0.
 std::optional<std::int64_t> parseInstant(const std::string& text)
@@ -67,11 +54,14 @@ std::optional<std::int64_t> parseInstant(const std::string& text)
         ++y;
     else if (y == 0)
         return std::nullopt;
-    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (mo < 1 || mo > 12 || d < 1 || d > kDays[mo - 1] + (mo == 2 && leapYear(y)) || h < 0 || h > 23 || mi < 0
-        || mi > 59 || s < 0 || s > 59)
+    if (mo < 1 || d < 1 || h < 0 || h > 23 || mi < 0 || mi > 59 || s < 0 || s > 59)
         return std::nullopt;
-    return ((daysSinceEpoch(y, mo, d) * 24 + h) * 60 + mi) * 60'000 + s * 1000;
+    using namespace std::chrono;
+    const year_month_day date{year{y}, month(static_cast<unsigned>(mo)), day(static_cast<unsigned>(d))};
+    if (!date.ok())
+        return std::nullopt;
+    const milliseconds sinceEpoch = sys_days{date}.time_since_epoch() + hours{h} + minutes{mi} + seconds{s};
+    return sinceEpoch.count();
 }
 
 // WIDTHxHEIGHT, each side and the image within the clock's limits.

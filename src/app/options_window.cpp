@@ -68,7 +68,7 @@ void OptionsWindow::build()
     view_->addPushButton(button(
         "PushButton5", "Reset Color To Defaults", 3910, 9, [this] { resetColours(); }, hand));
     view_->addPushButton(button("PushButton2", "Help", 4420, 10, [this] { showHelp(); }));
-    skin_ = &view_->addSkinFramework("SkinFramework1");
+    skin_ = &view_->addSkinFramework();
 }
 
 void OptionsWindow::load()

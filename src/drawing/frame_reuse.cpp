@@ -1,7 +1,6 @@
 #include "drawing/frame_reuse.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <utility>
 
 namespace hv {

@@ -181,7 +181,7 @@ public:
     virtual Control& addPushButton(const ControlDesign& design) = 0;
     // A one-line text box holding the caption as its text.
     virtual Control& addTextBox(const ControlDesign& design) = 0;
-    virtual SkinFramework& addSkinFramework(const std::string& name) = 0;
+    virtual SkinFramework& addSkinFramework() = 0;
 
     // The client area's drawing surface; its size is the client size.
     virtual Canvas& canvas() = 0;

@@ -94,7 +94,7 @@ Timer& FakeWindowView::addTimer(const TimerDesign& design)
     return *s_->timers.emplace_back(std::make_unique<FakeTimer>(design));
 }
 
-SkinFramework& FakeWindowView::addSkinFramework(const std::string&)
+SkinFramework& FakeWindowView::addSkinFramework()
 {
     auto& skin = *s_->skins.emplace_back(std::make_unique<FakeSkinFramework>(*s_->log));
     skin.refuse = s_->refuseSkins;

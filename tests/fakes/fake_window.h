@@ -97,7 +97,7 @@ public:
     ComboBox& addComboBox(const ControlDesign& design) override { return add<FakeComboBox>(design); }
     Control& addPushButton(const ControlDesign& design) override { return add<FakeControl>(design); }
     Control& addTextBox(const ControlDesign& design) override { return add<FakeControl>(design); }
-    SkinFramework& addSkinFramework(const std::string&) override;
+    SkinFramework& addSkinFramework() override;
     Canvas& canvas() override { return s_->canvas; }
     void setApplicationIcon() override { s_->iconSet = true; }
     void setCaption(const std::string& caption) override { s_->caption = caption; }

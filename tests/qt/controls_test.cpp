@@ -221,7 +221,7 @@ TEST_F(QtControls, TheCustomPointerShowsTheCursorFileOverEveryControl)
 TEST_F(QtControls, ASkinIsAStyleSheetForOneWindowOrForEveryWindow)
 {
     QTemporaryDir dir;
-    SkinFramework& skin = view_->addSkinFramework("SkinFramework1");
+    SkinFramework& skin = view_->addSkinFramework();
     const std::string path = dir.filePath("o.cjs").toStdString();
     EXPECT_EQ(errorNumber([&] { skin.loadSkin(path, ""); }), 75);
     std::ofstream(path) << "  \n";

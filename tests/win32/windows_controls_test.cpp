@@ -257,7 +257,7 @@ TEST_F(WindowsControls, TheCustomPointerIsTheCursorFileElseTheHand)
 
 TEST_F(WindowsControls, ASkinFileThatCanBeOpenedIsTaken)
 {
-    SkinFramework& skin = view_->addSkinFramework("SkinFramework1");
+    SkinFramework& skin = view_->addSkinFramework();
     const test::TempFile empty("o.cjs", "");
     EXPECT_EQ(errorNumber([&] { skin.loadSkin(empty.path() + ".missing", ""); }), 75);
     EXPECT_EQ(errorNumber([&] { skin.loadSkin(empty.path(), ""); }), 75);

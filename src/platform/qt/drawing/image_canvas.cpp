@@ -3,8 +3,6 @@
 #include "drawing/call_bounds.h"
 #include "drawing/image_limit.h"
 
-#include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace hv::qt {

@@ -12,8 +12,6 @@ namespace hv::qt {
 
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-
 void fillBackground(QWidget& widget, Colour colour)
 {
     QPalette palette = widget.palette();
@@ -77,7 +75,7 @@ Qt::WindowFlags windowFlagsOf(const WindowDesign& design)
 
 QFont toQFont(const FontDesign& font)
 {
-    QFont qfont(qs(font.face));
+    QFont qfont(QString::fromStdString(font.face));
     qfont.setPointSizeF(font.points);
     qfont.setBold(font.bold);
     return qfont;
@@ -89,7 +87,7 @@ FormWidget::FormWidget(const WindowDesign& design, WindowEvents events, std::wea
     , backColor_(design.backColor)
     , canvas_(toQFont(design.font))
 {
-    setObjectName(qs(design.name));
+    setObjectName(QString::fromStdString(design.name));
     setFont(toQFont(design.font));
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);

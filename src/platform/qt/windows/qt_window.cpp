@@ -16,8 +16,6 @@ namespace hv::qt {
 
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
-
 // The screen a new window opens on: that of a window the program already
 // shows, else the primary screen.
 QScreen* screenForNewWindow(const QWidget* self)
@@ -48,41 +46,37 @@ QtWindowView::~QtWindowView()
     }
 }
 
-Control& QtWindowView::addLabel(const LabelDesign& design)
-{
-    controls_.push_back(std::make_unique<QtLabel>(parentOf(design.parent, design.name), design, *widget_));
-    return *controls_.back();
-}
-
 QWidget* QtWindowView::parentOf(const std::string& parent, const std::string& control) const
 {
     if (parent.empty())
         return widget_;
     // A frame's children are placed from its outer corner, where the
     // group box's own coordinates start too.
-    if (auto* frame = widget_->findChild<QGroupBox*>(qs(parent)))
+    if (auto* frame = widget_->findChild<QGroupBox*>(QString::fromStdString(parent)))
         return frame;
     throw std::logic_error("no frame " + parent + " for " + control);
 }
 
-template <typename T>
-T& QtWindowView::add(const ControlDesign& design)
+template <typename T, typename Design>
+T& QtWindowView::add(const Design& design)
 {
     auto control = std::make_unique<T>(parentOf(design.parent, design.name), design, *widget_);
     T& added = *control;
-    if (added.widget()->focusPolicy() & Qt::TabFocus)
-        tabStops_.push_back({design.tabIndex, added.widget()});
+    if constexpr (requires { design.tabIndex; })
+        if (added.widget()->focusPolicy() & Qt::TabFocus)
+            tabStops_.push_back({design.tabIndex, added.widget()});
     controls_.push_back(std::move(control));
     return added;
 }
 
+Control& QtWindowView::addLabel(const LabelDesign& design) { return add<QtLabel>(design); }
 Control& QtWindowView::addFrame(const ControlDesign& design) { return add<QtFrame>(design); }
 CheckBox& QtWindowView::addCheckBox(const ControlDesign& design) { return add<QtCheckBox>(design); }
 ComboBox& QtWindowView::addComboBox(const ControlDesign& design) { return add<QtComboBox>(design); }
 Control& QtWindowView::addPushButton(const ControlDesign& design) { return add<QtPushButton>(design); }
 Control& QtWindowView::addTextBox(const ControlDesign& design) { return add<QtTextBox>(design); }
 
-SkinFramework& QtWindowView::addSkinFramework(const std::string&)
+SkinFramework& QtWindowView::addSkinFramework()
 {
     skins_.push_back(std::make_unique<QtSkinFramework>());
     return *skins_.back();

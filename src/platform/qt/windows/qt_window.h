@@ -27,7 +27,7 @@ public:
     ComboBox& addComboBox(const ControlDesign& design) override;
     Control& addPushButton(const ControlDesign& design) override;
     Control& addTextBox(const ControlDesign& design) override;
-    SkinFramework& addSkinFramework(const std::string& name) override;
+    SkinFramework& addSkinFramework() override;
     void setCaption(const std::string& caption) override { widget_->setWindowTitle(QString::fromStdString(caption)); }
     void setMouseIcon(const std::string& path) override;
     Canvas& canvas() override { return widget_->canvas(); }
@@ -44,8 +44,8 @@ public:
     FormWidget* widget() { return widget_; }
 
 private:
-    template <typename T>
-    T& add(const ControlDesign& design);
+    template <typename T, typename Design>
+    T& add(const Design& design);
     // The frame a control names as its parent, else the window.
     QWidget* parentOf(const std::string& parent, const std::string& control) const;
     void prepareFirstShow();

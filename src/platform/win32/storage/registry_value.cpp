@@ -6,6 +6,21 @@
 
 namespace hv::win32 {
 
+OpenedKey::OpenedKey(HKEY parent, const wchar_t* path, REGSAM access, bool create)
+{
+    status_ = create
+        ? RegCreateKeyExW(parent, path, 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &key_, nullptr)
+        : RegOpenKeyExW(parent, path, 0, access, &key_);
+    if (status_ != ERROR_SUCCESS)
+        key_ = nullptr;
+}
+
+OpenedKey::~OpenedKey()
+{
+    if (key_)
+        RegCloseKey(key_);
+}
+
 long readValue(HKEY key, const std::wstring& name, DWORD& type, std::vector<BYTE>& bytes)
 {
     // The value may grow between asking for its size and reading it: the

@@ -1,6 +1,6 @@
 #pragma once
-// Reading a registry value whole, shared by the registry and the settings
-// store.
+// Opening keys and reading values whole, shared by the registry, the
+// settings store and the time-zone catalogue.
 #include <windows.h>
 
 #include <string>
@@ -8,6 +8,24 @@
 #include <vector>
 
 namespace hv::win32 {
+
+// A key open while this lives, closed also when a caller leaves early.
+// With create, a missing key is made.
+class OpenedKey {
+public:
+    OpenedKey(HKEY parent, const wchar_t* path, REGSAM access, bool create = false);
+    ~OpenedKey();
+    OpenedKey(const OpenedKey&) = delete;
+    OpenedKey& operator=(const OpenedKey&) = delete;
+
+    long status() const { return status_; }
+    // Null when the key did not open.
+    HKEY get() const { return key_; }
+
+private:
+    HKEY key_ = nullptr;
+    long status_;
+};
 
 // REG_SZ and REG_EXPAND_SZ (left unexpanded): the types that hold a text.
 inline bool isText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }

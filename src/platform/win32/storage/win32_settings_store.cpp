@@ -11,35 +11,6 @@
 
 namespace hv::win32 {
 
-namespace {
-
-// A key open for one read or write.
-class Key {
-public:
-    Key(const std::wstring& path, REGSAM access, bool create)
-    {
-        status_ = create ? RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access,
-                      nullptr, &key_, nullptr)
-                         : RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, access, &key_);
-    }
-    ~Key()
-    {
-        if (status_ == ERROR_SUCCESS)
-            RegCloseKey(key_);
-    }
-    Key(const Key&) = delete;
-    Key& operator=(const Key&) = delete;
-
-    long status() const { return status_; }
-    HKEY get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-    long status_;
-};
-
-} // namespace
-
 std::wstring Win32SettingsStore::keyPathFor(std::string_view organisation, std::string_view application)
 {
     return L"Software\\" + widen(organisation) + L"\\" + widen(application);
@@ -52,7 +23,7 @@ Win32SettingsStore::Win32SettingsStore(std::wstring keyPath)
 
 std::optional<std::string> Win32SettingsStore::read(std::string_view key) const
 {
-    const Key open(keyPath_, KEY_QUERY_VALUE, false);
+    const OpenedKey open(HKEY_CURRENT_USER, keyPath_.c_str(), KEY_QUERY_VALUE);
     if (open.status() != ERROR_SUCCESS)
         return std::nullopt;
     DWORD type = 0;
@@ -75,7 +46,7 @@ std::optional<std::string> Win32SettingsStore::read(std::string_view key) const
 
 SettingsStore::WriteResult Win32SettingsStore::write(std::string_view key, std::string_view text)
 {
-    const Key open(keyPath_, KEY_SET_VALUE, true);
+    const OpenedKey open(HKEY_CURRENT_USER, keyPath_.c_str(), KEY_SET_VALUE, true);
     if (open.status() != ERROR_SUCCESS)
         return {systemMessage(static_cast<unsigned long>(open.status())), {}};
     const long status = writeText(open.get(), widen(key), REG_SZ, text);

@@ -6,6 +6,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <ranges>
+
 namespace hv::win32 {
 
 namespace {
@@ -17,8 +20,7 @@ constexpr int kDropDownEntries = 12;
 
 Win32ComboBox::Win32ComboBox(FormWindow& form, const ControlDesign& design, const Placement& placement)
     : Win32Control(form, {WC_COMBOBOXW, CBS_DROPDOWNLIST | CBS_HASSTRINGS | WS_VSCROLL | WS_TABSTOP}, "", placement,
-        {design.font, design.backColor}, {})
-    , onClick_(design.onClick)
+        {design.font, design.backColor}, {design.onClick, {}})
 {
 }
 
@@ -56,18 +58,11 @@ void Win32ComboBox::clear()
 int Win32ComboBox::addItem(const std::string& text)
 {
     const std::wstring entry = widen(text);
-    int low = 0;
-    int high = listCount();
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        if (listOrderLess(entry, textAt(middle)))
-            high = middle;
-        else
-            low = middle + 1;
-    }
+    const auto positions = std::views::iota(0, listCount());
+    const auto after = std::ranges::upper_bound(positions, entry, listOrderLess, [this](int i) { return textAt(i); });
+    const auto position = static_cast<WPARAM>(after - positions.begin());
     const int selected = listIndex();
-    const LRESULT at
-        = SendMessageW(hwnd(), CB_INSERTSTRING, static_cast<WPARAM>(low), reinterpret_cast<LPARAM>(entry.c_str()));
+    const LRESULT at = SendMessageW(hwnd(), CB_INSERTSTRING, position, reinterpret_cast<LPARAM>(entry.c_str()));
     if (at == CB_ERR || at == CB_ERRSPACE)
         throw RuntimeError(7, "Out of memory");
     SendMessageW(hwnd(), CB_SETITEMDATA, static_cast<WPARAM>(at), 0);

@@ -16,13 +16,14 @@ constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 
 } // namespace
 
-Win32Control::Win32Control(FormWindow& form, Kind kind, const std::string& caption, const Placement& placement,
-    Look look, std::function<void()> onMouseMove)
+Win32Control::Win32Control(
+    FormWindow& form, Kind kind, const std::string& caption, const Placement& placement, Look look, Handlers handlers)
     : form_(form)
+    , onClick_(std::move(handlers.onClick))
     , place_(placement)
     , look_(std::move(look))
     , backColor_(look_.backColor)
-    , onMouseMove_(std::move(onMouseMove))
+    , onMouseMove_(std::move(handlers.onMouseMove))
     , isFrame_(kind.frame)
 {
     hwnd_ = CreateWindowExW(kind.exStyle, kind.windowClass, widen(caption).c_str(), kChildStyle | kind.style, 0, 0, 0,
@@ -137,8 +138,8 @@ LRESULT Win32Control::handle(UINT message, WPARAM wParam, LPARAM lParam)
 Win32Label::Win32Label(FormWindow& form, const LabelDesign& design, const Placement& placement)
     : Win32Control(form,
         {WC_STATICW, static_cast<DWORD>(SS_NOTIFY | SS_NOPREFIX | (design.wordWrap ? SS_LEFT : SS_LEFTNOWORDWRAP))},
-        design.caption, placement, {design.font, design.backColor, design.foreColor}, design.onMouseMove)
-    , onClick_(design.onClick)
+        design.caption, placement, {design.font, design.backColor, design.foreColor},
+        {design.onClick, design.onMouseMove})
 {
 }
 
@@ -151,14 +152,13 @@ void Win32Label::notified(WORD code)
 
 Win32Frame::Win32Frame(FormWindow& form, const ControlDesign& design, const Placement& placement)
     : Win32Control(form, {WC_BUTTONW, BS_GROUPBOX, 0, true}, design.caption, placement, {design.font, design.backColor},
-        design.onMouseMove)
+        {{}, design.onMouseMove})
 {
 }
 
 Win32PushButton::Win32PushButton(FormWindow& form, const ControlDesign& design, const Placement& placement)
     : Win32Control(form, {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP}, design.caption, placement,
-        {design.font, design.backColor}, design.onMouseMove)
-    , onClick_(design.onClick)
+        {design.font, design.backColor}, {design.onClick, design.onMouseMove})
 {
 }
 
@@ -170,14 +170,13 @@ void Win32PushButton::notified(WORD code)
 
 Win32TextBox::Win32TextBox(FormWindow& form, const ControlDesign& design, const Placement& placement)
     : Win32Control(form, {WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE}, design.caption, placement,
-        {design.font, design.backColor}, design.onMouseMove)
+        {design.font, design.backColor}, {{}, design.onMouseMove})
 {
 }
 
 Win32CheckBox::Win32CheckBox(FormWindow& form, const ControlDesign& design, const Placement& placement)
-    : Win32Control(
-        form, {WC_BUTTONW, BS_3STATE | WS_TABSTOP}, design.caption, placement, {design.font, design.backColor}, {})
-    , onClick_(design.onClick)
+    : Win32Control(form, {WC_BUTTONW, BS_3STATE | WS_TABSTOP}, design.caption, placement,
+        {design.font, design.backColor}, {design.onClick, {}})
 {
 }
 

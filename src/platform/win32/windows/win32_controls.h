@@ -52,13 +52,20 @@ protected:
         Colour backColor = kWhite;
         Colour foreColor = kButtonText;
     };
+    // The events the control reports: a click, where its kind has one, and
+    // the mouse moving over it.
+    struct Handlers {
+        std::function<void()> onClick;
+        std::function<void()> onMouseMove;
+    };
     Win32Control(FormWindow& form, Kind kind, const std::string& caption, const Placement& placement, Look look,
-        std::function<void()> onMouseMove);
+        Handlers handlers);
 
     // The window's height as created, where a list adds its drop-down part.
     virtual int createdHeight(int pixels) const { return pixels; }
 
     FormWindow& form_;
+    const std::function<void()> onClick_;
 
 private:
     static LRESULT CALLBACK subclassProc(
@@ -81,9 +88,6 @@ class Win32Label final : public Win32Control {
 public:
     Win32Label(FormWindow& form, const LabelDesign& design, const Placement& placement);
     void notified(WORD code) override;
-
-private:
-    const std::function<void()> onClick_;
 };
 
 // A frame reports the mouse moving over its own surface.
@@ -97,9 +101,6 @@ class Win32PushButton final : public Win32Control {
 public:
     Win32PushButton(FormWindow& form, const ControlDesign& design, const Placement& placement);
     void notified(WORD code) override;
-
-private:
-    const std::function<void()> onClick_;
 };
 
 class Win32TextBox final : public Win32Control {
@@ -115,9 +116,6 @@ public:
     std::int16_t value() const override;
     void setValue(std::int16_t value) override;
     void notified(WORD code) override;
-
-private:
-    const std::function<void()> onClick_;
 };
 
 class Win32ComboBox final : public Win32Control, public ComboBox {
@@ -140,7 +138,6 @@ private:
     // Reports a selection that moved since the last report.
     void selectionMoved();
 
-    const std::function<void()> onClick_;
     int reportedIndex_ = -1;
 };
 

@@ -92,7 +92,7 @@ Control& Win32WindowView::addFrame(const ControlDesign& design)
 
 hv::Timer& Win32WindowView::addTimer(const TimerDesign& design) { return form_->addTimer(design); }
 
-SkinFramework& Win32WindowView::addSkinFramework(const std::string&)
+SkinFramework& Win32WindowView::addSkinFramework()
 {
     skins_.push_back(std::make_unique<Win32SkinFramework>());
     return *skins_.back();

@@ -25,7 +25,7 @@ public:
     ComboBox& addComboBox(const ControlDesign& design) override;
     Control& addPushButton(const ControlDesign& design) override;
     Control& addTextBox(const ControlDesign& design) override;
-    SkinFramework& addSkinFramework(const std::string& name) override;
+    SkinFramework& addSkinFramework() override;
     Canvas& canvas() override { return form_->canvas(); }
     void setApplicationIcon() override;
     void setCaption(const std::string& caption) override;

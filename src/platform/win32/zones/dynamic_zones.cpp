@@ -1,5 +1,6 @@
 #include "platform/win32/zones/dynamic_zones.h"
 
+#include "platform/win32/storage/registry_value.h"
 #include "platform/win32/wide_text.h"
 
 #include <cstring>
@@ -31,15 +32,13 @@ bool agreeThrough(const YearRules& a, const YearRules& b, int first, int last)
 // the enumeration goes. None when the key will not open.
 DWORD catalogueEntries()
 {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kTimeZonesKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return 0;
+    const OpenedKey key(HKEY_LOCAL_MACHINE, kTimeZonesKey, KEY_READ);
     DWORD subKeys = 0;
-    if (RegQueryInfoKeyW(
-            key, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr)
-        != ERROR_SUCCESS)
-        subKeys = 0;
-    RegCloseKey(key);
+    if (!key.get()
+        || RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, nullptr, nullptr, nullptr,
+               nullptr, nullptr)
+            != ERROR_SUCCESS)
+        return 0;
     return subKeys;
 }
 

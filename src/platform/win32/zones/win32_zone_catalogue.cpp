@@ -15,8 +15,6 @@ namespace hv::win32 {
 
 namespace {
 
-std::string utf8Of(const wchar_t* name) { return narrow(std::wstring_view(name)); }
-
 int currentYear()
 {
     SYSTEMTIME now{};
@@ -31,28 +29,6 @@ bool computerRules(int year, TIME_ZONE_INFORMATION& rules)
 {
     return rulesForYear(nullptr, year, rules) || GetTimeZoneInformation(&rules) != TIME_ZONE_ID_INVALID;
 }
-
-// A key opened for reading only, closed when the scope ends, also when
-// the walk leaves it early.
-class ReadKey {
-public:
-    ReadKey(HKEY parent, const wchar_t* path)
-    {
-        if (RegOpenKeyExW(parent, path, 0, KEY_READ, &key_) != ERROR_SUCCESS)
-            key_ = nullptr;
-    }
-    ~ReadKey()
-    {
-        if (key_)
-            RegCloseKey(key_);
-    }
-    ReadKey(const ReadKey&) = delete;
-    ReadKey& operator=(const ReadKey&) = delete;
-    HKEY get() const { return key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
 
 // The "TZI" block as Windows stores it: three biases in minutes, then the
 // change-over dates to standard and to daylight time.
@@ -96,7 +72,7 @@ std::string readText(HKEY zone, const wchar_t* name)
 std::vector<CatalogueZone> Win32ZoneCatalogue::zones()
 {
     std::vector<CatalogueZone> zones;
-    const ReadKey root(HKEY_LOCAL_MACHINE, kTimeZonesKey);
+    const OpenedKey root(HKEY_LOCAL_MACHINE, kTimeZonesKey, KEY_READ);
     if (!root.get())
         return zones;
     // Key names are at most 255 characters long.
@@ -105,7 +81,7 @@ std::vector<CatalogueZone> Win32ZoneCatalogue::zones()
         DWORD length = std::size(name);
         if (RegEnumKeyExW(root.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
             break;
-        const ReadKey zone(root.get(), name);
+        const OpenedKey zone(root.get(), name, KEY_READ);
         if (!zone.get())
             continue;
         const std::string key = narrow(std::wstring_view(name, length));
@@ -126,7 +102,7 @@ std::string Win32ZoneCatalogue::ownZoneKey()
     DYNAMIC_TIME_ZONE_INFORMATION zone{};
     if (GetDynamicTimeZoneInformation(&zone) == TIME_ZONE_ID_INVALID)
         return {};
-    return utf8Of(zone.TimeZoneKeyName);
+    return narrow(zone.TimeZoneKeyName);
 }
 
 std::int32_t Win32ZoneCatalogue::ownStandardBias()
