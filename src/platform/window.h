@@ -47,7 +47,7 @@ struct WindowDesign {
     FontDesign font;
     // The monitor (its Monitor::id) a maximized window covers; empty for
     // the monitor of a window the program shows already, else the primary.
-    std::string monitor;
+    std::string monitor = {};
     // A window of another program (a screen saver's preview, the window a
     // screen-saver daemon hands over) to draw into: the window becomes its
     // child and fills it, follows its size, and asks to close when it goes.
