@@ -152,7 +152,7 @@ void QtWindowView::show()
     if (design_.maximized) {
         // Without a window manager a full-screen request alone leaves the
         // window at its default size: place it on its screen first.
-        if (QScreen* screen = screenForNewWindow(widget_)) {
+        if (QScreen* screen = screenForNewWindow(widget_, design_.monitor)) {
             widget_->setScreen(screen);
             widget_->setGeometry(screen->geometry());
         }
