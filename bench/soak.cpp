@@ -75,7 +75,7 @@ int main(int argc, char** argv)
     // A failure is written down rather than waited on in a box.
     ConsoleMessages console("soak");
     Platform platform{settings, real.windows, console, real.colourDialog, real.events, console, day, real.keepAwake,
-        real.zones, real.files, real.logInStart};
+        real.zones, real.files, real.logInStart, real.monitors};
     Program program(platform);
     program.start();
     QWidget* widget = nullptr;

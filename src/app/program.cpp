@@ -8,7 +8,8 @@ Program::Program(const Platform& platform)
     : boxes_(platform.messageBoxes)
     , settings_(platform.settings, boxes_)
     , p_{settings_, platform.windows, boxes_, platform.colourDialog, platform.events, platform.lifetime,
-          platform.timeOfDay, platform.keepAwake, platform.zones, platform.files, platform.logInStart}
+          platform.timeOfDay, platform.keepAwake, platform.zones, platform.files, platform.logInStart,
+          platform.monitors}
     , catalogue_(p_.zones, p_.messageBoxes, p_.lifetime)
 {
 }
@@ -18,6 +19,12 @@ void Program::start()
     auto options = optionsWindow();
     if (!options->openedClockOnLoad())
         options->show();
+}
+
+void Program::startScreenSaver(std::uintptr_t host)
+{
+    clockMode_ = {true, host};
+    clockWindow()->show();
 }
 
 template <typename Form>

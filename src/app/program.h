@@ -26,6 +26,9 @@ public:
     // What the program does when it is started: it loads the options
     // window and shows it, unless its load opened the clock.
     void start();
+    // Started as a screen saver: the clock at once, on every monitor, or in
+    // host, a window of another program, when one is given.
+    void startScreenSaver(std::uintptr_t host = 0);
 
     // The windows, each loaded first when it is not.
     std::shared_ptr<OptionsWindow> optionsWindow();
@@ -48,6 +51,7 @@ public:
     void setKeepRunningOnClose(bool keep) override;
     void unloadClockWindow() override;
     void unloadColourWindow() override;
+    const ClockMode& clockMode() const override { return clockMode_; }
 
 private:
     OneBoxAtATime boxes_;
@@ -57,6 +61,7 @@ private:
     Platform p_;
     TimeZoneCatalogue catalogue_;
     std::string appTitle_;
+    ClockMode clockMode_;
     std::shared_ptr<OptionsWindow> options_;
     std::shared_ptr<ClockWindow> clock_;
     std::shared_ptr<ColourWindow> colour_;

@@ -6,6 +6,16 @@
 
 namespace hv {
 
+// How the clock is shown: as the program's own window, or as a screen saver.
+struct ClockMode {
+    // No options window and no keep-awake; the first key, click or move of
+    // the pointer beyond a few pixels ends the program.
+    bool screenSaver = false;
+    // A window of another program to draw into (a preview, the window a
+    // screen-saver daemon hands over); 0 for the clock's own windows.
+    std::uintptr_t host = 0;
+};
+
 class ClockHost {
 public:
     enum class Box { HideHint, KeepAwake };
@@ -19,6 +29,7 @@ public:
     virtual void setKeepRunningOnClose(bool keep) = 0;
     // Runs the clock window's close handling, then unloads it.
     virtual void unloadClockWindow() = 0;
+    virtual const ClockMode& clockMode() const = 0;
 };
 
 } // namespace hv

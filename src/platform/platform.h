@@ -3,6 +3,7 @@
 #include "platform/file_system.h"
 #include "platform/keep_awake.h"
 #include "platform/log_in_start.h"
+#include "platform/monitors.h"
 #include "platform/services.h"
 #include "platform/settings_store.h"
 #include "platform/zone_catalogue.h"
@@ -22,6 +23,7 @@ struct Platform {
     ZoneCatalogue& zones;
     FileSystem& files;
     LogInStart& logInStart;
+    Monitors& monitors;
 };
 
 } // namespace hv

@@ -28,7 +28,8 @@ struct FontDesign {
     bool bold = false;
 };
 
-enum class MousePointer : std::int16_t { Default = 0, Hourglass = 11, Custom = 99 };
+// Hidden is the program's own: no pointer at all over the window.
+enum class MousePointer : std::int16_t { Hidden = -1, Default = 0, Hourglass = 11, Custom = 99 };
 
 struct WindowDesign {
     std::string name;
@@ -44,6 +45,13 @@ struct WindowDesign {
     Colour backColor = kWhite;
     Colour foreColor = kButtonText;
     FontDesign font;
+    // The monitor (its Monitor::id) a maximized window covers; empty for
+    // the monitor of a window the program shows already, else the primary.
+    std::string monitor = {};
+    // A window of another program (a screen saver's preview, the window a
+    // screen-saver daemon hands over) to draw into: the window becomes its
+    // child and fills it, follows its size, and asks to close when it goes.
+    std::uintptr_t host = 0;
 };
 
 // A label reports clicks and the mouse moving over it. Inside a frame it
@@ -98,6 +106,10 @@ struct WindowEvents {
     std::function<void(std::int16_t& keyCode, std::int16_t shift)> onKeyDown;
     // The mouse moving over the window's own surface, not over a control.
     std::function<void()> onMouseMove;
+    // Where the pointer is, in pixels of the desktop, at every move over the
+    // window, and a mouse button pressed over it.
+    std::function<void(int x, int y)> onPointerAt;
+    std::function<void()> onMouseDown;
     // Any request to close the window; the presenter decides what happens.
     std::function<void()> onCloseRequest;
 };
@@ -197,6 +209,8 @@ public:
     virtual void setMousePointer(MousePointer pointer) = 0;
     virtual MousePointer mousePointer() const = 0;
     virtual bool iconic() const = 0;
+    // The monitor (its Monitor::id) that holds most of the window.
+    virtual std::string monitor() const = 0;
 
     virtual void show() = 0;
     virtual void hide() = 0;

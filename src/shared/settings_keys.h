@@ -19,11 +19,14 @@ inline constexpr std::string_view kTimeZone = "Combo1"; // list position
 inline constexpr std::string_view kTimeZoneName = "Time Zone";
 inline constexpr std::string_view kClockColour = "Clock Color"; // colour, default white
 inline constexpr std::string_view kBackgroundColour = "Background Color"; // colour, default black
+// A clock on every monitor ("1") or on the options window's only ("0").
+inline constexpr std::string_view kEveryMonitor = "Every Monitor";
 
 inline constexpr std::string_view kHideHintDefault = "0";
 inline constexpr std::string_view kKeepAwakeDefault = "1";
 inline constexpr std::string_view kClockColourDefault = "16777215";
 inline constexpr std::string_view kBackgroundColourDefault = "0";
+inline constexpr std::string_view kEveryMonitorDefault = "1";
 inline constexpr std::string_view kOn = "On";
 inline constexpr std::string_view kOff = "Off";
 

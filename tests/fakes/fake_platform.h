@@ -25,8 +25,9 @@ struct FakePlatform {
     FakeZoneCatalogue zones;
     FakeFileSystem files;
     FakeLogInStart logInStart;
-    Platform platform{
-        settings, windows, boxes, colourDialog, events, lifetime, timeOfDay, keepAwake, zones, files, logInStart};
+    FakeMonitors monitors;
+    Platform platform{settings, windows, boxes, colourDialog, events, lifetime, timeOfDay, keepAwake, zones, files,
+        logInStart, monitors};
 };
 
 } // namespace hv::fakes

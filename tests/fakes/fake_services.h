@@ -7,6 +7,7 @@
 #include "platform/file_system.h"
 #include "platform/keep_awake.h"
 #include "platform/log_in_start.h"
+#include "platform/monitors.h"
 #include "runtime/runtime.h"
 #include "platform/services.h"
 
@@ -147,6 +148,24 @@ public:
 
     std::optional<std::string> entry;
     std::optional<RuntimeError> refusal;
+};
+
+// Monitors a test plugs in and removes: change() tells the program, as the
+// event loop would after the platform's notice.
+class FakeMonitors : public Monitors {
+public:
+    std::vector<Monitor> list() const override { return monitors; }
+    void onChange(std::function<void()> changed) override { changed_ = std::move(changed); }
+    void change()
+    {
+        if (changed_)
+            changed_();
+    }
+
+    std::vector<Monitor> monitors{{"Fake-1", 0, 0, 1920, 1080, 96}};
+
+private:
+    std::function<void()> changed_;
 };
 
 } // namespace hv::fakes

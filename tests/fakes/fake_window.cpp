@@ -138,6 +138,7 @@ std::unique_ptr<WindowView> FakeWindowFactory::createWindow(
     state->owner = std::move(owner);
     state->log = &log_;
     state->backColor = design.backColor;
+    state->monitor = design.monitor.empty() ? "Fake-1" : design.monitor;
     state->notPictures = notPictures;
     state->refuseSkins = refuseSkins;
     created.push_back(state);

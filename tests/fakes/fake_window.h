@@ -41,6 +41,9 @@ struct FakeWindowState {
     Colour backColor = kBlack;
     MousePointer pointer = MousePointer::Default;
     bool iconic = false;
+    // The monitor the window is on: the one its design names, else the
+    // fake's first.
+    std::string monitor;
     bool iconSet = false;
     bool shown = false;
     bool hidden = false;
@@ -107,6 +110,7 @@ public:
     void setMousePointer(MousePointer pointer) override { s_->pointer = pointer; }
     MousePointer mousePointer() const override { return s_->pointer; }
     bool iconic() const override { return s_->iconic; }
+    std::string monitor() const override { return s_->monitor; }
     void show() override;
     void hide() override;
     void close() override;

@@ -42,7 +42,7 @@ protected:
     test::LoadedWindows windows_;
     qt::QtEventPump events_;
     Platform platform_{settings_, windows_, fake_.boxes, fake_.colourDialog, events_, fake_.lifetime, fake_.timeOfDay,
-        fake_.keepAwake, fake_.zones, fake_.files, fake_.logInStart};
+        fake_.keepAwake, fake_.zones, fake_.files, fake_.logInStart, fake_.monitors};
     Program program_{platform_};
     qt::FormWidget* widget_ = nullptr;
     QLabel* hint_ = nullptr;

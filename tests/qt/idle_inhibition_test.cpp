@@ -37,7 +37,7 @@ protected:
         ASSERT_TRUE(services_->isConnected() && own.isConnected());
         keepAwake_ = std::make_unique<qt::X11KeepAwake>("horavista");
         platform_ = std::make_unique<Platform>(Platform{settings_, windows_, fake_.boxes, fake_.colourDialog, events_,
-            fake_.lifetime, fake_.timeOfDay, *keepAwake_, fake_.zones, fake_.files, fake_.logInStart});
+            fake_.lifetime, fake_.timeOfDay, *keepAwake_, fake_.zones, fake_.files, fake_.logInStart, fake_.monitors});
         program_ = std::make_unique<Program>(*platform_);
     }
 

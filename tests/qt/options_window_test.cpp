@@ -69,7 +69,7 @@ protected:
     qt::QtFileSystem files_;
     qt::AutostartEntry logInStart_;
     Platform platform_{settings_, windows_, fake_.boxes, colourDialog_, events_, fake_.lifetime, timeOfDay_,
-        fake_.keepAwake, zones_, files_, logInStart_};
+        fake_.keepAwake, zones_, files_, logInStart_, fake_.monitors};
     Program program_{platform_};
 };
 

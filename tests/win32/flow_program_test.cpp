@@ -106,7 +106,7 @@ struct FlowTest : ::testing::Test {
     ScratchKey options{L"Software\\Horavista tests\\flow"};
     Win32SettingsStore settings{options.path()};
     Platform platform{settings, parts.windows, parts.messageBoxes, parts.colourDialog, parts.events, parts.lifetime,
-        parts.timeOfDay, parts.keepAwake, parts.zones, parts.files, parts.logInStart};
+        parts.timeOfDay, parts.keepAwake, parts.zones, parts.files, parts.logInStart, parts.monitors};
     BoxWatch boxes;
 };
 

@@ -74,7 +74,7 @@ struct StartUpTest : ::testing::Test {
     Win32ZoneCatalogue zones;
     RunKeyLogInStart logInStart{registry};
     Platform platform{settings, fake.windows, fake.boxes, fake.colourDialog, fake.events, fake.lifetime, fake.timeOfDay,
-        fake.keepAwake, zones, fake.files, logInStart};
+        fake.keepAwake, zones, fake.files, logInStart, fake.monitors};
     Program program{platform};
 };
 

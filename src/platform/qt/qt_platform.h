@@ -5,6 +5,7 @@
 #include "platform/qt/session/autostart_entry.h"
 #include "platform/qt/storage/qt_file_system.h"
 #include "platform/qt/storage/qt_settings_store.h"
+#include "platform/qt/windows/qt_monitors.h"
 #include "platform/qt/windows/qt_window.h"
 #include "platform/qt/zones/tz_zone_catalogue.h"
 #include "platform/qt/session/x11_system_input.h"
@@ -40,7 +41,7 @@ public:
     Platform platform()
     {
         return {settings, windows, messageBoxes, colourDialog, events, lifetime, timeOfDay, keepAwake, zones, files,
-            logInStart};
+            logInStart, monitors};
     }
 
     QtSettingsStore settings;
@@ -54,6 +55,7 @@ public:
     TzZoneCatalogue zones;
     QtFileSystem files;
     AutostartEntry logInStart;
+    QtMonitors monitors;
 };
 
 // Message-box text as Qt shows it: carriage returns become line breaks.

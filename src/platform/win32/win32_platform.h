@@ -6,6 +6,7 @@
 #include "platform/win32/session/run_key.h"
 #include "platform/win32/storage/win32_registry.h"
 #include "platform/win32/windows/win32_dialogs.h"
+#include "platform/win32/windows/win32_monitors.h"
 #include "platform/win32/win32_lifetime.h"
 #include "platform/win32/storage/win32_settings_store.h"
 #include "platform/win32/session/win32_system_input.h"
@@ -32,7 +33,7 @@ public:
     Platform platform()
     {
         return {settings, windows, messageBoxes, colourDialog, events, lifetime, timeOfDay, keepAwake, zones, files,
-            logInStart};
+            logInStart, monitors};
     }
 
     Win32SettingsStore settings;
@@ -47,6 +48,7 @@ public:
     Win32ZoneCatalogue zones;
     Win32FileSystem files;
     RunKeyLogInStart logInStart{registry};
+    Win32Monitors monitors;
 };
 
 } // namespace hv::win32

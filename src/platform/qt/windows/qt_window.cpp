@@ -16,10 +16,13 @@ namespace hv::qt {
 
 namespace {
 
-// The screen a new window opens on: that of a window the program already
-// shows, else the primary screen.
-QScreen* screenForNewWindow(const QWidget* self)
+// The screen a new window opens on: the one its design names, else that
+// of a window the program already shows, else the primary screen.
+QScreen* screenForNewWindow(const QWidget* self, const std::string& monitor)
 {
+    for (QScreen* screen : QGuiApplication::screens())
+        if (!monitor.empty() && screen->name().toStdString() == monitor)
+            return screen;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != self && w->isVisible() && w->screen())
             return w->screen();
@@ -118,7 +121,7 @@ void QtWindowView::prepareFirstShow()
         order.front()->setFocus();
 
     if (design_.centred) {
-        if (QScreen* screen = screenForNewWindow(widget_)) {
+        if (QScreen* screen = screenForNewWindow(widget_, design_.monitor)) {
             widget_->setScreen(screen);
             const QRect area = screen->availableGeometry();
             const PixelPoint at
@@ -126,6 +129,12 @@ void QtWindowView::prepareFirstShow()
             widget_->move(at.x, at.y);
         }
     }
+}
+
+std::string QtWindowView::monitor() const
+{
+    const QScreen* screen = widget_->screen();
+    return screen ? screen->name().toStdString() : std::string();
 }
 
 void QtWindowView::show()
@@ -137,7 +146,7 @@ void QtWindowView::show()
     if (design_.maximized) {
         // Without a window manager a full-screen request alone leaves the
         // window at its default size: place it on its screen first.
-        if (QScreen* screen = screenForNewWindow(widget_)) {
+        if (QScreen* screen = screenForNewWindow(widget_, design_.monitor)) {
             widget_->setScreen(screen);
             widget_->setGeometry(screen->geometry());
         }

@@ -37,6 +37,7 @@ public:
     void setMousePointer(MousePointer pointer) override;
     MousePointer mousePointer() const override { return pointer_; }
     bool iconic() const override { return widget_->isMinimized(); }
+    std::string monitor() const override;
     void show() override;
     void hide() override { widget_->hide(); }
     void close() override;

@@ -3,6 +3,7 @@
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows/win32_controls.h"
 #include "platform/win32/windows/win32_cursor.h"
+#include "platform/win32/windows/win32_monitors.h"
 #include "platform/win32/windows/win32_skin.h"
 #include "platform/win32/windows/win32_timer.h"
 
@@ -33,14 +34,18 @@ HWND otherShownWindow(HWND self)
     return search.found;
 }
 
-// The monitor a new window opens on: that of a window the program already
-// shows, else the one the window is on.
-MONITORINFO monitorForNewWindow(HWND self)
+// The monitor a new window opens on: the one its design names, else that of
+// a window the program already shows, else the one the window is on.
+MONITORINFO monitorForNewWindow(HWND self, const std::string& id)
 {
-    const HWND other = otherShownWindow(self);
+    HMONITOR monitor = id.empty() ? nullptr : monitorWithId(id);
+    if (!monitor) {
+        const HWND other = otherShownWindow(self);
+        monitor = MonitorFromWindow(other ? other : self, MONITOR_DEFAULTTOPRIMARY);
+    }
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    GetMonitorInfoW(MonitorFromWindow(other ? other : self, MONITOR_DEFAULTTOPRIMARY), &info);
+    GetMonitorInfoW(monitor, &info);
     return info;
 }
 
@@ -150,10 +155,12 @@ void Win32WindowView::prepareFirstShow()
 
 void Win32WindowView::coverMonitor()
 {
-    const RECT& screen = monitorForNewWindow(hwnd()).rcMonitor;
+    const RECT& screen = monitorForNewWindow(hwnd(), form_->design().monitor).rcMonitor;
     SetWindowPos(hwnd(), HWND_TOP, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
         SWP_NOACTIVATE);
 }
+
+std::string Win32WindowView::monitor() const { return hwnd() ? monitorIdOf(hwnd()) : std::string(); }
 
 void Win32WindowView::show()
 {

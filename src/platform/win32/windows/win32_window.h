@@ -35,6 +35,7 @@ public:
     void setMousePointer(MousePointer pointer) override;
     MousePointer mousePointer() const override { return pointer_; }
     bool iconic() const override { return IsIconic(form_->hwnd()) != FALSE; }
+    std::string monitor() const override;
     void show() override;
     void hide() override;
     void close() override;
