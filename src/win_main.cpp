@@ -48,6 +48,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         tell("Horavista does not understand \"" + request.refused + "\".\n\n" + hv::kScreenSaverUsage, MB_ICONERROR);
         return 2;
     }
+    if (request.action == Action::Preview && !IsWindow(reinterpret_cast<HWND>(request.host))) {
+        tell("Horavista cannot show its preview in window " + std::to_string(request.host)
+                + ": there is no such window.",
+            MB_ICONERROR);
+        return 2;
+    }
     hv::win32::Win32Platform win32Platform(hv::settings::kOrganisation, hv::settings::kApplication);
     hv::Platform platform = win32Platform.platform();
     hv::Program program(platform);

@@ -114,7 +114,8 @@ struct ScreenSaverTest : ::testing::Test {
 
 TEST_F(ScreenSaverTest, UsageEndsWellAndAnythingElseEndsWithStatusTwo)
 {
-    for (const auto& [arguments, status] : {std::pair{L"/?", 0u}, std::pair{L"/x", 2u}, std::pair{L"/p", 2u}}) {
+    for (const auto& [arguments, status] :
+        {std::pair{L"/?", 0u}, std::pair{L"/x", 2u}, std::pair{L"/p", 2u}, std::pair{L"/p 1", 2u}}) {
         Saver saver(arguments);
         ASSERT_TRUE(saver.started());
         // A GUI program tells it in a box; nothing else opens.

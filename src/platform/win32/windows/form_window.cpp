@@ -198,6 +198,10 @@ void FormWindow::coverMonitor(HMONITOR monitor)
     const RECT& screen = info.rcMonitor;
     SetWindowPos(hwnd_, HWND_TOP, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
         SWP_NOACTIVATE);
+    // Moved to another monitor before it first shows, its fonts follow
+    // that monitor's DPI whether or not Windows tells it.
+    if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_)
+        dpiChanged(dpi, screen);
 }
 
 void FormWindow::displayChanged()
