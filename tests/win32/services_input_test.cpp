@@ -1,5 +1,6 @@
 // The keep-awake tick's right Shift, through the system's input stream, to
-// the window that has the keyboard focus.
+// the window that has the keyboard focus, and the execution state held
+// while the clock shows.
 #include "platform/win32/session/win32_system_input.h"
 
 #include <gtest/gtest.h>
@@ -65,6 +66,18 @@ TEST(KeepAwakeTest, RightShiftReachesTheFocusedWindow)
     // right Shift's in scan-code set 1.
     EXPECT_EQ(heard, (std::vector<Key>{{WM_KEYDOWN, VK_SHIFT, 0x36}, {WM_KEYUP, VK_SHIFT, 0x36}}));
     DestroyWindow(window);
+}
+
+TEST(KeepAwakeTest, HoldingKeepsTheDisplayOnUntilReleased)
+{
+    // Windows answers a new execution state with the one it replaces.
+    Win32KeepAwake awake;
+    awake.hold(true);
+    const EXECUTION_STATE held = SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED);
+    awake.hold(false);
+    const EXECUTION_STATE released = SetThreadExecutionState(ES_CONTINUOUS);
+    EXPECT_EQ(held, static_cast<EXECUTION_STATE>(ES_CONTINUOUS | ES_DISPLAY_REQUIRED));
+    EXPECT_EQ(released, static_cast<EXECUTION_STATE>(ES_CONTINUOUS));
 }
 
 } // namespace

@@ -1,7 +1,8 @@
 // The clock's kind of window on Windows and the rules every window keeps:
 // it covers its monitor, hears keys and close requests, ticks on whole
-// seconds, and tells a presenter nothing once closed or gone; and the
-// system's modal boxes and the event pump.
+// seconds, and tells a presenter nothing once closed or gone; the screen
+// saver's window, pointerless or inside a host; and the system's modal
+// boxes and the event pump.
 #include "clock/tick_phase.h"
 #include "platform/win32/windows/win32_dialogs.h"
 #include "platform/win32/win32_lifetime.h"
@@ -34,17 +35,21 @@ class WindowsWindow : public ::testing::Test {
 protected:
     // The clock's window: borderless, maximized, with a hint label, a
     // whole-second timer and a key handler that writes down each key.
-    void openClock(Listener& listener, std::weak_ptr<void> owner)
+    void openClock(Listener& listener, std::weak_ptr<void> owner, std::uintptr_t host = 0,
+        const std::function<void(WindowEvents&)>& moreEvents = {})
     {
         WindowEvents events;
         events.onResize = listener.hear("resize");
         events.onKeyDown
             = [&listener](std::int16_t& key, std::int16_t) { listener.heard.push_back("key " + std::to_string(key)); };
         events.onCloseRequest = listener.hear("close request");
+        if (moreEvents)
+            moreEvents(events);
         WindowDesign design;
         design.name = "Form2";
         design.borderless = true;
         design.maximized = true;
+        design.host = host;
         design.backColor = kBlack;
         listener.view = windows_.createWindow(design, events, std::move(owner));
         LabelDesign hint;
@@ -112,6 +117,74 @@ TEST_F(WindowsWindow, TheClockCoversItsMonitorAndHearsKeysAndCloseRequests)
 
 // The clock sets no caption: the taskbar and Alt+Tab show the program's
 // name, never the window's inner name.
+TEST_F(WindowsWindow, TheClockCoversItsMonitorAgainAfterADisplayChange)
+{
+    auto listener = std::make_shared<Listener>();
+    openClock(*listener, listener);
+    listener->view->show();
+    const HWND hwnd = hwndOf(*listener->view);
+    SetWindowPos(hwnd, nullptr, 10, 10, 200, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(hwnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(1920, 1080));
+    RECT covered;
+    GetWindowRect(hwnd, &covered);
+    EXPECT_EQ(covered.left, 0);
+    EXPECT_EQ(covered.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(covered.bottom, GetSystemMetrics(SM_CYSCREEN));
+}
+
+TEST_F(WindowsWindow, AHiddenPointerShowsNoneAndMovesAndClicksAreTold)
+{
+    auto listener = std::make_shared<Listener>();
+    openClock(*listener, listener, 0, [&](WindowEvents& events) {
+        events.onPointerAt
+            = [&](int x, int y) { listener->heard.push_back("at " + std::to_string(x) + "," + std::to_string(y)); };
+        events.onMouseDown = listener->hear("down");
+    });
+    WindowView& view = *listener->view;
+    view.show();
+    const HWND hwnd = hwndOf(view);
+    SetWindowPos(hwnd, nullptr, 100, 50, 400, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+    view.setMousePointer(MousePointer::Hidden);
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    SendMessageW(hwnd, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(GetCursor(), nullptr);
+    listener->heard.clear();
+    SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(7, 9));
+    for (const UINT button : {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN})
+        SendMessageW(hwnd, button, 0, 0);
+    EXPECT_THAT(listener->heard, ElementsAre("at 107,59", "down", "down", "down"));
+}
+
+TEST_F(WindowsWindow, AWindowInAHostFillsItFollowsItsSizeAndAsksToCloseWhenItGoes)
+{
+    const HWND host = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300, 240,
+        nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    auto listener = std::make_shared<Listener>();
+    openClock(*listener, listener, reinterpret_cast<std::uintptr_t>(host));
+    listener->view->show();
+    const HWND hwnd = hwndOf(*listener->view);
+    EXPECT_EQ(GetParent(hwnd), host);
+    const auto sameSize = [&] {
+        RECT inner, outer;
+        GetClientRect(hwnd, &inner);
+        GetClientRect(host, &outer);
+        return inner.right == outer.right && inner.bottom == outer.bottom;
+    };
+    EXPECT_TRUE(sameSize());
+    // The host may belong to another program: its size is checked now and
+    // then, not heard.
+    SetWindowPos(host, nullptr, 0, 0, 420, 330, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    test::runMessages(800ms);
+    EXPECT_TRUE(sameSize());
+    RECT inner;
+    GetClientRect(hwnd, &inner);
+    EXPECT_EQ(listener->view->canvas().width(), inner.right);
+    listener->heard.clear();
+    DestroyWindow(host);
+    test::runMessages(50ms);
+    EXPECT_THAT(listener->heard, ElementsAre("close request"));
+}
+
 TEST_F(WindowsWindow, AWindowWithoutACaptionIsTitledWithTheProgramsName)
 {
     auto listener = std::make_shared<Listener>();

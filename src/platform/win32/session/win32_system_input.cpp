@@ -13,6 +13,11 @@ void rightShift(DWORD flags)
 
 } // namespace
 
+void Win32KeepAwake::hold(bool held)
+{
+    SetThreadExecutionState(held ? ES_CONTINUOUS | ES_DISPLAY_REQUIRED : ES_CONTINUOUS);
+}
+
 void Win32KeepAwake::pressKey() { rightShift(0); }
 
 void Win32KeepAwake::releaseKey() { rightShift(KEYEVENTF_KEYUP); }

@@ -7,9 +7,9 @@ namespace hv::win32 {
 
 class Win32KeepAwake : public KeepAwake {
 public:
-    // The execution state the tick sets resets the idle timer that blanks
-    // the screen: there is nothing to hold in between.
-    void hold(bool) override {}
+    // Held, the thread's execution state keeps the display on until it is
+    // released; the tick's key press stays for what ignores that state.
+    void hold(bool held) override;
     void pressKey() override;
     void releaseKey() override;
     void resetIdle() override;

@@ -2,6 +2,7 @@
 
 #include "platform/win32/wide_text.h"
 #include "platform/win32/windows/win32_controls.h"
+#include "platform/win32/windows/win32_monitors.h"
 #include "platform/win32/windows/win32_timer.h"
 #include "platform/win32/windows/win32_units.h"
 #include "windows/form_rules.h"
@@ -16,6 +17,8 @@ constexpr wchar_t kTabStopsProperty[] = L"HoravistaTabStops";
 
 DWORD styleOf(const WindowDesign& design)
 {
+    if (design.host)
+        return WS_CHILD | WS_CLIPCHILDREN;
     if (design.borderless)
         return WS_POPUP | WS_CLIPCHILDREN;
     DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -77,10 +80,16 @@ void FormWindow::build(const std::string& programName)
     registerWindowClass(&FormWindow::windowProc);
     // The taskbar and Alt+Tab show the program's name until a window sets
     // a caption of its own; the design's name is for the program alone.
-    hwnd_ = CreateWindowExW(0, kWindowClass, widen(programName).c_str(), styleOf(design_), CW_USEDEFAULT, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    const HWND host = reinterpret_cast<HWND>(design_.host);
+    RECT place{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
+    if (host && !GetClientRect(host, &place))
+        throw std::runtime_error("no window " + std::to_string(design_.host) + " to draw " + design_.name + " in");
+    hwnd_ = CreateWindowExW(0, kWindowClass, widen(programName).c_str(), styleOf(design_), place.left, place.top,
+        place.right, place.bottom, host, nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_)
         throw std::runtime_error("cannot create window " + design_.name);
+    if (host)
+        SetTimer(hwnd_, kHostWatch, kHostWatchMs, nullptr);
     dpi_ = GetDpiForWindow(hwnd_);
     if (design_.fixedSingle && design_.client.width > 0 && design_.client.height > 0) {
         const SIZE size = frameSizeForClient();
@@ -168,7 +177,7 @@ void FormWindow::focusFirstTabStop()
     SetFocus(savedFocus_);
 }
 
-void FormWindow::showCursor(HCURSOR cursor)
+void FormWindow::showCursor(std::optional<HCURSOR> cursor)
 {
     shownCursor_ = cursor;
     // The pointer changes at once when it is over the window.
@@ -177,7 +186,47 @@ void FormWindow::showCursor(HCURSOR cursor)
         return;
     const HWND under = WindowFromPoint(at);
     if (under == hwnd_ || IsChild(hwnd_, under))
-        SetCursor(cursor ? cursor : LoadCursorW(nullptr, IDC_ARROW));
+        SetCursor(cursor ? *cursor : LoadCursorW(nullptr, IDC_ARROW));
+}
+
+void FormWindow::coverMonitor(HMONITOR monitor)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(monitor, &info))
+        return;
+    const RECT& screen = info.rcMonitor;
+    SetWindowPos(hwnd_, HWND_TOP, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
+        SWP_NOACTIVATE);
+    // Moved to another monitor before it first shows, its fonts follow
+    // that monitor's DPI whether or not Windows tells it.
+    if (const UINT dpi = GetDpiForWindow(hwnd_); dpi != dpi_)
+        dpiChanged(dpi, screen);
+}
+
+void FormWindow::displayChanged()
+{
+    if (!design_.maximized || design_.host || !IsWindowVisible(hwnd_))
+        return;
+    // A monitor that is gone leaves its window where it is, for the
+    // presenter to close.
+    const HMONITOR monitor
+        = design_.monitor.empty() ? MonitorFromWindow(hwnd_, MONITOR_DEFAULTTONEAREST) : monitorWithId(design_.monitor);
+    if (monitor)
+        coverMonitor(monitor);
+}
+
+void FormWindow::followHost()
+{
+    const HWND host = reinterpret_cast<HWND>(design_.host);
+    RECT wanted, now;
+    if (!IsWindow(host) || !GetClientRect(host, &wanted)) {
+        deliver(events_.onCloseRequest);
+        return;
+    }
+    GetClientRect(hwnd_, &now);
+    if (now.right != wanted.right || now.bottom != wanted.bottom)
+        SetWindowPos(hwnd_, nullptr, 0, 0, wanted.right, wanted.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void FormWindow::keepMouseIcon(HCURSOR cursor)

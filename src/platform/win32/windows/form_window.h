@@ -70,9 +70,9 @@ public:
     // The number a new control is known by in its window's notifications.
     int nextControlId() { return kFirstControlId + controlCount_++; }
 
-    // The pointer over the window and all its controls; null leaves each
-    // to its own (the arrow, an edit's I-beam).
-    void showCursor(HCURSOR cursor);
+    // The pointer over the window and all its controls: none for a null
+    // cursor; no value leaves each to its own (the arrow, an edit's I-beam).
+    void showCursor(std::optional<HCURSOR> cursor);
     // The window's own copy of a cursor loaded from a file.
     void keepMouseIcon(HCURSOR cursor);
     HCURSOR mouseIcon() const { return mouseIcon_; }
@@ -81,10 +81,16 @@ public:
     // the current DPI.
     SIZE frameSizeForClient() const;
 
+    void coverMonitor(HMONITOR monitor);
+
 private:
     // Above the numbers the system's dialog handling reserves for OK and
     // Cancel.
     static constexpr int kFirstControlId = 100;
+    // Above the numbers of the window's own timers: a window inside a
+    // host checks this often that the host is still there, and its size.
+    static constexpr UINT_PTR kHostWatch = 0x4000;
+    static constexpr UINT kHostWatchMs = 500;
 
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -94,6 +100,11 @@ private:
     void paint();
     void keyDown(WPARAM key);
     void dpiChanged(UINT dpi, const RECT& suggested);
+    // A maximized window covers its monitor again, whatever became of it.
+    void displayChanged();
+    // A window inside a host fills it, and asks to close once it is gone.
+    void followHost();
+    void mouseAt(LPARAM lParam);
     Win32Control* controlOf(HWND hwnd) const;
     void activated(bool active);
     static void forgetTabStops(HWND hwnd);
@@ -117,7 +128,7 @@ private:
     std::vector<HWND> tabOrder_;
     int controlCount_ = 0;
     HWND savedFocus_ = nullptr;
-    HCURSOR shownCursor_ = nullptr;
+    std::optional<HCURSOR> shownCursor_;
     HCURSOR mouseIcon_ = nullptr;
 };
 

@@ -6,6 +6,8 @@
 #include "platform/win32/windows/win32_controls.h"
 #include "platform/win32/windows/win32_timer.h"
 
+#include <windowsx.h>
+
 namespace hv::win32 {
 
 namespace {
@@ -76,6 +78,16 @@ void FormWindow::resized(int width, int height)
     present();
 }
 
+void FormWindow::mouseAt(LPARAM lParam)
+{
+    deliver(events_.onMouseMove);
+    if (!events_.onPointerAt || !hwnd_)
+        return;
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ClientToScreen(hwnd_, &at);
+    deliver([&] { events_.onPointerAt(at.x, at.y); });
+}
+
 void FormWindow::keyDown(WPARAM key)
 {
     if (!events_.onKeyDown)
@@ -95,8 +107,14 @@ void FormWindow::dpiChanged(UINT dpi, const RECT& suggested)
         control->relayout();
     for (const auto& [design, stale] : old)
         DeleteObject(stale);
-    if (design_.borderless && design_.maximized)
-        return; // its rectangle is its monitor's, whatever the DPI
+    if (design_.borderless && design_.maximized) {
+        // Its rectangle is its monitor's, whatever the DPI; what it draws
+        // is drawn again at the new one.
+        RECT client;
+        GetClientRect(hwnd_, &client);
+        resized(client.right, client.bottom);
+        return;
+    }
     SIZE size{suggested.right - suggested.left, suggested.bottom - suggested.top};
     if (design_.fixedSingle && design_.client.width > 0)
         size = frameSizeForClient();
@@ -141,12 +159,19 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (message == WM_KEYDOWN)
             return 0;
         break; // Alt+F4 and the system menu go on
-    case WM_MOUSEMOVE: deliver(events_.onMouseMove); return 0;
+    case WM_MOUSEMOVE: mouseAt(lParam); return 0;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: deliver(events_.onMouseDown); return 0;
     case WM_CLOSE:
         // The presenter decides; it unloads the window itself.
         deliver(events_.onCloseRequest);
         return 0;
     case WM_TIMER:
+        if (wParam == kHostWatch) {
+            followHost();
+            return 0;
+        }
         for (auto& timer : timers_)
             if (timer->id() == wParam) {
                 timer->ticked();
@@ -167,7 +192,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_SETCURSOR:
         if (shownCursor_ && LOWORD(lParam) == HTCLIENT) {
-            SetCursor(shownCursor_);
+            SetCursor(*shownCursor_);
             return TRUE;
         }
         // Without a pointer of the window's, a control shows its own.
@@ -176,6 +201,7 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_ACTIVATE: activated(LOWORD(wParam) != WA_INACTIVE); return 0;
     case WM_DPICHANGED: dpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_DISPLAYCHANGE: displayChanged(); break;
     case DM_GETDEFID:
         // Enter presses the focused push button, as in a dialog.
         if (const Win32Control* control = controlOf(GetFocus());
@@ -186,6 +212,9 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         forgetTabStops(hwnd);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         hwnd_ = nullptr;
+        // A host that goes takes its child along before the watch sees it.
+        if (design_.host)
+            deliver(events_.onCloseRequest);
         break;
     default: break;
     }

@@ -36,17 +36,12 @@ HWND otherShownWindow(HWND self)
 
 // The monitor a new window opens on: the one its design names, else that of
 // a window the program already shows, else the one the window is on.
-MONITORINFO monitorForNewWindow(HWND self, const std::string& id)
+HMONITOR monitorForNewWindow(HWND self, const std::string& id = {})
 {
-    HMONITOR monitor = id.empty() ? nullptr : monitorWithId(id);
-    if (!monitor) {
-        const HWND other = otherShownWindow(self);
-        monitor = MonitorFromWindow(other ? other : self, MONITOR_DEFAULTTOPRIMARY);
-    }
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    GetMonitorInfoW(monitor, &info);
-    return info;
+    if (const HMONITOR named = id.empty() ? nullptr : monitorWithId(id))
+        return named;
+    const HWND other = otherShownWindow(self);
+    return MonitorFromWindow(other ? other : self, MONITOR_DEFAULTTOPRIMARY);
 }
 
 } // namespace
@@ -135,7 +130,8 @@ void Win32WindowView::setMousePointer(MousePointer pointer)
     case MousePointer::Custom:
         form_->showCursor(form_->mouseIcon() ? form_->mouseIcon() : LoadCursorW(nullptr, IDC_HAND));
         break;
-    default: form_->showCursor(nullptr); break;
+    case MousePointer::Hidden: form_->showCursor(nullptr); break;
+    default: form_->showCursor(std::nullopt); break;
     }
 }
 
@@ -143,7 +139,9 @@ void Win32WindowView::prepareFirstShow()
 {
     if (!form_->design().centred)
         return;
-    const MONITORINFO monitor = monitorForNewWindow(hwnd());
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(monitorForNewWindow(hwnd()), &monitor);
     RECT frame;
     GetWindowRect(hwnd(), &frame);
     const LONG width = frame.right - frame.left;
@@ -153,28 +151,26 @@ void Win32WindowView::prepareFirstShow()
         work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Win32WindowView::coverMonitor()
-{
-    const RECT& screen = monitorForNewWindow(hwnd(), form_->design().monitor).rcMonitor;
-    SetWindowPos(hwnd(), HWND_TOP, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
-        SWP_NOACTIVATE);
-}
-
 std::string Win32WindowView::monitor() const { return hwnd() ? monitorIdOf(hwnd()) : std::string(); }
 
 void Win32WindowView::show()
 {
     if (!hwnd())
         return;
+    const WindowDesign& design = form_->design();
     const bool first = !shownBefore_;
     if (first) {
         shownBefore_ = true;
         prepareFirstShow();
     }
-    if (form_->design().maximized)
-        coverMonitor();
+    if (design.maximized && !design.host)
+        form_->coverMonitor(monitorForNewWindow(hwnd(), design.monitor));
     form_->tellSizeOnce();
     ShowWindow(hwnd(), SW_SHOW);
+    // Inside another program's window it takes neither the foreground nor
+    // the focus.
+    if (design.host)
+        return;
     SetForegroundWindow(hwnd());
     if (first)
         form_->focusFirstTabStop();

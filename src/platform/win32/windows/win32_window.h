@@ -52,8 +52,6 @@ private:
     template <typename T, typename Design>
     T& add(const Design& design);
     void prepareFirstShow();
-    // Over the monitor the program already shows a window on.
-    void coverMonitor();
 
     std::shared_ptr<FormWindow> form_;
     MousePointer pointer_ = MousePointer::Default;
