@@ -10,7 +10,7 @@ horavista_packages=(
   qt6-base-dev qt6-svg-dev libx11-dev libxtst-dev libxss-dev libxdamage-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdotool x11-apps dbus desktop-file-utils
+  xvfb xauth xdotool x11-apps x11-xserver-utils dbus desktop-file-utils
   qt6-wayland weston libweston-10-dev
 )
 # The Debian package (scripts/package) and its checks in scripts/test.

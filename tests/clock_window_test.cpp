@@ -41,7 +41,8 @@ TEST_F(ClockWindowTest, OpensAsDesigned)
     // The options window restored the boxes; the clock's restore changes
     // nothing and so writes nothing.
     EXPECT_EQ(fake.settings.values(),
-        (std::map<std::string, std::string>{{"Check4", "1"}, {"Combo1", "2"}, {"Time Zone", "Europe/Berlin"}}));
+        (std::map<std::string, std::string>{
+            {"Check4", "1"}, {"Combo1", "2"}, {"Every Monitor", "1"}, {"Time Zone", "Europe/Berlin"}}));
     EXPECT_TRUE(fake.boxes.shown.empty());
     // Nothing is drawn before the first tick.
     EXPECT_TRUE(w.canvas.ops().empty());
@@ -66,6 +67,7 @@ TEST(ClockWindowSetUp, FromStoredOptions)
         {"Background Color", "255", true, true, 255, "", 0},
         {"Background Color", "abc", true, true, kBlack, "Type mismatch", 110},
         {"Background Color", "16777216", true, true, kBlack, "Invalid property value", 110},
+        {"Every Monitor", "abc", true, true, kBlack, "Type mismatch", 116},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.key << " = \"" << c.stored << '"');

@@ -46,7 +46,8 @@ TEST_F(OptionsWindowTest, FirstStartShowsTheDefaultsAndStoresWhatTheRestoreWrote
     EXPECT_EQ(w.checkBox("Check3").value(), 0);
     EXPECT_EQ(w.comboBox("Combo1").listIndex(), kBerlin);
     EXPECT_EQ(w.comboBox("Combo1").itemText(kBerlin), "(UTC+01:00) Berlin, Germany");
-    EXPECT_EQ(fake.settings.values(), (Stored{{"Check4", "1"}, {"Combo1", "2"}, {"Time Zone", "Europe/Berlin"}}));
+    EXPECT_EQ(fake.settings.values(),
+        (Stored{{"Check4", "1"}, {"Combo1", "2"}, {"Every Monitor", "1"}, {"Time Zone", "Europe/Berlin"}}));
     EXPECT_FALSE(optionsWindow()->keepRunningOnClose);
     EXPECT_FALSE(fake.windows.loaded("Form2"));
     EXPECT_TRUE(fake.boxes.shown.empty());
@@ -103,9 +104,9 @@ TEST_F(OptionsWindowTest, StartupOptionStartsStraightIntoTheClock)
     EXPECT_TRUE(fake.windows.loaded("Form1"));
     EXPECT_TRUE(optionsWindow()->keepRunningOnClose);
     EXPECT_EQ(options().checkBox("Check3").value(), 1);
-    // The restore wrote Check4 and the zone (position and key) back, and
-    // not the switch.
-    EXPECT_EQ(fake.settings.writeCount() - writesBefore, 3);
+    // The restore wrote Check4, every monitor and the zone (position and
+    // key) back, and not the switch.
+    EXPECT_EQ(fake.settings.writeCount() - writesBefore, 4);
 
     // Closing the clock shows the same options window again, not a new one.
     clock().keyDown(vk::kEscape);
@@ -139,13 +140,34 @@ TEST_F(OptionsWindowTest, BoxesStoreTheirStateWhenTheUserChangesThem)
     FakeWindowState& w = options();
     w.checkBox("Check1").click();
     w.checkBox("Check4").click();
+    w.checkBox("Check5").click();
     EXPECT_EQ(fake.settings.values().at("Check1"), "1");
     EXPECT_EQ(fake.settings.values().at("Check4"), "0");
+    EXPECT_EQ(fake.settings.values().at("Every Monitor"), "0");
 
     w.checkBox("Check3").click();
     EXPECT_EQ(fake.settings.values().at("Windows Startup"), "On");
     w.checkBox("Check3").click();
     EXPECT_EQ(fake.settings.values().at("Windows Startup"), "Off");
+}
+
+TEST_F(OptionsWindowTest, EveryMonitorBoxComesLastBelowTheOtherControls)
+{
+    program.start();
+    const FakeWindowState& w = options();
+    const auto& box = w.checkBox("Check5").design;
+    EXPECT_EQ(box.caption, "Show the clock on every monitor");
+    EXPECT_TRUE(box.parent.empty());
+    EXPECT_LE(box.rect.top + box.rect.height, w.design.client.height);
+    for (const auto& control : w.controls) {
+        const ControlDesign& d = control->design;
+        if (&d == &box)
+            continue;
+        EXPECT_LT(d.tabIndex, box.tabIndex) << d.name;
+        if (d.parent.empty()) {
+            EXPECT_LE(d.rect.top + d.rect.height, box.rect.top) << d.name;
+        }
+    }
 }
 
 TEST_F(OptionsWindowTest, StartupSwitchCountsOnlyInItsExactSpelling)
@@ -160,11 +182,13 @@ TEST_F(OptionsWindowTest, UnusableStoredBoxIsReportedAndKeepsItsState)
 {
     fake.settings.write(settings::kHideHint, "abc");
     fake.settings.write(settings::kKeepAwake, "7");
+    fake.settings.write(settings::kEveryMonitor, "-1");
     program.start();
     EXPECT_EQ(fake.boxes.texts(),
         (std::vector<std::string>{
             errorReportText("Type mismatch", "Form1.Form_Load", 112),
             errorReportText("Invalid property value", "Form1.Form_Load", 114),
+            errorReportText("Invalid property value", "Form1.Form_Load", 126),
         }));
     EXPECT_EQ(options().checkBox("Check1").value(), 0);
     EXPECT_EQ(options().checkBox("Check4").value(), 0);

@@ -20,7 +20,7 @@ ControlDesign frame(std::string name, std::string caption, TwipRect rect, int ta
     return {std::move(name), std::move(caption), rect, kWindowFont, {}, tabIndex, kWhite, {}, std::move(onMouseMove)};
 }
 
-// A check box or list inside a frame.
+// A check box or list, inside the frame it names, if any.
 ControlDesign framed(
     std::string name, std::string caption, TwipRect rect, int tabIndex, std::string frame, Handler onClick)
 {
@@ -46,7 +46,7 @@ void OptionsWindow::build()
     WindowEvents events;
     events.onMouseMove = plain;
     events.onCloseRequest = [this] { host_.unloadOptionsWindow(); };
-    createWindow(fixedWindow("Form1", {8040, 4950}, true, kWhite), std::move(events));
+    createWindow(fixedWindow("Form1", {8040, 5310}, true, kWhite), std::move(events));
 
     view_->addPushButton(button(
         "PushButton1", "Show Fullscreen Clock", 120, 3, [this] { showClock(); }, hand));
@@ -68,6 +68,9 @@ void OptionsWindow::build()
     view_->addPushButton(button(
         "PushButton5", "Reset Color To Defaults", 3910, 9, [this] { resetColours(); }, hand));
     view_->addPushButton(button("PushButton2", "Help", 4420, 10, [this] { showHelp(); }));
+    everyMonitorBox_ = &view_->addCheckBox(framed("Check5", "Show the clock on every monitor", {240, 4920, 5295, 255},
+        11, "", [this] { everyMonitorChanged(); }));
+    recoloured_.push_back(everyMonitorBox_);
     skin_ = &view_->addSkinFramework();
 }
 
@@ -105,6 +108,10 @@ void OptionsWindow::load()
         }
     });
     trap(124, [&] { loading_ = false; });
+    trap(126, [&] {
+        everyMonitorBox_->setValue(
+            checkedCheckState(toInt16(store.get(settings::kEveryMonitor, settings::kEveryMonitorDefault))));
+    });
 }
 
 void OptionsWindow::endProgramUnlessKept()
@@ -119,6 +126,11 @@ void OptionsWindow::endProgramUnlessKept()
 void OptionsWindow::hideHintChanged() { p_.settings.write(settings::kHideHint, decimalText(hideHintBox_->value())); }
 
 void OptionsWindow::keepAwakeChanged() { p_.settings.write(settings::kKeepAwake, decimalText(keepAwakeBox_->value())); }
+
+void OptionsWindow::everyMonitorChanged()
+{
+    p_.settings.write(settings::kEveryMonitor, decimalText(everyMonitorBox_->value()));
+}
 
 void OptionsWindow::startAtLogInChanged()
 {

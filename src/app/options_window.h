@@ -6,6 +6,7 @@
 #include "shared/presenter.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +32,7 @@ public:
     void hideHintChanged();
     void startAtLogInChanged();
     void keepAwakeChanged();
+    void everyMonitorChanged();
     void zoneChosen();
     void showClock();
     void showHelp();
@@ -41,6 +43,9 @@ public:
     bool openedClockOnLoad() const { return openedClockOnLoad_; }
     CheckBox& hideHintBox() { return *hideHintBox_; }
     CheckBox& keepAwakeBox() { return *keepAwakeBox_; }
+    CheckBox& everyMonitorBox() { return *everyMonitorBox_; }
+    // The monitor (its Monitor::id) that holds most of the window.
+    std::string monitor() const { return view_->monitor(); }
 
 private:
     void build() override;
@@ -52,6 +57,7 @@ private:
     CheckBox* hideHintBox_ = nullptr;
     CheckBox* startAtLogInBox_ = nullptr;
     CheckBox* keepAwakeBox_ = nullptr;
+    CheckBox* everyMonitorBox_ = nullptr;
     ComboBox* zoneList_ = nullptr;
     SkinFramework* skin_ = nullptr;
     // Frames and check boxes, in the window's control order: what the skin

@@ -62,15 +62,30 @@ void Program::unloadColourWindow() { unload(colour_); }
 
 std::int16_t Program::optionBox(Box box)
 {
-    auto options = optionsWindow();
-    return (box == Box::HideHint ? options->hideHintBox() : options->keepAwakeBox()).value();
+    if (clockMode_.screenSaver)
+        return saverBoxes_[static_cast<std::size_t>(box)];
+    return optionsBox(box).value();
 }
 
 void Program::setOptionBox(Box box, std::int16_t value)
 {
-    auto options = optionsWindow();
-    (box == Box::HideHint ? options->hideHintBox() : options->keepAwakeBox()).setValue(checkedCheckState(value));
+    if (clockMode_.screenSaver)
+        saverBoxes_[static_cast<std::size_t>(box)] = checkedCheckState(value);
+    else
+        optionsBox(box).setValue(checkedCheckState(value));
 }
+
+CheckBox& Program::optionsBox(Box box)
+{
+    auto options = optionsWindow();
+    if (box == Box::HideHint)
+        return options->hideHintBox();
+    if (box == Box::KeepAwake)
+        return options->keepAwakeBox();
+    return options->everyMonitorBox();
+}
+
+std::string Program::optionsMonitor() { return options_ ? options_->monitor() : std::string(); }
 
 void Program::showOptionsWindow() { optionsWindow()->show(); }
 

@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "tz/time_zone_catalogue.h"
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -48,6 +49,7 @@ public:
     std::int16_t optionBox(Box box) override;
     void setOptionBox(Box box, std::int16_t value) override;
     void showOptionsWindow() override;
+    std::string optionsMonitor() override;
     void setKeepRunningOnClose(bool keep) override;
     void unloadClockWindow() override;
     void unloadColourWindow() override;
@@ -62,10 +64,15 @@ private:
     TimeZoneCatalogue catalogue_;
     std::string appTitle_;
     ClockMode clockMode_;
+    // A screen saver shows no options window: the program holds the
+    // states of its boxes the clock reads.
+    std::array<std::int16_t, 3> saverBoxes_{};
     std::shared_ptr<OptionsWindow> options_;
     std::shared_ptr<ClockWindow> clock_;
     std::shared_ptr<ColourWindow> colour_;
 
+    // The options window's box, the window loaded first when it is not.
+    CheckBox& optionsBox(Box box);
     // The window in slot, loaded first when it is not.
     template <typename Form>
     std::shared_ptr<Form> loaded(std::shared_ptr<Form>& slot);

@@ -1,8 +1,9 @@
 #pragma once
 // What the clock window needs of the program around it: the options
-// window's two boxes it restores, showing that window again, and its own
-// unloading.
+// window's boxes it restores and the monitor that window is on, showing
+// that window again, and its own unloading.
 #include <cstdint>
+#include <string>
 
 namespace hv {
 
@@ -18,7 +19,7 @@ struct ClockMode {
 
 class ClockHost {
 public:
-    enum class Box { HideHint, KeepAwake };
+    enum class Box { HideHint, KeepAwake, EveryMonitor };
 
     virtual ~ClockHost() = default;
     virtual std::int16_t optionBox(Box box) = 0;
@@ -26,6 +27,8 @@ public:
     // changed state is stored like a click on the box.
     virtual void setOptionBox(Box box, std::int16_t value) = 0;
     virtual void showOptionsWindow() = 0;
+    // The monitor (its Monitor::id) the options window is on.
+    virtual std::string optionsMonitor() = 0;
     virtual void setKeepRunningOnClose(bool keep) = 0;
     // Runs the clock window's close handling, then unloads it.
     virtual void unloadClockWindow() = 0;

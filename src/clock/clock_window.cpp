@@ -7,23 +7,58 @@
 #include "shared/window_rules.h"
 #include "shared/settings_keys.h"
 
+#include <algorithm>
+
 namespace hv {
 
 void ClockWindow::build()
 {
+    const ClockMode& mode = host_.clockMode();
+    if (!mode.host) {
+        singleMonitor_ = host_.optionsMonitor();
+        // The notice comes from the event loop, maybe after this window
+        // was unloaded or let go.
+        p_.monitors.onChange([self = weak_from_this(), this] {
+            if (const auto alive = self.lock(); alive && !closing())
+                coverMonitors();
+        });
+    }
+    dials_.push_back(makeDial(homeMonitor()));
+    addTimers(false);
+}
+
+std::unique_ptr<ClockWindow::Dial> ClockWindow::makeDial(const std::string& monitor)
+{
+    auto dial = std::make_unique<Dial>();
+    dial->monitor = monitor;
     const WindowDesign design{.name = "Form2",
         .borderless = true,
         .maximized = true,
         .backColor = kBlack,
         .foreColor = kButtonText,
-        .font = kNumeralFont};
+        .font = kNumeralFont,
+        .monitor = monitor,
+        .host = host_.clockMode().host};
+    Dial* d = dial.get();
     WindowEvents events;
-    events.onResize = [this] { resized(); };
+    events.onResize = [this, d] { resized(*d); };
     events.onKeyDown = [this](std::int16_t& keyCode, std::int16_t shift) { keyDown(keyCode, shift); };
-    events.onMouseMove = [this] { mouseMoved(); };
-    events.onCloseRequest = [this] { host_.unloadClockWindow(); };
-    createWindow(design, std::move(events));
-    surface_.emplace(view_->canvas(), design.foreColor);
+    events.onMouseMove = [this, d] { mouseMoved(*d); };
+    if (endsOnInput()) {
+        events.onPointerAt = [this](int x, int y) { pointerAt(x, y); };
+        events.onMouseDown = [this] { p_.lifetime.endNow(0); };
+    }
+    events.onCloseRequest = [this] { closeRequested(); };
+    if (view_) {
+        dial->ownView = p_.windows.createWindow(design, std::move(events), weak_from_this());
+        dial->view = dial->ownView.get();
+    } else {
+        createWindow(design, std::move(events));
+        dial->view = view_.get();
+    }
+    dial->surface.emplace(dial->view->canvas(), design.foreColor);
+    if (endsOnInput())
+        dial->view->setMousePointer(MousePointer::Hidden);
 
     LabelDesign hint;
     hint.name = "Label1";
@@ -33,9 +68,14 @@ void ClockWindow::build()
     hint.foreColor = kWhite;
     hint.backColor = kBlack;
     hint.wordWrap = true;
-    hint_ = &view_->addLabel(hint);
+    dial->hint = &dial->view->addLabel(hint);
+    return dial;
+}
+
+void ClockWindow::addTimers(bool keepAwakeEnabled)
+{
     tickTimer_ = &view_->addTimer({"Timer1", 1000, true, msToNextTick, [this] { tick(); }});
-    keepAwakeTimer_ = &view_->addTimer({"Timer2", 59000, false, {}, [this] { keepAwakeTick(); }});
+    keepAwakeTimer_ = &view_->addTimer({"Timer2", 59000, keepAwakeEnabled, {}, [this] { keepAwakeTick(); }});
 }
 
 void ClockWindow::load()
@@ -43,15 +83,24 @@ void ClockWindow::load()
     using Box = ClockHost::Box;
     const auto& store = p_.settings;
     ErrorTrap trap(p_.messageBoxes, "Form2.Form_Load");
-    trap(100, [&] { view_->setApplicationIcon(); });
+    trap(100, [&] {
+        for (const auto& dial : dials_)
+            dial->view->setApplicationIcon();
+    });
     trap(102, [&] {
         host_.setOptionBox(Box::HideHint, toInt16(store.get(settings::kHideHint, settings::kHideHintDefault)));
     });
-    trap(104, [&] { hint_->setVisible(host_.optionBox(Box::HideHint) != 1); });
+    trap(104, [&] {
+        for (const auto& dial : dials_)
+            dial->hint->setVisible(host_.optionBox(Box::HideHint) != 1);
+    });
     trap(106, [&] {
         host_.setOptionBox(Box::KeepAwake, toInt16(store.get(settings::kKeepAwake, settings::kKeepAwakeDefault)));
     });
     trap(108, [&] {
+        // A screen saver keeps nothing awake.
+        if (host_.clockMode().screenSaver)
+            return;
         // The inhibition lives as long as the keep-awake timer runs: from
         // here until the window unloads.
         const bool keepAwake = host_.optionBox(Box::KeepAwake) == 1;
@@ -59,61 +108,201 @@ void ClockWindow::load()
         p_.keepAwake.hold(keepAwake);
     });
     trap(110, [&] {
-        view_->setBackColor(
-            checkedColour(toInt32(store.get(settings::kBackgroundColour, settings::kBackgroundColourDefault))));
+        const Colour back
+            = checkedColour(toInt32(store.get(settings::kBackgroundColour, settings::kBackgroundColourDefault)));
+        for (const auto& dial : dials_)
+            dial->view->setBackColor(back);
     });
-    trap(112, [&] { hint_->setBackColor(view_->backColor()); });
-    trap(114, [&] { hideWord_.reset(); });
+    trap(112, [&] {
+        for (const auto& dial : dials_)
+            dial->hint->setBackColor(dial->view->backColor());
+    });
+    trap(114, [&] {
+        hideWord_.reset();
+        hintCollapsed_ = false;
+    });
+    trap(116, [&] {
+        host_.setOptionBox(
+            Box::EveryMonitor, toInt16(store.get(settings::kEveryMonitor, settings::kEveryMonitorDefault)));
+    });
+    trap(118, [&] { coverMonitors(); });
 }
 
-void ClockWindow::resized()
+std::vector<std::string> ClockWindow::wantedMonitors() const
+{
+    std::vector<std::string> ids;
+    for (const Monitor& monitor : p_.monitors.list())
+        ids.push_back(monitor.id);
+    const ClockMode& mode = host_.clockMode();
+    if (mode.host || ids.empty())
+        return {};
+    if (mode.screenSaver || host_.optionBox(ClockHost::Box::EveryMonitor) == 1)
+        return ids;
+    return {homeMonitor()};
+}
+
+std::string ClockWindow::homeMonitor() const
+{
+    const auto monitors = p_.monitors.list();
+    if (host_.clockMode().host || monitors.empty())
+        return {};
+    const bool listed = std::any_of(
+        monitors.begin(), monitors.end(), [&](const Monitor& monitor) { return monitor.id == singleMonitor_; });
+    return listed ? singleMonitor_ : monitors.front().id;
+}
+
+void ClockWindow::coverMonitors()
+{
+    if (closing())
+        return;
+    const auto wanted = wantedMonitors();
+    // With no monitor listed, or inside a host, the windows stay as they are.
+    if (wanted.empty())
+        return;
+    for (const std::string& monitor : wanted) {
+        const bool covered
+            = std::any_of(dials_.begin(), dials_.end(), [&](const auto& dial) { return dial->monitor == monitor; });
+        if (!covered)
+            dials_.push_back(dressedLike(*dials_.front(), makeDial(monitor)));
+    }
+    // Closed after the new ones opened: the timers may move to one of them.
+    for (std::size_t i = dials_.size(); i-- > 0;)
+        if (std::find(wanted.begin(), wanted.end(), dials_[i]->monitor) == wanted.end())
+            closeDial(i);
+}
+
+std::unique_ptr<ClockWindow::Dial> ClockWindow::dressedLike(const Dial& model, std::unique_ptr<Dial> dial)
+{
+    dial->view->setApplicationIcon();
+    dial->view->setBackColor(model.view->backColor());
+    dial->hint->setVisible(model.hint->visible());
+    dial->hint->setBackColor(model.view->backColor());
+    if (hintCollapsed_) {
+        dial->hint->setWidth(0);
+        dial->hint->setHeight(0);
+    }
+    if (shown_)
+        dial->view->show();
+    return dial;
+}
+
+void ClockWindow::show()
+{
+    if (closing())
+        return;
+    shown_ = true;
+    for (const auto& dial : dials_)
+        dial->view->show();
+}
+
+void ClockWindow::closeDial(std::size_t index)
+{
+    Dial& gone = *dials_[index];
+    if (gone.view == view_.get()) {
+        // The timers move to a remaining window, which there is: a wanted
+        // monitor's window opens before any closes.
+        const auto heir
+            = std::find_if(dials_.begin(), dials_.end(), [](const auto& d) { return d->ownView != nullptr; });
+        const bool keepAwake = keepAwakeTimer_->enabled();
+        view_->close();
+        view_ = std::move((*heir)->ownView);
+        addTimers(keepAwake);
+    } else {
+        gone.view->close();
+    }
+    dials_.erase(dials_.begin() + static_cast<std::ptrdiff_t>(index));
+}
+
+void ClockWindow::resized(Dial& dial)
 {
     try {
-        fitDial();
+        fitDial(dial);
     } catch (const RuntimeError&) {
         // A client area beyond the 16-bit range: frames show the background.
-        geometry_ = ClockGeometry{};
+        dial.geometry = ClockGeometry{};
     }
 }
 
-void ClockWindow::fitDial()
+void ClockWindow::fitDial(Dial& dial)
 {
-    Canvas& canvas = view_->canvas();
-    surface_->cls(view_->backColor());
-    geometry_ = geometryFor(canvas.width(), canvas.height());
+    Canvas& canvas = dial.view->canvas();
+    dial.surface->cls(dial.view->backColor());
+    dial.geometry = geometryFor(canvas.width(), canvas.height());
     // Marks the centre until the first frame wipes it.
-    surface_->pset(geometry_.centerX, geometry_.centerY);
+    dial.surface->pset(dial.geometry.centerX, dial.geometry.centerY);
+}
+
+bool ClockWindow::endsOnInput() const
+{
+    const ClockMode& mode = host_.clockMode();
+    return mode.screenSaver && !mode.host;
+}
+
+void ClockWindow::pointerAt(int x, int y)
+{
+    if (travel_.movedAway(x, y))
+        p_.lifetime.endNow(0);
+}
+
+void ClockWindow::closeRequested()
+{
+    // A screen saver's window closes when its host went or the system
+    // ends the saver: the program ends with it.
+    if (host_.clockMode().screenSaver)
+        p_.lifetime.endNow(0);
+    host_.unloadClockWindow();
 }
 
 void ClockWindow::keyDown(std::int16_t& keyCode, std::int16_t)
 {
+    const ClockMode& mode = host_.clockMode();
+    if (endsOnInput())
+        p_.lifetime.endNow(0);
+    // Inside a host window the host's owner ends the saver.
+    if (mode.host)
+        return;
     ErrorTrap trap(p_.messageBoxes, "Form2.Form_KeyDown");
     bool complete = false;
     trap(100, [&] { complete = hideWord_.feed(keyCode); });
     if (keyCode == vk::kEscape) {
-        trap(102, [&] { view_->hide(); });
+        trap(102, [&] {
+            for (const auto& dial : dials_)
+                dial->view->hide();
+        });
         trap(104, [&] { host_.unloadClockWindow(); });
         trap(106, [&] { host_.showOptionsWindow(); });
         return;
     }
     if (complete)
-        trap(108, [&] { collapseHint(); });
+        trap(108, [&] { collapseHints(); });
     if (HideWord::isLetterOfWord(keyCode))
         keyCode = 0;
 }
 
-void ClockWindow::collapseHint()
+void ClockWindow::collapseHints()
 {
-    if (hint_->width() != 0 && hint_->height() != 0 && !view_->iconic()) {
-        hint_->setWidth(0);
-        hint_->setHeight(0);
-    }
+    hintCollapsed_ = true;
+    for (const auto& dial : dials_)
+        if (dial->hint->width() != 0 && dial->hint->height() != 0 && !dial->view->iconic()) {
+            dial->hint->setWidth(0);
+            dial->hint->setHeight(0);
+        }
 }
 
-void ClockWindow::mouseMoved() { applyPointerRule(*view_, MousePointer::Default); }
+void ClockWindow::mouseMoved(Dial& dial)
+{
+    // A screen saver's pointer stays hidden.
+    if (!endsOnInput())
+        applyPointerRule(*dial.view, MousePointer::Default);
+}
 
 void ClockWindow::onUnload()
 {
+    p_.monitors.onChange({});
+    // The presenter's own window closes after this; the others now.
+    for (const auto& dial : dials_)
+        if (dial->ownView)
+            dial->ownView->close();
     returnToOptions();
     // Released last: the options window shown above may load afresh, and
     // with the start-up switch on its load runs this closing window's load
@@ -138,20 +327,25 @@ void ClockWindow::tick()
     trap(100, [&] { p_.events.pumpEvents(); });
     if (closing())
         return;
-    drawing = true;
-    const bool drawn = trap(102, [&] {
-        try {
-            ClockPainter(*surface_, geometry_, p_.settings)
-                .draw(p_.timeOfDay.secondsSinceMidnight(zoneKey), view_->backColor());
-        } catch (...) {
-            // Not half a clock: the background, also behind the report.
-            surface_->cls(view_->backColor());
-            throw;
-        }
-    });
-    if (!drawn && trap.lastReported())
-        drawingReported_ = true;
-    drawing = false;
+    // By position: a box the trap shows lets the event loop close a
+    // monitor's window meanwhile.
+    for (std::size_t i = 0; i < dials_.size() && !closing(); ++i) {
+        Dial& dial = *dials_[i];
+        drawing = true;
+        const bool drawn = trap(102, [&] {
+            try {
+                ClockPainter(*dial.surface, dial.geometry, p_.settings)
+                    .draw(p_.timeOfDay.secondsSinceMidnight(zoneKey), dial.view->backColor());
+            } catch (...) {
+                // Not half a clock: the background, also behind the report.
+                dial.surface->cls(dial.view->backColor());
+                throw;
+            }
+        });
+        if (!drawn && trap.lastReported())
+            drawingReported_ = true;
+        drawing = false;
+    }
     trap(104, [&] {
         p_.events.pumpEvents();
         p_.events.pumpEvents();

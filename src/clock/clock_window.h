@@ -1,16 +1,22 @@
 #pragma once
-// The full-screen clock window: its set-up, geometry, keys, closing and
-// the two timers that draw the clock and keep the computer awake.
+// The full-screen clock: one window per monitor, or one on the options
+// window's monitor when the user asks for one, or one inside a host window
+// of another program. The windows share the zone, colours, hint and
+// keep-awake, and act as one clock; the first window holds the two timers
+// that draw the clock and keep the computer awake.
 #include "clock/clock_host.h"
 #include "clock/frame.h"
 #include "clock/geometry.h"
 #include "clock/hide_word.h"
+#include "clock/pointer_travel.h"
 #include "clock/surface.h"
 #include "shared/presenter.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace hv {
 
@@ -29,29 +35,59 @@ public:
     std::string zoneKey;
 
     void load() override;
-    void fitDial();
+    void show() override;
     void keyDown(std::int16_t& keyCode, std::int16_t shift);
-    void mouseMoved();
     void returnToOptions();
     void tick();
     void keepAwakeTick();
 
 private:
+    // One monitor's window, what is drawn on it and its dial's geometry.
+    struct Dial {
+        std::string monitor;
+        WindowView* view = nullptr;
+        // Null for the first window, which the presenter itself holds.
+        std::unique_ptr<WindowView> ownView;
+        std::optional<Surface> surface;
+        Control* hint = nullptr;
+        ClockGeometry geometry;
+    };
+
     void build() override;
     void onUnload() override;
+    std::unique_ptr<Dial> makeDial(const std::string& monitor);
+    void addTimers(bool keepAwakeEnabled);
+    // The monitors the clock should cover now; none inside a host window.
+    std::vector<std::string> wantedMonitors() const;
+    // The monitor of the first window: the options window's while it is
+    // there, else the primary.
+    std::string homeMonitor() const;
+    std::unique_ptr<Dial> dressedLike(const Dial& model, std::unique_ptr<Dial> dial);
+    // Opens a window on each wanted monitor that has none and closes those
+    // of monitors that went.
+    void coverMonitors();
+    void closeDial(std::size_t index);
+    void fitDial(Dial& dial);
     // fitDial, with a client area too large for the dial's geometry
     // taken as none.
-    void resized();
-    void collapseHint();
+    void resized(Dial& dial);
+    void collapseHints();
+    void mouseMoved(Dial& dial);
+    // A screen saver on its own windows ends on the user's input.
+    bool endsOnInput() const;
+    void pointerAt(int x, int y);
+    void closeRequested();
 
     ClockHost& host_;
-    std::optional<Surface> surface_;
-    Control* hint_ = nullptr;
+    std::vector<std::unique_ptr<Dial>> dials_;
     Timer* tickTimer_ = nullptr;
     Timer* keepAwakeTimer_ = nullptr;
-
-    ClockGeometry geometry_;
+    // The options window's monitor as the clock opened.
+    std::string singleMonitor_;
     HideWord hideWord_;
+    bool hintCollapsed_ = false;
+    bool shown_ = false;
+    PointerTravel travel_;
     // A drawing error that persists would otherwise be told at every tick:
     // it is told once per opening, and later frames that fail show the
     // background.

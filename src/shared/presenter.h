@@ -18,7 +18,7 @@ public:
     void create();
     virtual void load() = 0;
     // A window that is closing stays hidden.
-    void show();
+    virtual void show();
     // Runs the window's own unload handling, then unloads it: hidden for
     // good, its timers stopped and its events no longer delivered. The
     // program calls it once, and lets the window go after.

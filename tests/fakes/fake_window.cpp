@@ -68,6 +68,14 @@ void FakeWindowState::click(const std::string& name)
 
 void FakeWindowState::closeRequest() { deliver(events.onCloseRequest); }
 
+void FakeWindowState::pointerAt(int x, int y)
+{
+    deliver([&] {
+        if (events.onPointerAt)
+            events.onPointerAt(x, y);
+    });
+}
+
 void FakeWindowState::tick(const std::string& timerName)
 {
     const FakeTimer& t = timer(timerName);

@@ -76,6 +76,9 @@ struct FakeWindowState {
     // changes as clicks when its value is set.
     void click(const std::string& control);
     void closeRequest();
+    // The pointer at x, y of the desktop, then a button pressed.
+    void pointerAt(int x, int y);
+    void mouseDown() { deliver(events.onMouseDown); }
     // A tick of an enabled timer.
     void tick(const std::string& timerName);
 

@@ -77,7 +77,7 @@ TEST_F(OptionsWindowQt, OpensCentredWithEveryZoneAndTheComputersOwnSelected)
 {
     QWidget* w = window();
     EXPECT_EQ(w->windowTitle(), "Horavista");
-    EXPECT_EQ(w->size(), QSize(536, 330));
+    EXPECT_EQ(w->size(), QSize(536, 354));
     EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_NEAR(w->geometry().center().x(), w->screen()->geometry().center().x(), 3);
     EXPECT_NEAR(w->geometry().center().y(), w->screen()->geometry().center().y(), 3);

@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace hv::qt {
@@ -156,7 +157,16 @@ void FormWidget::keyPressEvent(QKeyEvent* event)
         deliver([&] { events_.onKeyDown(keyCode, shift); });
 }
 
-void FormWidget::mouseMoveEvent(QMouseEvent*) { deliver(events_.onMouseMove); }
+void FormWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    deliver(events_.onMouseMove);
+    if (events_.onPointerAt) {
+        const QPoint at = event->globalPosition().toPoint();
+        deliver([&] { events_.onPointerAt(at.x(), at.y()); });
+    }
+}
+
+void FormWidget::mousePressEvent(QMouseEvent*) { deliver(events_.onMouseDown); }
 
 void FormWidget::reportMouseMoves(QWidget* control, std::function<void()> onMouseMove)
 {

@@ -103,6 +103,10 @@ void QtWindowView::setMouseIcon(const std::string& path)
 void QtWindowView::setMousePointer(MousePointer pointer)
 {
     pointer_ = pointer;
+    if (pointer == MousePointer::Hidden) {
+        widget_->setCursor(Qt::BlankCursor);
+        return;
+    }
     // Set on the window, the pointer holds over its controls too: none of
     // them sets one of its own.
     switch (pointerShapeOf(pointer, mouseIcon_.has_value())) {
@@ -149,6 +153,13 @@ void QtWindowView::show()
         if (QScreen* screen = screenForNewWindow(widget_, design_.monitor)) {
             widget_->setScreen(screen);
             widget_->setGeometry(screen->geometry());
+            // Nor does it follow its monitor's new size by itself.
+            QObject::disconnect(followScreen_);
+            followScreen_ = QObject::connect(
+                screen, &QScreen::geometryChanged, widget_, [widget = widget_.data(), screen](const QRect& r) {
+                    if (widget->screen() == screen)
+                        widget->setGeometry(r);
+                });
         }
         widget_->showFullScreen();
     } else {

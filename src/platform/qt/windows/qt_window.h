@@ -60,6 +60,8 @@ private:
     std::vector<std::unique_ptr<hv::Timer>> timers_;
     std::vector<std::unique_ptr<SkinFramework>> skins_;
     bool shownBefore_ = false;
+    // A full-screen window keeps to its monitor's geometry.
+    QMetaObject::Connection followScreen_;
 };
 
 class QtWindowFactory : public WindowFactory {
