@@ -13,8 +13,8 @@ namespace hv::qt {
 
 namespace {
 
-// A window the host has made it into the geometry it was asked for within
-// this time; the host's own changes are seen as soon.
+// How soon the clock follows the host's new size, and ends after the host
+// has gone: X tells a foreign window's changes only to those who ask.
 constexpr int kFollowMs = 1000;
 
 } // namespace
