@@ -1,6 +1,7 @@
 # What `cmake --install` puts where on Linux: the program and its render
 # tool, the menu entry with its icons, the AppStream data, the manual pages,
-# the sample skin and the package's documents. Included from the top level
+# the sample skin, the program as a display mode of xscreensaver and the
+# package's documents. Included from the top level
 # once both executables are defined.
 include(GNUInstallDirs)
 
@@ -54,4 +55,12 @@ install(FILES ${staged}/horavista.1.gz ${staged}/horavista-render.1.gz DESTINATI
 install(FILES ${dist}/copyright ${staged}/changelog.gz DESTINATION ${HORAVISTA_DOC_DIR})
 # Not on the program's search path: a skin applies only where the user
 # copies it.
+# xscreensaver runs its display modes from its own folder and describes each
+# from a file of its settings folder: the program itself, linked there.
+set(display_modes ${CMAKE_INSTALL_LIBEXECDIR}/xscreensaver)
+file(RELATIVE_PATH program_from_modes /${display_modes} /${CMAKE_INSTALL_BINDIR}/horavista)
+file(MAKE_DIRECTORY ${staged}/xscreensaver)
+file(CREATE_LINK ${program_from_modes} ${staged}/xscreensaver/horavista SYMBOLIC)
+install(FILES ${staged}/xscreensaver/horavista DESTINATION ${display_modes})
+install(FILES ${dist}/horavista.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/xscreensaver/config)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/skins/sample/ DESTINATION ${CMAKE_INSTALL_DATADIR}/horavista/skins/sample)

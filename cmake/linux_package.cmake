@@ -13,6 +13,8 @@ second, in one colour of your choice. Its options window picks the time
 zone the clock shows, whether the clock opens when you log in and whether
 the computer is kept awake while it is shown.
 .
+It is also a display mode of xscreensaver, which it installs itself in.
+.
 The package also holds horavista-render, which draws a frame of the clock
 into a PNG or SVG file without a display.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -25,6 +27,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # the program run as a Wayland client.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "tzdata, qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
+# The screen saver that runs the clock as one of its display modes.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS xscreensaver)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -3,12 +3,14 @@
 #include "shared/settings_keys.h"
 #include "platform/qt/command_line.h"
 #include "platform/qt/qt_platform.h"
+#include "platform/qt/windows/host_window.h"
 
 #include <QApplication>
 #include <QIcon>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -20,6 +22,22 @@ bool hasDisplay()
     return false;
 }
 
+// The X window a display mode draws into, the root window for 0; nothing,
+// told on stderr, when there is none to draw into.
+std::optional<std::uintptr_t> checkedHostWindow(std::uintptr_t window)
+{
+    if (!hv::qt::onX11()) {
+        std::fputs("horavista: --window-id, --root and XSCREENSAVER_WINDOW need an X11 display\n", stderr);
+        return std::nullopt;
+    }
+    const std::uintptr_t host = window ? window : hv::qt::x11RootWindow();
+    if (!hv::qt::x11WindowSize(host)) {
+        std::fprintf(stderr, "horavista: there is no window 0x%lx on the display\n", static_cast<unsigned long>(host));
+        return std::nullopt;
+    }
+    return host;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -27,7 +45,8 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    if (const auto answer = hv::qt::answerCommandLine(arguments); answer.exitStatus) {
+    const auto answer = hv::qt::answerCommandLine(arguments, qEnvironmentVariable("XSCREENSAVER_WINDOW"));
+    if (answer.exitStatus) {
         std::fputs(answer.output.toLocal8Bit().constData(), stdout);
         std::fputs(answer.errors.toLocal8Bit().constData(), stderr);
         return *answer.exitStatus;
@@ -52,8 +71,15 @@ int main(int argc, char** argv)
     // Windows come and go with the program's own flow; it decides when to end.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    std::optional<std::uintptr_t> host;
+    if (answer.hostWindow && !(host = checkedHostWindow(*answer.hostWindow)))
+        return 2;
+
     hv::Platform platform = qtPlatform.platform();
     hv::Program program(platform);
-    program.start();
+    if (host)
+        program.startScreenSaver(*host);
+    else
+        program.start();
     return QApplication::exec();
 }

@@ -1,9 +1,12 @@
 // The program's command line: it runs on none, answers --help and
-// --version, and refuses anything else in one line with status 2.
+// --version, runs as a display mode on a window id, --root or the window
+// xscreensaver names, and refuses anything else in one line with status 2.
 #include "horavista_version.h"
 #include "platform/qt/command_line.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -47,6 +50,48 @@ TEST(CommandLine, RefusesEverythingElseInOneLine)
         EXPECT_EQ(answer.errors, message);
         EXPECT_TRUE(answer.output.isEmpty());
     }
+}
+
+TEST(CommandLine, DisplayModeTakesTheWindowFromTheLineTheDaemonOrTheRoot)
+{
+    const std::tuple<QStringList, QString, std::uintptr_t> cases[] = {
+        {{"--window-id", "4194311"}, {}, 4194311},
+        {{"--window-id=0x400007"}, {}, 0x400007},
+        {{"-window-id", "0X40000a"}, {}, 0x40000a},
+        {{}, "0x1e00007", 0x1e00007},
+        {{"--root"}, "0x1e00007", 0x1e00007},
+        {{"-root"}, "31457287", 31457287},
+        {{"--window-id", "12"}, "0x1e00007", 12},
+        {{"--root"}, {}, 0},
+        {{"-root"}, {}, 0},
+    };
+    for (const auto& [arguments, daemonWindow, host] : cases) {
+        const auto answer = answerCommandLine(line(arguments), daemonWindow);
+        EXPECT_FALSE(answer.exitStatus) << arguments.join(' ').toStdString();
+        EXPECT_EQ(answer.hostWindow, host) << arguments.join(' ').toStdString();
+    }
+    EXPECT_FALSE(answerCommandLine(line({})).hostWindow);
+    EXPECT_EQ(answerCommandLine(line({"--version"}), "0x1e00007").exitStatus, 0);
+}
+
+TEST(CommandLine, RefusesABadWindowId)
+{
+    const std::pair<QStringList, QString> cases[] = {
+        {{"--window-id", "abc"}, "--window-id 'abc'"},
+        {{"--window-id", "0"}, "--window-id '0'"},
+        {{"--window-id", "0x"}, "--window-id '0x'"},
+        {{"--window-id", "-5"}, "--window-id '-5'"},
+        {{"--window-id", "0x100000000"}, "--window-id '0x100000000'"},
+        {{"--root"}, "XSCREENSAVER_WINDOW 'window'"},
+    };
+    for (const auto& [arguments, named] : cases) {
+        const auto answer = answerCommandLine(line(arguments), "window");
+        EXPECT_EQ(answer.exitStatus, 2) << arguments.join(' ').toStdString();
+        EXPECT_EQ(answer.errors,
+            "horavista: " + named + " is not a window id (a decimal or 0x hex number other than 0). Try --help.\n");
+    }
+    EXPECT_EQ(
+        answerCommandLine(line({"--window-id"})).errors, "horavista: Missing value after '--window-id'. Try --help.\n");
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "platform/qt/windows/qt_window.h"
 
+#include "platform/qt/windows/host_window.h"
 #include "platform/qt/windows/qt_controls.h"
 #include "platform/qt/windows/qt_cursor.h"
 #include "platform/qt/windows/qt_skin.h"
@@ -146,6 +147,14 @@ void QtWindowView::show()
     if (!shownBefore_) {
         shownBefore_ = true;
         prepareFirstShow();
+        if (design_.host)
+            new HostWindow(design_.host, *widget_);
+    }
+    if (design_.host) {
+        // Inside another program's window, which decides what is in front.
+        widget_->show();
+        widget_->setFocus();
+        return;
     }
     if (design_.maximized) {
         // Without a window manager a full-screen request alone leaves the
