@@ -58,7 +58,6 @@ TEST(CommandLine, DisplayModeTakesTheWindowFromTheLineTheDaemonOrTheRoot)
         {{"--window-id", "4194311"}, {}, 4194311},
         {{"--window-id=0x400007"}, {}, 0x400007},
         {{"-window-id", "0X40000a"}, {}, 0x40000a},
-        {{}, "0x1e00007", 0x1e00007},
         {{"--root"}, "0x1e00007", 0x1e00007},
         {{"-root"}, "31457287", 31457287},
         {{"--window-id", "12"}, "0x1e00007", 12},
@@ -71,6 +70,8 @@ TEST(CommandLine, DisplayModeTakesTheWindowFromTheLineTheDaemonOrTheRoot)
         EXPECT_EQ(answer.hostWindow, host) << arguments.join(' ').toStdString();
     }
     EXPECT_FALSE(answerCommandLine(line({})).hostWindow);
+    // A plain start is the program's own, whatever a session left in the variable.
+    EXPECT_FALSE(answerCommandLine(line({}), "0x1e00007").hostWindow);
     EXPECT_EQ(answerCommandLine(line({"--version"}), "0x1e00007").exitStatus, 0);
 }
 

@@ -17,13 +17,13 @@ constexpr const char* kUsage = "Usage: horavista [--help | --version]\n"
                                "Options are kept in $XDG_CONFIG_HOME/Quellmark/Horavista.ini.\n"
                                "\n"
                                "As a display mode of xscreensaver (X11 only) it draws the clock into the window\n"
-                               "xscreensaver names in XSCREENSAVER_WINDOW, or into the window the options name,\n"
-                               "fitted to its size, and ends when that window goes.\n"
+                               "the options name, fitted to its size, and ends when that window goes.\n"
                                "\n"
                                "  -h, --help        show this help and end\n"
                                "  -v, --version     show the version and end\n"
                                "  --window-id ID    draw the clock into the X window ID (decimal or 0x hex)\n"
-                               "  --root            draw the clock into the root window of the display\n";
+                               "  --root            draw the clock into the window xscreensaver hands over in\n"
+                               "                    XSCREENSAVER_WINDOW, else into the root window\n";
 
 // xscreensaver hands its display modes options with one dash, as X
 // programs take them.
@@ -76,11 +76,13 @@ CommandLineAnswer answerCommandLine(const QStringList& arguments, const QString&
     if (parser.isSet(version))
         return {0, QString("horavista %1\n").arg(kVersion), {}};
 
-    // The window given on the command line, else the one the daemon hands
-    // over, else the root window: xscreensaver starts a display mode with
-    // --root and the window to use in XSCREENSAVER_WINDOW.
+    // The window given on the command line; with --root, the one the daemon
+    // hands over, else the root window: xscreensaver starts a display mode
+    // with --root and the window to use in XSCREENSAVER_WINDOW. A plain start
+    // never looks at the variable, so one left in a session cannot keep the
+    // options window away.
     const bool given = parser.isSet(window);
-    const QString id = given ? parser.value(window) : screenSaverWindow;
+    const QString id = given ? parser.value(window) : parser.isSet(root) ? screenSaverWindow : QString();
     if (given || !id.isEmpty()) {
         if (const auto host = windowId(id))
             return {{}, {}, {}, host};
