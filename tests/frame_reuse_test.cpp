@@ -20,11 +20,13 @@ class LoggedPixels : public FramePixels {
 public:
     void wipe(Colour background) override { log.push_back("wipe " + std::to_string(background)); }
     void paint(const DrawingCall& call) override { log.push_back("paint " + call.text); }
-    void keepAsBase() override { log.push_back("keep"); }
-    void putBackBase(const PixelRegion& region) override
+    void redrawWithin(const PixelRegion& region, Colour, std::span<const DrawingCall* const> calls) override
     {
         const PixelRect r = region.bounds();
-        log.push_back("put back " + std::to_string(r.left) + ',' + std::to_string(r.top));
+        std::string redrawn = "redraw " + std::to_string(r.left) + ',' + std::to_string(r.top) + ':';
+        for (const DrawingCall* call : calls)
+            redrawn += ' ' + call->text;
+        log.push_back(redrawn);
     }
     std::vector<std::string> take() { return std::exchange(log, {}); }
     std::vector<std::string> log;
@@ -66,7 +68,7 @@ TEST_F(FrameReuseTest, OnceTheDialRepeatsOnlyTheMovingHandIsDrawn)
 
     frame(20);
     reuse_.finish();
-    EXPECT_THAT(pixels_.take(), ElementsAre("put back 19,50", "paint second 20"));
+    EXPECT_THAT(pixels_.take(), ElementsAre("redraw 19,50:", "paint second 20"));
     EXPECT_THAT(
         reuse_.takeChanges().rects(), UnorderedElementsAre(PixelRect{19, 50, 23, 54}, PixelRect{20, 50, 24, 54}));
 }

@@ -92,8 +92,7 @@ void FrameReuse::noteDivergence(std::size_t index)
 void FrameReuse::catchUp(std::size_t n)
 {
     if (n == baseCalls_.size()) {
-        pixels_.putBackBase(overBase_);
-        overBase_ = PixelRegion();
+        redrawBaseOverBase();
         return;
     }
     // Fewer calls than the base holds: redraw them. If the frame goes on
@@ -115,9 +114,21 @@ void FrameReuse::redrawFrame(std::size_t n)
         pixels_.paint(frame_[k].drawn);
 }
 
+// Only the base's calls that may touch what the last frame drew over it.
+void FrameReuse::redrawBaseOverBase()
+{
+    if (overBase_.empty())
+        return;
+    std::vector<const DrawingCall*> within;
+    for (std::size_t k = 1; k < baseCalls_.size(); ++k)
+        if (baseCalls_[k].bounds.meets(overBase_))
+            within.push_back(&baseCalls_[k].drawn);
+    pixels_.redrawWithin(overBase_, *baseCalls_.front().drawn.fill, within);
+    overBase_ = PixelRegion();
+}
+
 void FrameReuse::takeBase(std::size_t n)
 {
-    pixels_.keepAsBase();
     baseCalls_.assign(frame_.begin(), frame_.begin() + static_cast<std::ptrdiff_t>(n));
     overBase_ = PixelRegion();
 }

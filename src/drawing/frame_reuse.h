@@ -5,33 +5,38 @@
 // before: the same wipe, the same dial, often the same hour hand. So the
 // canvas keeps the pixels of the longest run of calls that opened the
 // last frames (the "base") and, while a new frame repeats that run, only
-// notes the calls; at the first call that differs it puts the base back
+// notes the calls; at the first call that differs it redraws the base
 // where the last frame drew over it and carries on drawing. The image
 // then holds exactly the pixels that drawing every call would give, at a
 // fraction of the cost. This also knows which part of the image changed
 // since it was last shown, so a window repaints only that.
 //
-// It decides only which calls to draw and which pixels to put back;
-// FramePixels does the drawing.
+// The base is kept as its calls, not as pixels: a copy of a full-screen
+// image per monitor would cost more memory than the window itself.
+//
+// It decides only which calls to draw and where; FramePixels does the
+// drawing.
 #include "drawing/drawing_call.h"
 #include "drawing/pixel_region.h"
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <vector>
 
 namespace hv {
 
-// The pixels of a canvas, and a copy of them kept aside: the base.
+// The pixels of a canvas.
 class FramePixels {
 public:
     virtual ~FramePixels() = default;
     virtual void wipe(Colour background) = 0;
     virtual void paint(const DrawingCall& call) = 0;
-    // Keeps the pixels as they are now as the base.
-    virtual void keepAsBase() = 0;
-    // Puts back the base's pixels in the region, in logical pixels.
-    virtual void putBackBase(const PixelRegion& region) = 0;
+    // Wipes the region, in logical pixels, and paints the calls, each
+    // clipped to it: there the pixels become exactly what wiping the whole
+    // image and painting the calls would give, and elsewhere they stay.
+    virtual void redrawWithin(const PixelRegion& region, Colour background, std::span<const DrawingCall* const> calls)
+        = 0;
 };
 
 class FrameReuse {
@@ -69,6 +74,7 @@ private:
     void catchUp(std::size_t n);
     void redrawFrame(std::size_t n);
     void takeBase(std::size_t n);
+    void redrawBaseOverBase();
     void noteDivergence(std::size_t index);
 
     FramePixels& pixels_;

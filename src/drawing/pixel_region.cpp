@@ -47,4 +47,12 @@ bool PixelRegion::contains(int x, int y) const
     return std::any_of(rects_.begin(), rects_.end(), [&](const PixelRect& r) { return r.contains(x, y); });
 }
 
+bool PixelRegion::meets(const PixelRegion& other) const
+{
+    return std::any_of(rects_.begin(), rects_.end(), [&](const PixelRect& r) {
+        return std::any_of(
+            other.rects_.begin(), other.rects_.end(), [&](const PixelRect& o) { return !r.intersected(o).empty(); });
+    });
+}
+
 } // namespace hv

@@ -34,6 +34,8 @@ public:
     // The smallest rectangle holding the region; empty for an empty one.
     PixelRect bounds() const;
     bool contains(int x, int y) const;
+    // Whether the two share a pixel.
+    bool meets(const PixelRegion& other) const;
 
 private:
     std::vector<PixelRect> rects_;

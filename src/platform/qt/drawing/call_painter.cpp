@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 #include <sys/mman.h>
 
@@ -175,10 +174,6 @@ void CallPainter::resize(QSize size, qreal devicePixelRatio, Colour fill, bool f
     endPainting();
     image_ = fits ? imageInHugePages(size, devicePixelRatio) : QImage();
     image_.fill(toQColor(fill));
-    // Touched now, while the window opens, rather than in the tick that
-    // first needs it.
-    base_ = fits ? imageInHugePages(size, devicePixelRatio) : QImage();
-    base_.fill(0);
 }
 
 void CallPainter::wipe(Colour background)
@@ -189,26 +184,48 @@ void CallPainter::wipe(Colour background)
 
 void CallPainter::paint(const DrawingCall& call) { paintCall(painter(), call, ascent_); }
 
-void CallPainter::keepAsBase()
+void CallPainter::redrawWithin(const PixelRegion& region, Colour background, std::span<const DrawingCall* const> calls)
 {
-    endPainting();
-    std::memcpy(base_.bits(), image_.constBits(), static_cast<std::size_t>(image_.sizeInBytes()));
+    QPainter& p = painter();
+    p.resetTransform();
+    // Set while the painter has no transform of its own, so it lies on
+    // the logical pixels the calls are placed on. A fractional device
+    // pixel ratio rounds its edges: a pixel more on each side keeps every
+    // device pixel the region touches inside it.
+    const qreal ratio = image_.devicePixelRatio();
+    QRegion clip = toQRegion(region);
+    if (ratio != 1.0) {
+        QRegion grown;
+        for (const QRect& r : clip)
+            grown += r.adjusted(-1, -1, 1, 1);
+        clip = grown;
+    }
+    // The region's own rectangles wiped one by one: Qt's fill of their
+    // bounding rectangle under this clip was seen to reach past it.
+    for (const QRect& r : clip)
+        p.fillRect(r, toQColor(background));
+    p.setClipRegion(clip);
+    for (const DrawingCall* call : calls)
+        paintCall(p, *call, ascent_);
+    p.setClipping(false);
 }
 
-// Both images have the same size and a 32-bit format.
-void CallPainter::putBackBase(const PixelRegion& region)
+namespace {
+
+// Halves united in turn: adding a frame's hundred-odd overlapping
+// rectangles one by one would cost more than drawing the frame.
+QRegion unionOf(std::span<const PixelRect> rects)
 {
-    const qreal ratio = image_.devicePixelRatio();
-    const QRect whole = image_.rect();
-    for (const PixelRect& logical : region.rects()) {
-        const QRect r
-            = QRectF(QPointF(logical.left, logical.top) * ratio, QSizeF(logical.width(), logical.height()) * ratio)
-                  .toAlignedRect()
-                  .intersected(whole);
-        for (int y = r.top(); y <= r.bottom(); ++y)
-            std::memcpy(image_.scanLine(y) + r.left() * 4, base_.constScanLine(y) + r.left() * 4,
-                static_cast<std::size_t>(r.width()) * 4);
-    }
+    if (rects.empty())
+        return {};
+    if (rects.size() == 1)
+        return QRect(rects[0].left, rects[0].top, rects[0].width(), rects[0].height());
+    const std::size_t half = rects.size() / 2;
+    return unionOf(rects.first(half)).united(unionOf(rects.subspan(half)));
 }
+
+} // namespace
+
+QRegion toQRegion(const PixelRegion& region) { return unionOf(region.rects()); }
 
 } // namespace hv::qt

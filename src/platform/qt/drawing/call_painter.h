@@ -1,11 +1,12 @@
 #pragma once
 // Drawing calls painted with QPainter, antialiased, into one QImage in the
-// window's font, with a copy of the image kept aside as frame reuse asks.
+// window's font, all of it or within a region as frame reuse asks.
 #include "drawing/frame_reuse.h"
 
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QRegion>
 
 namespace hv::qt {
 
@@ -13,14 +14,14 @@ namespace hv::qt {
 // ascent above its base line; a clear paints nothing, the image's owner
 // wipes it.
 void paintCall(QPainter& p, const DrawingCall& call, double ascent);
+QRegion toQRegion(const PixelRegion& region);
 
 class CallPainter : public FramePixels {
 public:
     explicit CallPainter(const QFont& font);
 
-    // A fresh image and base of size logical pixels (times the device
-    // pixel ratio), the image filled with the colour given; with fits
-    // false, none.
+    // A fresh image of size logical pixels (times the device pixel ratio)
+    // filled with the colour given; with fits false, none.
     void resize(QSize size, qreal devicePixelRatio, Colour fill, bool fits);
     // The image with every call painted so far.
     const QImage& image();
@@ -28,8 +29,7 @@ public:
 
     void wipe(Colour background) override;
     void paint(const DrawingCall& call) override;
-    void keepAsBase() override;
-    void putBackBase(const PixelRegion& region) override;
+    void redrawWithin(const PixelRegion& region, Colour background, std::span<const DrawingCall* const> calls) override;
 
 private:
     QPainter& painter();
@@ -38,7 +38,6 @@ private:
     QFont font_;
     double ascent_;
     QImage image_;
-    QImage base_;
     // Kept open across the calls of a frame: opening one costs more than
     // most of the calls it serves.
     QPainter painter_;

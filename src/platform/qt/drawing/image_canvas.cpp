@@ -50,23 +50,7 @@ PixelRegion ImageCanvas::boundsOf(const DrawingCall& call) const
     return textBounds({box.left(), box.top(), box.right(), box.bottom()});
 }
 
-namespace {
-
-// Halves united in turn: adding a frame's hundred-odd overlapping
-// rectangles one by one would cost more than drawing the frame.
-QRegion unionOf(std::span<const PixelRect> rects)
-{
-    if (rects.empty())
-        return {};
-    if (rects.size() == 1)
-        return QRect(rects[0].left, rects[0].top, rects[0].width(), rects[0].height());
-    const std::size_t half = rects.size() / 2;
-    return unionOf(rects.first(half)).united(unionOf(rects.subspan(half)));
-}
-
-} // namespace
-
-QRegion ImageCanvas::takeChanges() { return unionOf(reuse_.takeChanges().rects()); }
+QRegion ImageCanvas::takeChanges() { return toQRegion(reuse_.takeChanges()); }
 
 const ImageCanvas::TextExtent& ImageCanvas::extentOf(std::string_view text) const
 {

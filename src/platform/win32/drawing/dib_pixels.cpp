@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace hv::win32 {
 
@@ -78,7 +77,6 @@ void DibPixels::release()
     }
     dib_ = nullptr;
     bits_ = nullptr;
-    base_ = {};
 }
 
 void DibPixels::resize(int width, int height, Colour fill, bool fits)
@@ -106,9 +104,6 @@ void DibPixels::resize(int width, int height, Colour fill, bool fits)
     graphics_ = std::make_unique<Gdiplus::Graphics>(bitmap_.get());
     graphics_->SetSmoothingMode(Gdiplus::SmoothingModeAntiAlias);
     graphics_->SetPixelOffsetMode(Gdiplus::PixelOffsetModeNone);
-    // Touched now, while the window opens, rather than in the tick that
-    // first needs it.
-    base_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
     wipe(fill);
 }
 
@@ -198,28 +193,35 @@ void DibPixels::printText(const DrawingCall& call)
     GdiFlush();
 }
 
-void DibPixels::keepAsBase()
-{
-    if (!bits_)
-        return;
-    flush();
-    std::memcpy(base_.data(), bits_, base_.size() * sizeof base_[0]);
-}
-
-void DibPixels::putBackBase(const PixelRegion& region)
+// GDI+ draws the shapes and GDI the text, so both get the clip.
+void DibPixels::redrawWithin(const PixelRegion& region, Colour background, std::span<const DrawingCall* const> calls)
 {
     if (!bits_)
         return;
     flush();
     const PixelRect whole{0, 0, width_, height_};
+    HRGN clip = CreateRectRgn(0, 0, 0, 0);
     for (const PixelRect& rect : region.rects()) {
         const PixelRect r = rect.intersected(whole);
-        for (int y = r.top; y < r.bottom; ++y) {
-            const std::size_t start
-                = static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(r.left);
-            std::memcpy(bits_ + start, base_.data() + start, static_cast<std::size_t>(r.width()) * sizeof base_[0]);
-        }
+        for (int y = r.top; y < r.bottom; ++y)
+            std::fill_n(bits_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_)
+                    + static_cast<std::size_t>(r.left),
+                r.width(), toPixel(background));
+        HRGN part = CreateRectRgn(r.left, r.top, r.right, r.bottom);
+        CombineRgn(clip, clip, part, RGN_OR);
+        DeleteObject(part);
     }
+    const Gdiplus::Region shapesClip(clip);
+    graphics_->SetClip(&shapesClip);
+    SelectClipRgn(dc_, clip);
+    for (const DrawingCall* call : calls)
+        if (call->kind != DrawingCall::Kind::Pixel
+            || region.contains(static_cast<int>(std::floor(call->x)), static_cast<int>(std::floor(call->y))))
+            paint(*call);
+    flush();
+    graphics_->ResetClip();
+    SelectClipRgn(dc_, nullptr);
+    DeleteObject(clip);
 }
 
 } // namespace hv::win32

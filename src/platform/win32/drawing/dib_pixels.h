@@ -1,7 +1,7 @@
 #pragma once
 // Drawing calls painted antialiased with GDI+ into one 32-bit top-down DIB
-// section, text with GDI in the window's font, and a copy of the pixels
-// kept aside as frame reuse asks.
+// section, text with GDI in the window's font, all of it or within a
+// region as frame reuse asks.
 #include "drawing/frame_reuse.h"
 
 #include <windows.h>
@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <vector>
 
 namespace Gdiplus {
 class Bitmap;
@@ -25,8 +24,8 @@ public:
     DibPixels(const DibPixels&) = delete;
     DibPixels& operator=(const DibPixels&) = delete;
 
-    // A fresh DIB and base of that size, filled with the colour; with fits
-    // false (or when the system has no memory for it), none.
+    // A fresh DIB of that size, filled with the colour; with fits false
+    // (or when the system has no memory for it), none.
     void resize(int width, int height, Colour fill, bool fits);
     bool hasImage() const { return bits_ != nullptr; }
     // The memory device context the DIB is selected into, with the font
@@ -41,8 +40,7 @@ public:
 
     void wipe(Colour background) override;
     void paint(const DrawingCall& call) override;
-    void keepAsBase() override;
-    void putBackBase(const PixelRegion& region) override;
+    void redrawWithin(const PixelRegion& region, Colour background, std::span<const DrawingCall* const> calls) override;
 
 private:
     void release();
@@ -54,7 +52,6 @@ private:
     HBITMAP dib_ = nullptr;
     std::uint32_t* bits_ = nullptr;
     int width_ = 0, height_ = 0;
-    std::vector<std::uint32_t> base_;
     std::unique_ptr<Gdiplus::Bitmap> bitmap_;
     // Kept across the calls of a frame: making one costs more than most
     // of the calls it serves.
