@@ -1,6 +1,6 @@
 #pragma once
 // Every pixel an antialiased drawing call may touch, so that a canvas can
-// tell what part of its image a frame changed and what to put back.
+// tell what part of its image a frame changed and where to paint again.
 #include "drawing/drawing_call.h"
 #include "drawing/pixel_region.h"
 
