@@ -81,6 +81,20 @@ PixelRegion shapeBounds(const DrawingCall& call, int canvasWidth, int canvasHeig
     return {};
 }
 
+bool leavesWipedAlone(const DrawingCall& call, const PixelRect& rect, Colour background)
+{
+    if (call.kind != DrawingCall::Kind::Circle || call.fill != background)
+        return false;
+    const double inner = call.radius - marginFor(call.pen.width);
+    if (inner <= 0)
+        return false;
+    for (int x : {rect.left, rect.right})
+        for (int y : {rect.top, rect.bottom})
+            if (std::hypot(x - call.x, y - call.y) >= inner)
+                return false;
+    return true;
+}
+
 PixelRect textBounds(const TextBox& box) { return around(box.left, box.top, box.right, box.bottom, 1); }
 
 } // namespace hv

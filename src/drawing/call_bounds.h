@@ -13,6 +13,12 @@ struct TextBox {
 
 // For every call but a text; a clear covers the whole canvas.
 PixelRegion shapeBounds(const DrawingCall& call, int canvasWidth, int canvasHeight);
+// Whether painting the call over the rectangle, freshly wiped with the
+// background, would leave it as it is: a circle filled with the
+// background whose outline does not come near the rectangle. Such a dial
+// meets every part of the clock, and filling it again costs more than the
+// rest of a redraw.
+bool leavesWipedAlone(const DrawingCall& call, const PixelRect& rect, Colour background);
 // Glyphs may reach a little past their box.
 PixelRect textBounds(const TextBox& box);
 

@@ -1,5 +1,7 @@
 #include "drawing/frame_reuse.h"
 
+#include "drawing/call_bounds.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -119,11 +121,19 @@ void FrameReuse::redrawBaseOverBase()
 {
     if (overBase_.empty())
         return;
+    // A rectangle at a time: a toolkit clips to one rectangle far faster
+    // than to a region of many, and each needs only the few calls that
+    // reach it. Where rectangles overlap, the pixels come out the same.
+    const Colour background = *baseCalls_.front().drawn.fill;
     std::vector<const DrawingCall*> within;
-    for (std::size_t k = 1; k < baseCalls_.size(); ++k)
-        if (baseCalls_[k].bounds.meets(overBase_))
-            within.push_back(&baseCalls_[k].drawn);
-    pixels_.redrawWithin(overBase_, *baseCalls_.front().drawn.fill, within);
+    for (const PixelRect& rect : overBase_.rects()) {
+        const PixelRegion part(rect);
+        within.clear();
+        for (std::size_t k = 1; k < baseCalls_.size(); ++k)
+            if (baseCalls_[k].bounds.meets(part) && !leavesWipedAlone(baseCalls_[k].drawn, rect, background))
+                within.push_back(&baseCalls_[k].drawn);
+        pixels_.redrawWithin(part, background, within);
+    }
     overBase_ = PixelRegion();
 }
 
@@ -144,8 +154,10 @@ void FrameReuse::finish()
 void FrameReuse::paint(const Call& call)
 {
     pixels_.paint(call.drawn);
+    // Its bounding rectangle: a few large rectangles are painted again
+    // faster than the many thin bands of a hand.
     if (!baseCalls_.empty())
-        overBase_ += call.bounds;
+        overBase_ += call.bounds.bounds();
 }
 
 PixelRegion FrameReuse::takeChanges()
