@@ -1,6 +1,8 @@
-// The yardstick for the options window's start-up: a bare Qt window of the
-// same size, with nothing in it, or with one line of text (--text), which
-// is what the first use of the font system costs.
+// The yardsticks for the program's start-up and memory: a bare Qt window of
+// the options window's size, with nothing in it, or with one line of text
+// (--text), which is what the first use of the font system costs; or a
+// bare window covering the screen (--full-screen), the least a full-screen
+// clock can hold.
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
@@ -12,9 +14,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle("Bare Qt Window");
-    window.setFixedSize(536, 330);
+    const bool fullScreen = argc > 1 && std::strcmp(argv[1], "--full-screen") == 0;
+    if (!fullScreen)
+        window.setFixedSize(536, 330);
     if (argc > 1 && std::strcmp(argv[1], "--text") == 0)
         new QLabel("Show Fullscreen Clock", &window);
-    window.show();
+    if (fullScreen)
+        window.showFullScreen();
+    else
+        window.show();
     return QApplication::exec();
 }

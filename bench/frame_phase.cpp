@@ -75,6 +75,9 @@ struct Burst {
     double firstMs = 0;
     double lastMs = 0;
     int reports = 0;
+    // What the reports covered, overlaps counted twice: the pixels the
+    // client sent the server for that frame.
+    double pixels = 0;
 };
 
 double percentile(std::vector<double> values, double p)
@@ -125,20 +128,24 @@ int main(int argc, char** argv)
             b.firstMs = ms;
         b.lastMs = ms;
         ++b.reports;
+        const auto& area = reinterpret_cast<const XDamageNotifyEvent&>(event).area;
+        b.pixels += static_cast<double>(area.width) * area.height;
     }
     XCloseDisplay(display);
 
-    std::vector<double> first, last;
+    std::vector<double> first, last, pixels;
     int early = 0, late = 0;
     for (const auto& [second, b] : bursts) {
         if (options.perSecond) {
             const std::time_t t = static_cast<std::time_t>(second);
             char stamp[16];
             std::strftime(stamp, sizeof stamp, "%H:%M:%S", std::localtime(&t));
-            std::printf("%s  first %+8.2f ms  last %+8.2f ms  reports %d\n", stamp, b.firstMs, b.lastMs, b.reports);
+            std::printf("%s  first %+8.2f ms  last %+8.2f ms  reports %d  pixels %.0f\n", stamp, b.firstMs, b.lastMs,
+                b.reports, b.pixels);
         }
         first.push_back(b.firstMs);
         last.push_back(b.lastMs);
+        pixels.push_back(b.pixels);
         early += b.firstMs < 0;
         late += b.firstMs > 20;
     }
@@ -151,6 +158,8 @@ int main(int argc, char** argv)
     }
     summarise("first report after :00", first);
     summarise("last report after :00", last);
+    std::printf("%-22s min %7.0f  median %7.0f  p95 %7.0f  max %7.0f\n", "pixels sent a frame", percentile(pixels, 0),
+        percentile(pixels, 0.5), percentile(pixels, 0.95), percentile(pixels, 1));
     std::printf(
         "frames starting before the whole second: %d, more than 20 ms after it: %d, seconds without a frame: %lld\n",
         early, late, watched - static_cast<long long>(bursts.size()));
