@@ -5,6 +5,7 @@
 // clock can hold.
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QWidget>
 
 #include <cstring>
@@ -19,9 +20,12 @@ int main(int argc, char** argv)
         window.setFixedSize(536, 330);
     if (argc > 1 && std::strcmp(argv[1], "--text") == 0)
         new QLabel("Show Fullscreen Clock", &window);
-    if (fullScreen)
-        window.showFullScreen();
-    else
-        window.show();
+    // Placed over the screen rather than asked to be full screen, which
+    // takes a window manager, as the clock's windows are.
+    if (fullScreen) {
+        window.setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+        window.setGeometry(window.screen()->geometry());
+    }
+    window.show();
     return QApplication::exec();
 }
