@@ -1,5 +1,5 @@
 // soak: a day of the clock window in a minute or two. 86,400 frames a
-// second apart go through the program's own clock window, its image canvas
+// second apart go through the program's own clock window, its canvas
 // and the widget's paint path, with the time of day driven through the
 // time-of-day port; the resident memory is read before and after. A frame
 // a second adds up over a day: whatever the paint path keeps per frame

@@ -3,7 +3,7 @@
 // computer's own time or a zone's; and lists the zones the options window
 // offers, in its order.
 #include "clock/fonts.h"
-#include "platform/qt/drawing/image_canvas.h"
+#include "platform/qt/drawing/frame_canvas.h"
 #include "platform/qt/windows/list_order.h"
 #include "platform/qt/storage/qt_settings_store.h"
 #include "platform/qt/windows/qt_window.h"
@@ -67,17 +67,17 @@ void render(const Options& options)
     const Colour background = render_tool::colourOption(
         options.background, "--background", stored, keys::kBackgroundColour, keys::kBackgroundColourDefault, where);
     const QFont font = qt::toQFont(kNumeralFont);
-    qt::ImageCanvas image(font);
-    image.resize(QSize(options.width, options.height), 1.0, background);
-    render_tool::SvgCanvas picture(image, font);
+    qt::FrameCanvas frame(font);
+    frame.resize(QSize(options.width, options.height), background);
+    render_tool::SvgCanvas picture(frame, font);
     render_tool::drawFrame(
-        image, options.svg ? static_cast<Canvas&>(picture) : image, options, timeToDraw(options), clock, background);
+        frame, options.svg ? static_cast<Canvas&>(picture) : frame, options, timeToDraw(options), clock, background);
     if (options.svg)
         render_tool::writePicture(
             QString::fromStdString(*options.svg), [&](QIODevice& out) { return picture.write(out, "Horavista"); });
     if (options.png)
         render_tool::writePicture(
-            QString::fromStdString(*options.png), [&](QIODevice& out) { return image.image().save(&out, "PNG"); });
+            QString::fromStdString(*options.png), [&](QIODevice& out) { return frame.image().save(&out, "PNG"); });
 }
 
 } // namespace

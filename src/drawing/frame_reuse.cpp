@@ -1,7 +1,5 @@
 #include "drawing/frame_reuse.h"
 
-#include "drawing/call_bounds.h"
-
 #include <algorithm>
 #include <utility>
 
@@ -16,18 +14,10 @@ constexpr std::size_t kFramesBeforeFirstBase = 4;
 
 } // namespace
 
-FrameReuse::Call FrameReuse::wipe(Colour background) const
-{
-    return {{DrawingCall::Kind::Clear, 0, 0, 0, {}, background, {}, {}}, whole_};
-}
-
 void FrameReuse::restart(int width, int height, Colour fill)
 {
-    whole_ = {0, 0, width, height};
-    frame_ = {wipe(fill)};
+    frame_.restart(width, height, fill);
     lastFrame_.clear();
-    taken_.clear();
-    clearedSinceTaken_ = true;
     baseCalls_.clear();
     overBase_ = PixelRegion();
     deferred_ = false;
@@ -37,12 +27,10 @@ void FrameReuse::restart(int width, int height, Colour fill)
 
 void FrameReuse::clear(Colour background)
 {
-    Call wiped = wipe(background);
     if (repeatingLast_)
-        noteDivergence(frame_.size() < lastFrame_.size() ? frame_.size() : SIZE_MAX);
-    lastFrame_ = std::move(frame_);
-    frame_ = {wiped};
-    clearedSinceTaken_ = true;
+        noteDivergence(frame_.calls().size() < lastFrame_.size() ? frame_.calls().size() : SIZE_MAX);
+    lastFrame_ = frame_.clear(background);
+    const FrameCall& wiped = frame_.calls().front();
     repeatingLast_ = !lastFrame_.empty() && lastFrame_.front() == wiped;
     if (!baseCalls_.empty() && baseCalls_.front() == wiped) {
         // The image keeps the last frame's pixels until a call differs
@@ -57,9 +45,8 @@ void FrameReuse::clear(Colour background)
 
 void FrameReuse::add(DrawingCall call, PixelRegion bounds)
 {
-    frame_.push_back({std::move(call), std::move(bounds)});
-    const std::size_t i = frame_.size() - 1;
-    const Call& added = frame_.back();
+    const FrameCall& added = frame_.add(std::move(call), std::move(bounds));
+    const std::size_t i = frame_.calls().size() - 1;
     const bool repeatsLast = repeatingLast_ && i < lastFrame_.size() && added == lastFrame_[i];
     const bool onBase = deferred_ && i < baseCalls_.size() && added == baseCalls_[i];
     if (deferred_ && !onBase) {
@@ -99,10 +86,10 @@ void FrameReuse::catchUp(std::size_t n)
     }
     // Fewer calls than the base holds: redraw them. If the frame goes on
     // with a call the base does not have, the base is out of date.
-    const bool frameEnded = n == frame_.size();
+    const bool frameEnded = n == frame_.calls().size();
     redrawFrame(n);
     if (frameEnded)
-        overBase_ = whole_;
+        overBase_ = frame_.whole();
     else if (n >= kShortestBase)
         takeBase(n);
     else
@@ -111,9 +98,9 @@ void FrameReuse::catchUp(std::size_t n)
 
 void FrameReuse::redrawFrame(std::size_t n)
 {
-    pixels_.wipe(*frame_.front().drawn.fill);
-    for (std::size_t k = 1; k < n; ++k)
-        pixels_.paint(frame_[k].drawn);
+    pixels_.wipe(frame_.background());
+    for (const FrameCall& call : frame_.calls().first(n).subspan(1))
+        pixels_.paint(call.drawn);
 }
 
 // Only the base's calls that may touch what the last frame drew over it.
@@ -121,25 +108,17 @@ void FrameReuse::redrawBaseOverBase()
 {
     if (overBase_.empty())
         return;
-    // A rectangle at a time: a toolkit clips to one rectangle far faster
-    // than to a region of many, and each needs only the few calls that
-    // reach it. Where rectangles overlap, the pixels come out the same.
-    const Colour background = *baseCalls_.front().drawn.fill;
-    std::vector<const DrawingCall*> within;
-    for (const PixelRect& rect : overBase_.rects()) {
-        const PixelRegion part(rect);
-        within.clear();
-        for (std::size_t k = 1; k < baseCalls_.size(); ++k)
-            if (baseCalls_[k].bounds.meets(part) && !leavesWipedAlone(baseCalls_[k].drawn, rect, background))
-                within.push_back(&baseCalls_[k].drawn);
-        pixels_.redrawWithin(part, background, within);
-    }
+    redrawByRect(overBase_, baseCalls_,
+        [&](const PixelRect& rect, Colour background, std::span<const DrawingCall* const> calls) {
+            pixels_.redrawWithin(rect, background, calls);
+        });
     overBase_ = PixelRegion();
 }
 
 void FrameReuse::takeBase(std::size_t n)
 {
-    baseCalls_.assign(frame_.begin(), frame_.begin() + static_cast<std::ptrdiff_t>(n));
+    const std::span<const FrameCall> frame = frame_.calls();
+    baseCalls_.assign(frame.begin(), frame.begin() + static_cast<std::ptrdiff_t>(n));
     overBase_ = PixelRegion();
 }
 
@@ -148,10 +127,10 @@ void FrameReuse::finish()
     if (!deferred_)
         return;
     deferred_ = false;
-    catchUp(frame_.size());
+    catchUp(frame_.calls().size());
 }
 
-void FrameReuse::paint(const Call& call)
+void FrameReuse::paint(const FrameCall& call)
 {
     pixels_.paint(call.drawn);
     // Its bounding rectangle: a few large rectangles are painted again
@@ -163,28 +142,7 @@ void FrameReuse::paint(const Call& call)
 PixelRegion FrameReuse::takeChanges()
 {
     finish();
-    PixelRegion changes;
-    const std::size_t taken = taken_.size();
-    if (!clearedSinceTaken_) {
-        // Only calls on top of what was there.
-        for (std::size_t i = taken; i < frame_.size(); ++i)
-            changes += frame_[i].bounds;
-    } else if (taken == 0 || !(frame_.front() == taken_.front())) {
-        changes = whole_;
-    } else {
-        for (std::size_t i = 1; i < std::max(taken, frame_.size()); ++i) {
-            const bool now = i < frame_.size(), before = i < taken;
-            if (now && before && frame_[i] == taken_[i])
-                continue;
-            if (now)
-                changes += frame_[i].bounds;
-            if (before)
-                changes += taken_[i].bounds;
-        }
-    }
-    taken_ = frame_;
-    clearedSinceTaken_ = false;
-    return changes;
+    return frame_.takeChanges();
 }
 
 } // namespace hv

@@ -8,16 +8,15 @@
 // notes the calls; at the first call that differs it redraws the base
 // where the last frame drew over it and carries on drawing. The image
 // then holds exactly the pixels that drawing every call would give, at a
-// fraction of the cost. This also knows which part of the image changed
-// since it was last shown, so a window repaints only that.
+// fraction of the cost. Which part of the image changed since it was last
+// shown comes from FrameCalls.
 //
 // The base is kept as its calls, not as pixels: a copy of a full-screen
 // image per monitor would cost more memory than the window itself.
 //
 // It decides only which calls to draw and where; FramePixels does the
 // drawing.
-#include "drawing/drawing_call.h"
-#include "drawing/pixel_region.h"
+#include "drawing/frame_calls.h"
 
 #include <array>
 #include <cstddef>
@@ -61,15 +60,7 @@ public:
     PixelRegion takeChanges();
 
 private:
-    struct Call {
-        DrawingCall drawn;
-        PixelRegion bounds;
-        // What it draws; where follows from that.
-        friend bool operator==(const Call& a, const Call& b) { return a.drawn == b.drawn; }
-    };
-
-    Call wipe(Colour background) const;
-    void paint(const Call& call);
+    void paint(const FrameCall& call);
     // Brings the image to the pixels of the frame's first n calls.
     void catchUp(std::size_t n);
     void redrawFrame(std::size_t n);
@@ -78,14 +69,10 @@ private:
     void noteDivergence(std::size_t index);
 
     FramePixels& pixels_;
-    PixelRect whole_;
+    FrameCalls frame_; // the calls since the last clear
+    std::vector<FrameCall> lastFrame_; // those of the frame before
 
-    std::vector<Call> frame_; // the calls since the last clear
-    std::vector<Call> lastFrame_; // those of the frame before
-    std::vector<Call> taken_; // the calls when changes were last taken
-    bool clearedSinceTaken_ = true;
-
-    std::vector<Call> baseCalls_; // empty when there is no base
+    std::vector<FrameCall> baseCalls_; // empty when there is no base
     PixelRegion overBase_; // where the image may differ from the base
     // True while the frame so far repeats the base's calls and none of it
     // has been drawn yet.

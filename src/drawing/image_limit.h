@@ -1,8 +1,8 @@
 #pragma once
-// The most one image of a canvas may take. A larger one would be gigabytes
-// allocated on the GUI thread for a window no screen shows whole; a canvas
-// that size holds no image, draws nothing, and its window shows only its
-// background.
+// The most one image of a frame may take. A larger one would be gigabytes
+// allocated on the GUI thread for a picture no screen shows whole: no such
+// image is made. The Windows canvas then draws nothing and its window
+// shows only its background; the render tool refuses the size.
 #include <cmath>
 #include <cstdint>
 

@@ -92,7 +92,7 @@ TEST_F(ClockWindowQt, ItsTimerDrawsWholeFramesOnTheScreen)
     EXPECT_TRUE(fake_.boxes.shown.empty());
 }
 
-TEST_F(ClockWindowQt, HugeWindowShowsItsBackgroundWithoutAnImage)
+TEST_F(ClockWindowQt, HugeWindowPaintsWhatIsAskedOfIt)
 {
     // Hidden, so that no screen's backing store of that size is made.
     widget_->hide();
@@ -100,7 +100,6 @@ TEST_F(ClockWindowQt, HugeWindowShowsItsBackgroundWithoutAnImage)
     QResizeEvent resized(widget_->size(), widget_->screen()->size());
     QCoreApplication::sendEvent(widget_, &resized);
     ASSERT_EQ(widget_->canvas().width(), 16000);
-    EXPECT_TRUE(widget_->canvas().image().isNull());
     fake_.timeOfDay.seconds = 3 * 3600;
     program_.clockWindow()->tick();
 

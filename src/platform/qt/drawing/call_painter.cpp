@@ -2,14 +2,10 @@
 
 #include "platform/qt/drawing/qt_colour.h"
 
-#include <QFontMetricsF>
 #include <QPainterPath>
 #include <QPolygon>
 
 #include <cmath>
-#include <cstdlib>
-
-#include <sys/mman.h>
 
 namespace hv::qt {
 
@@ -91,29 +87,6 @@ void drawPolygon(QPainter& p, const PointList& points, Pen outline, std::optiona
     p.drawPolygon(polygon);
 }
 
-// A 32-bit image whose pixels lie in huge pages where the system offers
-// them: a full-screen image then costs a handful of page faults instead of
-// thousands, and rows far apart no longer miss the TLB each.
-QImage imageInHugePages(QSize size, qreal devicePixelRatio)
-{
-    constexpr std::size_t kHugePage = std::size_t{2} << 20;
-    const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize();
-    const qsizetype bytesPerLine = static_cast<qsizetype>(pixels.width()) * 4;
-    const std::size_t bytes = static_cast<std::size_t>(bytesPerLine) * static_cast<std::size_t>(pixels.height());
-    const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-    void* buffer = rounded ? std::aligned_alloc(kHugePage, rounded) : nullptr;
-    QImage image;
-    if (buffer) {
-        madvise(buffer, rounded, MADV_HUGEPAGE);
-        image = QImage(static_cast<uchar*>(buffer), pixels.width(), pixels.height(), bytesPerLine, QImage::Format_RGB32,
-            std::free, buffer);
-    } else {
-        image = QImage(pixels, QImage::Format_RGB32);
-    }
-    image.setDevicePixelRatio(devicePixelRatio);
-    return image;
-}
-
 } // namespace
 
 void paintCall(QPainter& p, const DrawingCall& call, double ascent)
@@ -141,72 +114,18 @@ void paintCall(QPainter& p, const DrawingCall& call, double ascent)
     }
 }
 
-CallPainter::CallPainter(const QFont& font)
-    : font_(font)
-    , ascent_(QFontMetricsF(font).ascent())
+void paintWithin(
+    QPainter& p, const QRect& rect, Colour background, std::span<const DrawingCall* const> calls, double ascent)
 {
-}
-
-QPainter& CallPainter::painter()
-{
-    if (!painter_.isActive()) {
-        painter_.begin(&image_);
-        painter_.setFont(font_);
-        painter_.setRenderHint(QPainter::TextAntialiasing);
-    }
-    return painter_;
-}
-
-void CallPainter::endPainting()
-{
-    if (painter_.isActive())
-        painter_.end();
-}
-
-const QImage& CallPainter::image()
-{
-    endPainting();
-    return image_;
-}
-
-void CallPainter::resize(QSize size, qreal devicePixelRatio, Colour fill, bool fits)
-{
-    endPainting();
-    image_ = fits ? imageInHugePages(size, devicePixelRatio) : QImage();
-    image_.fill(toQColor(fill));
-}
-
-void CallPainter::wipe(Colour background)
-{
-    endPainting();
-    image_.fill(toQColor(background));
-}
-
-void CallPainter::paint(const DrawingCall& call) { paintCall(painter(), call, ascent_); }
-
-void CallPainter::redrawWithin(const PixelRegion& region, Colour background, std::span<const DrawingCall* const> calls)
-{
-    QPainter& p = painter();
-    p.resetTransform();
     // Set while the painter has no transform of its own, so it lies on
-    // the logical pixels the calls are placed on. A fractional device
-    // pixel ratio rounds its edges: a pixel more on each side keeps every
-    // device pixel the region touches inside it.
-    const qreal ratio = image_.devicePixelRatio();
-    QRegion clip = toQRegion(region);
-    if (ratio != 1.0) {
-        QRegion grown;
-        for (const QRect& r : clip)
-            grown += r.adjusted(-1, -1, 1, 1);
-        clip = grown;
-    }
-    // The region's own rectangles wiped one by one: Qt's fill of their
-    // bounding rectangle under this clip was seen to reach past it.
-    for (const QRect& r : clip)
-        p.fillRect(r, toQColor(background));
-    p.setClipRegion(clip);
+    // the logical pixels the calls are placed on; the wipe under it, so
+    // that at a fractional device pixel ratio it takes the same device
+    // pixels as the calls.
+    p.resetTransform();
+    p.setClipRect(rect);
+    p.fillRect(rect, toQColor(background));
     for (const DrawingCall* call : calls)
-        paintCall(p, *call, ascent_);
+        paintCall(p, *call, ascent);
     p.setClipping(false);
 }
 

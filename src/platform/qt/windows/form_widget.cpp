@@ -21,21 +21,6 @@ void fillBackground(QWidget& widget, Colour colour)
     widget.setAutoFillBackground(true);
 }
 
-// The part of the window to repaint: whole tiles around what changed. The
-// canvas tells a change as bands a few rows high that hug each hand, a
-// hundred and more rectangles a frame; the paint path then works rectangle
-// by rectangle, and the heap it churned through grew for hours. In tiles
-// the region is a few rectangles, for a little more copying.
-QRegion inTiles(const QRegion& changes)
-{
-    constexpr int kTileMask = 31;
-    QRegion tiles;
-    for (const QRect& r : changes)
-        tiles += QRect(
-            QPoint(r.left() & ~kTileMask, r.top() & ~kTileMask), QPoint(r.right() | kTileMask, r.bottom() | kTileMask));
-    return tiles;
-}
-
 // Reports the mouse moving over one control. A child of the control's
 // widget, it lives as long as the widget does.
 class MouseMoveReport : public QObject {
@@ -73,6 +58,21 @@ Qt::WindowFlags windowFlagsOf(const WindowDesign& design)
 }
 
 } // namespace
+
+// The part of the window to repaint: whole tiles around what changed. The
+// canvas tells a change as bands a few rows high that hug each hand, a
+// hundred and more rectangles a frame; the paint path then works rectangle
+// by rectangle, and the heap it churned through grew for hours. In tiles
+// the region is a few rectangles, for a little more painting.
+QRegion inTiles(const QRegion& changes)
+{
+    constexpr int kTileMask = 31;
+    QRegion tiles;
+    for (const QRect& r : changes)
+        tiles += QRect(
+            QPoint(r.left() & ~kTileMask, r.top() & ~kTileMask), QPoint(r.right() | kTileMask, r.bottom() | kTileMask));
+    return tiles;
+}
 
 QFont toQFont(const FontDesign& font)
 {
@@ -133,19 +133,12 @@ void FormWidget::present()
 void FormWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    const QImage& image = canvas_.image();
-    if (image.isNull()) {
-        painter.fillRect(event->rect(), toQColor(backColor_));
-        return;
-    }
-    const qreal ratio = image.devicePixelRatio();
-    for (const QRect& r : event->region())
-        painter.drawImage(r, image, QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio));
+    canvas_.paint(painter, event->region());
 }
 
 void FormWidget::resizeEvent(QResizeEvent*)
 {
-    canvas_.resize(size(), devicePixelRatioF(), backColor_);
+    canvas_.resize(size(), backColor_);
     deliver(events_.onResize);
 }
 

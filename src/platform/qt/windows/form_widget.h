@@ -1,8 +1,8 @@
 #pragma once
-// The top-level widget of a window of the Qt front-end: it shows the
-// off-screen image the presenter draws into, and calls the handlers of the
+// The top-level widget of a window of the Qt front-end: it paints the
+// frame the presenter draws onto its canvas, and calls the handlers of the
 // window's own events and, for its controls and timers, theirs.
-#include "platform/qt/drawing/image_canvas.h"
+#include "platform/qt/drawing/frame_canvas.h"
 #include "platform/window.h"
 
 #include <QWidget>
@@ -15,12 +15,14 @@ namespace hv::qt {
 
 QFont toQFont(const FontDesign& font);
 inline int toPixels(int twips) { return twips / kTwipsPerPixel; }
+// The part of a window to repaint for the changes of a frame.
+QRegion inTiles(const QRegion& changes);
 
 class FormWidget : public QWidget {
 public:
     FormWidget(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner);
 
-    ImageCanvas& canvas() { return canvas_; }
+    FrameCanvas& canvas() { return canvas_; }
     void setBackColor(Colour colour);
     Colour backColor() const { return backColor_; }
     // Every handler of the window, its controls and timers is called here:
@@ -54,7 +56,7 @@ private:
     const WindowEvents events_;
     std::weak_ptr<void> owner_;
     Colour backColor_;
-    ImageCanvas canvas_;
+    FrameCanvas canvas_;
     bool presentPending_ = false;
     bool tabNavigation_ = false;
 };

@@ -1,11 +1,16 @@
 #pragma once
-// A canvas that draws antialiased into one QImage, in the window's font.
-// It reuses what the frames before drew (FrameReuse) and paints the rest
-// (CallPainter), and knows which part of the image changed since it was
-// last shown, so a window repaints only that.
-#include "platform/qt/drawing/call_painter.h"
+// A canvas that keeps the calls of the frame being drawn, in the window's
+// font, and paints any part of it on demand: a window paints what Qt asks
+// for straight into its backing store, so the frame's pixels are held
+// once, by the window system. It knows which part of the frame changed
+// since it was last shown, so a window repaints only that.
+#include "drawing/frame_calls.h"
 
+#include <QFont>
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QRegion>
 
 #include <functional>
 #include <map>
@@ -13,20 +18,21 @@
 
 namespace hv::qt {
 
-class ImageCanvas : public CallCanvas {
+class FrameCanvas : public CallCanvas {
 public:
-    explicit ImageCanvas(const QFont& font);
+    explicit FrameCanvas(const QFont& font);
 
-    // A fresh image of size logical pixels (times the device pixel ratio),
-    // filled with the colour given; none beyond the image limit.
-    void resize(QSize size, qreal devicePixelRatio, Colour fill);
-    // The image with every call so far in it; null when the size was
-    // beyond the limit.
-    const QImage& image();
+    // A fresh frame of size logical pixels, wiped with the colour given.
+    void resize(QSize size, Colour fill);
+    // Paints the frame so far over the region, in logical pixels: there
+    // the pixels become exactly those of the whole frame painted at once.
+    void paint(QPainter& p, const QRegion& region) const;
+    // The whole frame in an image of its own; null beyond the image limit.
+    QImage image(qreal devicePixelRatio = 1.0) const;
     // Called after every drawing call, so a window can show the result.
     void setOnDrawn(std::function<void()> onDrawn) { onDrawn_ = std::move(onDrawn); }
-    // The region, in logical pixels, where the image may differ from what
-    // it held at the last call of this.
+    // The region, in logical pixels, where the frame may differ from what
+    // it was at the last call of this.
     QRegion takeChanges();
 
     int width() const override { return size_.width(); }
@@ -47,11 +53,11 @@ private:
     };
     const TextExtent& extentOf(std::string_view text) const;
 
+    QFont font_;
     QFontMetricsF metrics_;
     mutable std::map<std::string, TextExtent, std::less<>> extents_;
     QSize size_;
-    CallPainter painter_;
-    FrameReuse reuse_{painter_};
+    FrameCalls frame_;
     std::function<void()> onDrawn_;
 };
 
