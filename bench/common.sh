@@ -78,6 +78,9 @@ peak_rss_kib() {
     awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"
 }
 
+# median: the middle of the numbers on standard input, one a line.
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
+
 seconds_of() {
     awk -v t="$1" -v hz="$CLOCK_TICKS" 'BEGIN { printf "%.2f", t / hz }'
 }
