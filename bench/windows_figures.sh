@@ -108,11 +108,7 @@ measure() {
     serverWarm=$(cpu_ticks "$XVFB_PID")
     wineWarm=$(cpu_ticks "$wineserver")
     sleep $((duration - warmup))
-    if ! kill -0 "$CLIENT_PID" 2>/dev/null; then
-        echo "$name ended before the run was over:" >&2
-        cat "$WORK_DIR/$name.log" >&2
-        exit 1
-    fi
+    expect_running "$name"
     result[$name.client]=$(($(cpu_ticks "$CLIENT_PID") - clientWarm))
     result[$name.wineserver]=$(($(cpu_ticks "$wineserver") - wineWarm))
     result[$name.server]=$(($(cpu_ticks "$XVFB_PID") - serverWarm))
