@@ -150,7 +150,7 @@ echo "horavista / bare full-screen window: $(ratio "${result[horavista.rss]}" "$
 # The launches alternate in one session: a first start (no options stored;
 # it writes those it restored), a later start and the bare window.
 open_session
-launch() { "$launchTime" "$1" "$HORAVISTA_WINE" "${@:2}" 2>>"$WORK_DIR/launch.log"; }
+launch() { "$launchTime" "$1" "$HORAVISTA_WINE" "${@:2}"; }
 for ((i = 0; i < runs; ++i)); do
     wine_reg delete "$settingsKey" /f || true
     launch Horavista "$build/horavista.exe" >>"$WORK_DIR/first.ms"
