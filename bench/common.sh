@@ -78,6 +78,18 @@ peak_rss_kib() {
     awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"
 }
 
+# expect_running NAME: ends the run with the client's output unless the
+# client in CLIENT_PID is still running.
+expect_running() {
+    kill -0 "$CLIENT_PID" 2>/dev/null && return 0
+    echo "$1 ended before the run was over:" >&2
+    cat "$WORK_DIR/$1.log" >&2
+    exit 1
+}
+
+# median: the middle of the numbers on standard input, one a line.
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
+
 seconds_of() {
     awk -v t="$1" -v hz="$CLOCK_TICKS" 'BEGIN { printf "%.2f", t / hz }'
 }

@@ -30,8 +30,6 @@ done
 use_work_dir
 start_xvfb 1920x1080
 
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
-
 launch() { DISPLAY=$XVFB_DISPLAY XDG_CONFIG_HOME=$1 "$tools/launch_time" "${@:2}"; }
 
 for ((i = 0; i < runs; ++i)); do

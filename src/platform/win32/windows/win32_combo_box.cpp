@@ -7,7 +7,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <ranges>
+#include <utility>
 
 namespace hv::win32 {
 
@@ -36,35 +36,24 @@ void Win32ComboBox::checkPosition(int position) const
         throw RuntimeError::invalidPropertyArrayIndex();
 }
 
-std::wstring Win32ComboBox::textAt(int position) const
-{
-    const LRESULT length = SendMessageW(hwnd(), CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
-    if (length <= 0)
-        return {};
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT got
-        = SendMessageW(hwnd(), CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
-    return text;
-}
-
 void Win32ComboBox::clear()
 {
     // Emptying the list moves the selection, but the user picked nothing.
     SendMessageW(hwnd(), CB_RESETCONTENT, 0, 0);
+    entries_.clear();
     reportedIndex_ = -1;
 }
 
 int Win32ComboBox::addItem(const std::string& text)
 {
-    const std::wstring entry = widen(text);
-    const auto positions = std::views::iota(0, listCount());
-    const auto after = std::ranges::upper_bound(positions, entry, listOrderLess, [this](int i) { return textAt(i); });
-    const auto position = static_cast<WPARAM>(after - positions.begin());
+    std::wstring entry = widen(text);
+    const auto after = std::ranges::upper_bound(entries_, entry, listOrderLess);
+    const auto position = static_cast<WPARAM>(after - entries_.begin());
     const int selected = listIndex();
     const LRESULT at = SendMessageW(hwnd(), CB_INSERTSTRING, position, reinterpret_cast<LPARAM>(entry.c_str()));
     if (at == CB_ERR || at == CB_ERRSPACE)
         throw RuntimeError(7, "Out of memory");
+    entries_.insert(entries_.begin() + at, std::move(entry));
     SendMessageW(hwnd(), CB_SETITEMDATA, static_cast<WPARAM>(at), 0);
     // An entry inserted before the selected one moves it on a place: the
     // selection stays on its entry, and nobody picked anything.
@@ -80,7 +69,7 @@ int Win32ComboBox::listCount() const { return static_cast<int>(SendMessageW(hwnd
 std::string Win32ComboBox::itemText(int position) const
 {
     checkPosition(position);
-    return narrow(textAt(position));
+    return narrow(entries_[static_cast<std::size_t>(position)]);
 }
 
 std::int32_t Win32ComboBox::itemData(int position) const

@@ -6,6 +6,7 @@
 #include "platform/win32/windows/form_window.h"
 
 #include <string>
+#include <vector>
 
 namespace hv::win32 {
 
@@ -133,11 +134,15 @@ public:
 
 private:
     int createdHeight(int pixels) const override;
-    std::wstring textAt(int position) const;
     void checkPosition(int position) const;
     // Reports a selection that moved since the last report.
     void selectionMoved();
 
+    // The entries' texts in list order, as the list holds them. A sorted
+    // insert searches these: asking the list for each text it compares
+    // took two messages a comparison, over 1,600 to fill the zone list,
+    // which under Wine made up much of the options window's start.
+    std::vector<std::wstring> entries_;
     int reportedIndex_ = -1;
 };
 
