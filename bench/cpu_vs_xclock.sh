@@ -55,11 +55,7 @@ measure() {
     clientWarm=$(cpu_ticks "$CLIENT_PID")
     serverWarm=$(cpu_ticks "$XVFB_PID")
     sleep $((duration - warmup))
-    if ! kill -0 "$CLIENT_PID" 2>/dev/null; then
-        echo "$name ended before the run was over:" >&2
-        cat "$WORK_DIR/$name.log" >&2
-        exit 1
-    fi
+    expect_running "$name"
     clientEnd=$(cpu_ticks "$CLIENT_PID")
     serverEnd=$(cpu_ticks "$XVFB_PID")
     result[$name.client]=$clientEnd
