@@ -252,10 +252,10 @@ QTimeZone checkedZone(const QByteArray& id, const QString& folder)
     // To Qt an empty id is the computer's zone.
     if (id.isEmpty())
         return {};
-    // Checking a zone's files costs more than reading them: each id is
-    // checked once in the process, and a damaged file named once. Only
-    // the verdict is kept, not the zone: a zone Qt reads again costs less
-    // than every zone of the catalogue held for the rest of the run.
+    // Each id is checked once in the process, and a damaged file named
+    // once. Only the verdict is kept, not the zone: a later catalogue read
+    // has Qt read the zones again, rather than the clock holding every
+    // zone of the catalogue for the rest of its run.
     static QMutex mutex;
     static QHash<QString, bool> sound;
     const QString key = folder + QChar(0) + QString::fromLocal8Bit(id);
