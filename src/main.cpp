@@ -6,7 +6,9 @@
 #include "platform/qt/windows/host_window.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +40,24 @@ std::optional<std::uintptr_t> checkedHostWindow(std::uintptr_t window)
     return host;
 }
 
+// Reading the icon makes Qt load every image-format plugin it has: the
+// windows get it once the first of them has painted, so that the user sees
+// a window that much sooner.
+class IconAfterFirstPaint : public QObject {
+public:
+    IconAfterFirstPaint() { qApp->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, [] { QApplication::setWindowIcon(QIcon(":/horavista.png")); });
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -59,13 +79,13 @@ int main(int argc, char** argv)
     // the platform is made: its settings store takes its path from them.
     QApplication::setApplicationName(QString::fromUtf8(hv::settings::kApplication));
     QApplication::setOrganizationName(QString::fromUtf8(hv::settings::kOrganisation));
-    // The zone list is worked out while Qt sets itself up: the options
-    // window shows it the moment it opens.
+    // The zone catalogue is read while Qt sets itself up: the options
+    // window fills its list from it the moment it is on the screen.
     hv::qt::QtPlatform qtPlatform;
     qtPlatform.zones.prefetch();
 
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(QIcon(":/horavista.png"));
+    IconAfterFirstPaint icon;
     // The installed menu entry, which Wayland desktops match the windows to.
     QGuiApplication::setDesktopFileName("example.quellmark.Horavista");
     // Windows come and go with the program's own flow; it decides when to end.

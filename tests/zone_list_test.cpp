@@ -34,6 +34,28 @@ TEST_F(ZoneListTest, EntriesAreSortedAndPointBackAtTheirCatalogueEntry)
     EXPECT_EQ(list().itemText(0), "(UTC) Coordinated Universal Time");
 }
 
+// The list fills once the window is on the screen; a clock opened before
+// that still gets the chosen zone.
+TEST_F(ZoneListTest, IsFilledOnceTheWindowIsOnTheScreenOrBeforeItIsUsed)
+{
+    fake.windows.onScreenAtOnce = false;
+    fake.settings.write(settings::kTimeZoneName, "Asia/Kolkata");
+    program.start();
+    EXPECT_EQ(list().listCount(), 0);
+    fake.windows.last("Form1").reachScreen();
+    EXPECT_EQ(list().listCount(), 6);
+    EXPECT_EQ(list().listIndex(), 3);
+
+    fakes::FakePlatform early;
+    early.windows.onScreenAtOnce = false;
+    early.settings.write(settings::kTimeZoneName, "Asia/Kolkata");
+    Program hurried(early.platform);
+    hurried.start();
+    early.windows.last("Form1").click("PushButton1");
+    EXPECT_EQ(hurried.clockWindow()->zoneKey, "Asia/Kolkata");
+    EXPECT_TRUE(early.boxes.shown.empty());
+}
+
 TEST_F(ZoneListTest, DefaultIsTheComputersZoneByNameThenTheFirstWithItsBias)
 {
     const struct {

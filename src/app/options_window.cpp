@@ -46,6 +46,7 @@ void OptionsWindow::build()
     WindowEvents events;
     events.onMouseMove = plain;
     events.onCloseRequest = [this] { host_.unloadOptionsWindow(); };
+    events.onShown = [this] { fillZoneList(); };
     createWindow(fixedWindow("Form1", {8040, 5310}, true, kWhite), std::move(events));
 
     view_->addPushButton(button(
@@ -181,6 +182,7 @@ void OptionsWindow::zoneChosen()
 
 void OptionsWindow::showClock()
 {
+    fillZoneList();
     ErrorTrap trap(p_.messageBoxes, "Form1.PushButton1_Click");
     trap(100, [&] { keepRunningOnClose = true; });
     trap(102, [&] {

@@ -28,7 +28,11 @@ public:
     void load() override;
     // Ends the program unless keepRunningOnClose says the clock takes over.
     void endProgramUnlessKept();
+    // Reads the catalogue; the list is filled later, by fillZoneList.
     void listZones();
+    // Fills the zone list if it is still empty since the load: once the
+    // window is on the screen, or before the list is used.
+    void fillZoneList();
     void hideHintChanged();
     void startAtLogInChanged();
     void keepAwakeChanged();
@@ -65,6 +69,8 @@ private:
     std::vector<Control*> recoloured_;
 
     bool loading_ = false;
+    // The catalogue is read and the list not yet filled from it.
+    bool zonesPending_ = false;
     bool restoringStartAtLogIn_ = false;
     bool openedClockOnLoad_ = false;
 };

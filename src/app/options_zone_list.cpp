@@ -1,6 +1,9 @@
 // The options window's list of time zones: filled from the catalogue,
 // sorted by the list itself, each entry pointing back at its catalogue
-// index, and the stored or the computer's own zone selected.
+// index, and the stored or the computer's own zone selected. The catalogue
+// is read as the window loads, so that a missing one ends the program
+// before any window shows; the list is filled once the window is on the
+// screen, or before it is used if that comes first.
 #include "app/options_window.h"
 
 #include "runtime/error_report.h"
@@ -9,16 +12,26 @@
 #include "tz/own_zone.h"
 #include "tz/time_zone_catalogue.h"
 
+#include <utility>
+
 namespace hv {
 
 void OptionsWindow::listZones()
 {
+    ErrorTrap trap(p_.messageBoxes, "Form1.ListTimeZones");
+    trap(100, [&] { host_.catalogue().LoadTimeZones(); });
+    zonesPending_ = true;
+}
+
+void OptionsWindow::fillZoneList()
+{
+    if (!std::exchange(zonesPending_, false))
+        return;
     TimeZoneCatalogue& catalogue = host_.catalogue();
     ErrorTrap trap(p_.messageBoxes, "Form1.ListTimeZones");
     std::int32_t current = 0;
     ListOrder order;
     int selected = -1;
-    trap(100, [&] { catalogue.LoadTimeZones(); });
     trap(102, [&] { current = catalogue.GetCurrentBias(); });
     trap(104, [&] { zoneList_->clear(); });
     trap(106, [&] {

@@ -20,6 +20,8 @@ public:
     std::optional<std::string> read(std::string_view key) const override { return store_.read(key); }
     WriteResult write(std::string_view key, std::string_view text) override;
     std::string location() const override { return store_.location(); }
+    void openBatch() const override { store_.openBatch(); }
+    void closeBatch() const override { store_.closeBatch(); }
 
 private:
     SettingsStore& store_;

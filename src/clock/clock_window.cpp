@@ -321,12 +321,21 @@ void ClockWindow::returnToOptions()
 void ClockWindow::tick()
 {
     bool drawing = false;
+    // The frames of every window show the options as one look at the store
+    // found them. A box lets other handlers run, which look afresh.
+    std::optional<SettingsStore::Batch> frames;
     // A window that is closing tells nothing more, and a drawing error is
     // told once per opening.
-    ErrorTrap trap(p_.messageBoxes, "Form2.Timer1_Timer", [&] { return !closing() && !(drawing && drawingReported_); });
+    ErrorTrap trap(p_.messageBoxes, "Form2.Timer1_Timer", [&] {
+        const bool tell = !closing() && !(drawing && drawingReported_);
+        if (tell)
+            frames.reset();
+        return tell;
+    });
     trap(100, [&] { p_.events.pumpEvents(); });
     if (closing())
         return;
+    frames.emplace(p_.settings);
     // By position: a box the trap shows lets the event loop close a
     // monitor's window meanwhile.
     for (std::size_t i = 0; i < dials_.size() && !closing(); ++i) {
@@ -346,6 +355,7 @@ void ClockWindow::tick()
             drawingReported_ = true;
         drawing = false;
     }
+    frames.reset();
     trap(104, [&] {
         p_.events.pumpEvents();
         p_.events.pumpEvents();

@@ -24,11 +24,6 @@ HandAngles handAngles(double t)
     return {h * 30, m * 6, s * 6};
 }
 
-Colour ClockPainter::clockColour() const
-{
-    return toInt32(settings_.get(settings::kClockColour, settings::kClockColourDefault));
-}
-
 void ClockPainter::draw(double t, Colour background)
 {
     const HandAngles angles = handAngles(t);
@@ -37,7 +32,8 @@ void ClockPainter::draw(double t, Colour background)
     // its background.
     if (g_.radius <= 0)
         return;
-    drawDial(background);
+    const Colour colour = toInt32(settings_.get(settings::kClockColour, settings::kClockColourDefault));
+    drawDial(background, colour);
     surface_.setDrawWidth(1);
     surface_.setFillStyle(Surface::kFillSolid);
     const struct {
@@ -46,32 +42,32 @@ void ClockPainter::draw(double t, Colour background)
     } hands[] = {{g_.hourHand, angles.hour}, {g_.minuteHand, angles.minute}, {g_.secondHand, angles.second}};
     PointList placed;
     for (const auto& hand : hands) {
-        surface_.setForeColor(clockColour());
-        surface_.setFillColor(clockColour());
+        surface_.setForeColor(colour);
+        surface_.setFillColor(colour);
         rotatePoints(placed, hand.shape, hand.angle, g_.centerX, g_.centerY);
         surface_.polygon(placed);
     }
 }
 
-void ClockPainter::drawDial(Colour background)
+void ClockPainter::drawDial(Colour background, Colour colour)
 {
     surface_.setDrawWidth(3);
     surface_.setFillStyle(Surface::kFillSolid);
     surface_.setFillColor(background);
-    surface_.circle(g_.centerX, g_.centerY, g_.radius, clockColour());
+    surface_.circle(g_.centerX, g_.centerY, g_.radius, colour);
 
     surface_.setDrawWidth(1);
     surface_.setFillStyle(Surface::kFillSolid);
-    surface_.setForeColor(clockColour());
-    surface_.setFillColor(clockColour());
-    surface_.circle(g_.centerX, g_.centerY, 5, clockColour());
+    surface_.setForeColor(colour);
+    surface_.setFillColor(colour);
+    surface_.circle(g_.centerX, g_.centerY, 5, colour);
 
-    surface_.setForeColor(clockColour());
+    surface_.setForeColor(colour);
     for (std::int16_t n : {3, 6, 9, 12})
         drawNumeral(n);
 
     surface_.setDrawWidth(2);
-    surface_.setForeColor(clockColour());
+    surface_.setForeColor(colour);
     PointList placed;
     for (int minute : kTickMinutes) {
         rotatePoints(placed, g_.tickMark, minute * 6, g_.centerX, g_.centerY);

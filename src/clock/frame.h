@@ -27,15 +27,14 @@ public:
     }
 
     // Wipes to the background, then dial and hands for t seconds since
-    // midnight of the time shown. An error stops the frame where it
-    // happened and passes to the caller.
+    // midnight of the time shown, in the clock colour stored as the frame
+    // starts. An error stops the frame where it happened and passes to the
+    // caller.
     void draw(double t, Colour background);
-    void drawDial(Colour background);
-    void drawNumeral(std::int16_t n);
 
 private:
-    // Read afresh at every use, so a colour picked meanwhile shows at once.
-    Colour clockColour() const;
+    void drawDial(Colour background, Colour colour);
+    void drawNumeral(std::int16_t n);
 
     Surface& surface_;
     const ClockGeometry& g_;

@@ -37,6 +37,27 @@ public:
         auto value = read(key);
         return value ? *value : std::string(fallback);
     }
+
+    // The reads of one frame, which see one version of the values: while a
+    // batch is open the store looks for changes made outside the program
+    // at its first read only, and again after a write. Batches may nest.
+    class Batch {
+    public:
+        explicit Batch(const SettingsStore& store)
+            : store_(store)
+        {
+            store_.openBatch();
+        }
+        ~Batch() { store_.closeBatch(); }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        const SettingsStore& store_;
+    };
+    // What Batch calls; a store that looks at nothing outside ignores them.
+    virtual void openBatch() const {}
+    virtual void closeBatch() const {}
 };
 
 // A store held in memory: the tests' store, and the render tool's when it

@@ -112,6 +112,9 @@ struct WindowEvents {
     std::function<void()> onMouseDown;
     // Any request to close the window; the presenter decides what happens.
     std::function<void()> onCloseRequest;
+    // Once, from the event loop, after the window first showed its pixels:
+    // for work the user need not wait for to see the window.
+    std::function<void()> onShown;
 };
 
 class Control {

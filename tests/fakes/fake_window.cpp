@@ -3,6 +3,7 @@
 #include "runtime/runtime.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace hv::fakes {
 
@@ -68,6 +69,12 @@ void FakeWindowState::click(const std::string& name)
 
 void FakeWindowState::closeRequest() { deliver(events.onCloseRequest); }
 
+void FakeWindowState::reachScreen()
+{
+    if (!std::exchange(reachedScreen, true))
+        deliver(events.onShown);
+}
+
 void FakeWindowState::pointerAt(int x, int y)
 {
     deliver([&] {
@@ -121,6 +128,8 @@ void FakeWindowView::show()
     s_->shown = true;
     s_->hidden = false;
     s_->log->push_back("show " + s_->design.name);
+    if (s_->onScreenAtOnce)
+        s_->reachScreen();
 }
 
 void FakeWindowView::hide()
@@ -149,6 +158,7 @@ std::unique_ptr<WindowView> FakeWindowFactory::createWindow(
     state->monitor = design.monitor.empty() ? "Fake-1" : design.monitor;
     state->notPictures = notPictures;
     state->refuseSkins = refuseSkins;
+    state->onScreenAtOnce = onScreenAtOnce;
     created.push_back(state);
     log_.push_back("create " + design.name);
     return std::make_unique<FakeWindowView>(state);

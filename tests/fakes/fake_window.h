@@ -45,6 +45,10 @@ struct FakeWindowState {
     // fake's first.
     std::string monitor;
     bool iconSet = false;
+    // Set, the window's first pixels reach the screen as it first shows;
+    // else when the test calls reachScreen().
+    bool onScreenAtOnce = true;
+    bool reachedScreen = false;
     bool shown = false;
     bool hidden = false;
     bool closed = false;
@@ -76,6 +80,8 @@ struct FakeWindowState {
     // changes as clicks when its value is set.
     void click(const std::string& control);
     void closeRequest();
+    // The window's first pixels on the screen: onShown, once.
+    void reachScreen();
     // The pointer at x, y of the desktop, then a button pressed.
     void pointerAt(int x, int y);
     void mouseDown() { deliver(events.onMouseDown); }
@@ -152,6 +158,8 @@ public:
     // Files the picture loader refuses, and whether skin files are refused.
     std::set<std::string> notPictures;
     bool refuseSkins = false;
+    // For the windows created from now on: see FakeWindowState.
+    bool onScreenAtOnce = true;
 
 private:
     Log& log_;

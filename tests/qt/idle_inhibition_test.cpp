@@ -91,6 +91,17 @@ TEST_F(IdleInhibition, ScreenSaverIsInhibitedWhileTheClockIsShown)
     EXPECT_EQ(settled(saver.log, 2), (QStringList{inhibit, "UnInhibit 41"}));
 }
 
+TEST_F(IdleInhibition, NothingIsAskedWhileOnlyTheOptionsWindowIsOpen)
+{
+    ScreenSaverStandIn saver(*services_);
+    PortalStandIn portal(*services_);
+    program_->start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(windows_.widget("Form1")));
+    QTest::qWait(300);
+    EXPECT_TRUE(saver.log.isEmpty()) << saver.log.join('\n').toStdString();
+    EXPECT_TRUE(portal.log.isEmpty()) << portal.log.join('\n').toStdString();
+}
+
 TEST_F(IdleInhibition, NothingIsInhibitedWithKeepAwakeOff)
 {
     ScreenSaverStandIn saver(*services_);

@@ -34,6 +34,8 @@ protected:
     {
         program_.start();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
+        // The list fills from the event loop once the window is painted.
+        QTRY_VERIFY(child<QComboBox>("Combo1")->count() > 0);
     }
     void TearDown() override
     {

@@ -130,6 +130,23 @@ TEST_F(SettingsFile, ReadsSeeTheFileAsItIsOnDisk)
     EXPECT_EQ(contents(), "[Horavista]\nCheck1=1\nCheck4=0\n");
 }
 
+TEST_F(SettingsFile, AFramesReadsSeeOneVersionAndTheNextFrameSeesAChange)
+{
+    setContents("[Horavista]\nClock%20Color=255\n");
+    QtSettingsStore store;
+    {
+        const hv::SettingsStore::Batch frame(store);
+        EXPECT_EQ(store.read(keys::kClockColour), "255");
+        setContents("[Horavista]\nClock%20Color=65280\n");
+        EXPECT_EQ(store.read(keys::kClockColour), "255");
+        // A write in the frame is seen by the frame's later reads.
+        EXPECT_TRUE(store.write(keys::kHideHint, "1").saved());
+        EXPECT_EQ(store.read(keys::kClockColour), "65280");
+        setContents("[Horavista]\nClock%20Color=16711680\n");
+    }
+    EXPECT_EQ(store.read(keys::kClockColour), "16711680");
+}
+
 TEST_F(SettingsFile, ASaveThatFailsSaysWhyKeepsTheValueForTheRunAndIsTriedAgain)
 {
     ASSERT_TRUE(QDir().mkpath(path_ + "/in the way"));

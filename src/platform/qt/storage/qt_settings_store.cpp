@@ -36,8 +36,9 @@ QtSettingsStore::QtSettingsStore()
 
 void QtSettingsStore::follow() const
 {
-    if (!folder_.usable)
+    if (!folder_.usable || (batches_ > 0 && lookedInBatch_))
         return;
+    lookedInBatch_ = batches_ > 0;
     // Stamped before the read: a change made meanwhile shows at the next
     // look.
     const FileStamp now = stampOf(file_);
@@ -46,6 +47,12 @@ void QtSettingsStore::follow() const
     seen_ = now;
     const SmallFile file = readSmallFile(file_, kMaxFileSize);
     stored_ = codec_.decode(file.bytes).value_or(IniCodec::Values());
+}
+
+void QtSettingsStore::closeBatch() const
+{
+    if (--batches_ == 0)
+        lookedInBatch_ = false;
 }
 
 std::optional<std::string> QtSettingsStore::read(std::string_view key) const
@@ -120,6 +127,7 @@ QString QtSettingsStore::saveLocked(std::string& damagedCopy)
         return errnoText(errno);
     unsaved_.clear();
     seen_.reset();
+    lookedInBatch_ = false;
     return {};
 }
 

@@ -25,6 +25,8 @@ public:
     // next write tries again.
     WriteResult write(std::string_view key, std::string_view text) override;
     std::string location() const override { return file_.toStdString(); }
+    void openBatch() const override { ++batches_; }
+    void closeBatch() const override;
     QString fileName() const { return file_; }
 
 private:
@@ -39,6 +41,9 @@ private:
     QString file_;
     mutable IniCodec codec_;
     mutable std::optional<FileStamp> seen_;
+    // Open batches, and whether one of them has looked at the file yet.
+    mutable int batches_ = 0;
+    mutable bool lookedInBatch_ = false;
     mutable IniCodec::Values stored_;
     // Values written but not saved: they count over the file's own.
     QMap<QString, QString> unsaved_;

@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include <stdexcept>
+#include <utility>
 
 namespace hv::qt {
 
@@ -30,11 +31,50 @@ QScreen* screenForNewWindow(const QWidget* self, const std::string& monitor)
     return QGuiApplication::primaryScreen();
 }
 
+// Hands the window's onShown to the event loop after its first paint.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(FormWidget* form, std::function<void()> then)
+        : QObject(form)
+        , form_(form)
+        , then_(std::move(then))
+    {
+        form->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == form_ && event->type() == QEvent::Paint) {
+            form_->removeEventFilter(this);
+            // Queued, so that the paint reaches the screen first.
+            QMetaObject::invokeMethod(
+                form_, [form = form_, then = std::move(then_)] { form->deliver(then); }, Qt::QueuedConnection);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    FormWidget* form_;
+    std::function<void()> then_;
+};
+
+// The window's widget, with its onShown left to the first paint.
+FormWidget* newForm(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner)
+{
+    std::function<void()> onShown = std::exchange(events.onShown, {});
+    auto* form = new FormWidget(design, std::move(events), std::move(owner));
+    if (onShown)
+        new FirstPaint(form, std::move(onShown));
+    return form;
+}
+
 } // namespace
 
 QtWindowView::QtWindowView(const WindowDesign& design, WindowEvents events, std::weak_ptr<void> owner)
     : design_(design)
-    , widget_(new FormWidget(design, std::move(events), std::move(owner)))
+    , widget_(newForm(design, std::move(events), std::move(owner)))
 {
 }
 

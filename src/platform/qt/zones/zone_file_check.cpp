@@ -10,6 +10,7 @@
 
 #include <cctype>
 #include <cstdio>
+#include <optional>
 
 namespace hv::qt {
 
@@ -251,21 +252,25 @@ QTimeZone checkedZone(const QByteArray& id, const QString& folder)
     // To Qt an empty id is the computer's zone.
     if (id.isEmpty())
         return {};
-    // Reading and checking a zone costs more than all later questions to
-    // it; the thread that works out the catalogue ahead fills this for the
-    // options window, which compares the computer's zone with every entry.
+    // Each id is checked once in the process, and a damaged file named
+    // once. Only the verdict is kept, not the zone: a later catalogue read
+    // has Qt read the zones again, rather than the clock holding every
+    // zone of the catalogue for the rest of its run.
     static QMutex mutex;
-    static QHash<QString, QTimeZone> checked;
+    static QHash<QString, bool> sound;
     const QString key = folder + QChar(0) + QString::fromLocal8Bit(id);
+    std::optional<bool> known;
     {
         const QMutexLocker lock(&mutex);
-        if (const auto found = checked.constFind(key); found != checked.constEnd())
-            return *found;
+        if (const auto found = sound.constFind(key); found != sound.constEnd())
+            known = *found;
     }
-    const QTimeZone zone = filesSound(filesFor(id, folder), id) ? QTimeZone(id) : QTimeZone();
-    const QMutexLocker lock(&mutex);
-    checked.insert(key, zone);
-    return zone;
+    if (!known) {
+        known = filesSound(filesFor(id, folder), id);
+        const QMutexLocker lock(&mutex);
+        sound.insert(key, *known);
+    }
+    return *known ? QTimeZone(id) : QTimeZone();
 }
 
 QByteArray systemZoneId()

@@ -23,7 +23,7 @@ std::string tzifFault(QByteArrayView bytes);
 
 // The zone, or an invalid one when a file Qt would read for it is damaged;
 // stderr names that file. folder stands for Qt's own folder. Each zone is
-// checked and read once in the process; later calls give the same zone.
+// checked once in the process; later calls read it from its file again.
 QTimeZone checkedZone(const QByteArray& id, const QString& folder = kQtZoneFolder);
 
 // The computer's zone as Qt names it: $TZ (without a leading colon), else

@@ -91,6 +91,9 @@ private:
     // host checks this often that the host is still there, and its size.
     static constexpr UINT_PTR kHostWatch = 0x4000;
     static constexpr UINT kHostWatchMs = 500;
+    // Timers come after every paint: this one tells the window's first
+    // pixels, its controls' included, are on the screen.
+    static constexpr UINT_PTR kShown = 0x4001;
 
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -122,6 +125,7 @@ private:
     std::optional<DibCanvas> canvas_;
     bool built_ = false;
     bool sizeTold_ = false;
+    bool shownTold_ = false;
     std::vector<std::unique_ptr<Win32Control>> controls_;
     std::vector<std::unique_ptr<Win32Timer>> timers_;
     std::vector<TabStop<HWND>> tabStops_;

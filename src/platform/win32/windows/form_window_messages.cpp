@@ -58,6 +58,10 @@ void FormWindow::paint()
     if (canvas_)
         canvas_->paintTo(dc, ps.rcPaint);
     EndPaint(hwnd_, &ps);
+    if (!shownTold_ && events_.onShown) {
+        shownTold_ = true;
+        SetTimer(hwnd_, kShown, USER_TIMER_MINIMUM, nullptr);
+    }
 }
 
 void FormWindow::tellSizeOnce()
@@ -170,6 +174,11 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_TIMER:
         if (wParam == kHostWatch) {
             followHost();
+            return 0;
+        }
+        if (wParam == kShown) {
+            KillTimer(hwnd, kShown);
+            deliver(events_.onShown);
             return 0;
         }
         for (auto& timer : timers_)
