@@ -45,23 +45,24 @@ measure() {
     local name=$1
     shift
     start_xvfb "$size"
-    local serverBefore serverWarm clientWarm serverEnd clientEnd
+    local serverBefore serverEnd clientEnd
     serverBefore=$(cpu_ticks "$XVFB_PID")
     local config=$WORK_DIR/config-$name
     clock_at_start_config "$config"
     DISPLAY=$XVFB_DISPLAY XDG_CONFIG_HOME=$config "$@" >"$WORK_DIR/$name.log" 2>&1 &
     CLIENT_PID=$!
     sleep "$warmup"
-    clientWarm=$(cpu_ticks "$CLIENT_PID")
-    serverWarm=$(cpu_ticks "$XVFB_PID")
+    local clientWarmUs serverWarmUs
+    clientWarmUs=$(cpu_us "$CLIENT_PID")
+    serverWarmUs=$(cpu_us "$XVFB_PID")
     sleep $((duration - warmup))
     expect_running "$name"
     clientEnd=$(cpu_ticks "$CLIENT_PID")
     serverEnd=$(cpu_ticks "$XVFB_PID")
     result[$name.client]=$clientEnd
     result[$name.server]=$((serverEnd - serverBefore))
-    result[$name.client_steady]=$((clientEnd - clientWarm))
-    result[$name.server_steady]=$((serverEnd - serverWarm))
+    result[$name.client_steady]=$(($(cpu_us "$CLIENT_PID") - clientWarmUs))
+    result[$name.server_steady]=$(($(cpu_us "$XVFB_PID") - serverWarmUs))
     result[$name.rss]=$(peak_rss_kib "$CLIENT_PID")
     # The client's largest window, as a check that both filled the screen.
     result[$name.window]=$(largest_window "$XVFB_DISPLAY")
@@ -87,9 +88,10 @@ row() {
 }
 steady_row() {
     local label=$2 client=${result[$1.client_steady]} server=${result[$1.server_steady]}
-    printf '%-22s %10s %10s %10s\n' "$label" "$(seconds_of "$client")" "$(seconds_of "$server")" \
-        "$(seconds_of $((client + server)))"
+    printf '%-22s %10s %10s %10s\n' "$label" "$(us_as_seconds "$client")" "$(us_as_seconds "$server")" \
+        "$(us_as_seconds $((client + server)))"
 }
+us_as_seconds() { awk -v t="$1" 'BEGIN { printf "%.4f", t / 1e6 }'; }
 # ratio SUFFIX: (program + server) / (xclock + server) for the figures named.
 ratio() {
     local ours theirs
@@ -114,4 +116,5 @@ printf '%-22s %10s %10s %10s\n' "" "client s" "server s" "total s"
 steady_row horavista horavista
 steady_row xclock "xclock -analog"
 echo "(program+server)/(xclock+server): $(ratio _steady)   goal: <= 0.50"
-echo "(CPU times have a resolution of $(seconds_of 1) s)"
+echo "(whole-run CPU times have a resolution of $(seconds_of 1) s; the steady ones are the scheduler's, to the"
+echo " microsecond, of the threads still running)"
