@@ -17,6 +17,9 @@ horavista_packages=(
 horavista_package_packages=(dpkg-dev file lintian appstream)
 # The Windows program: cross-built with mingw-w64, tested under Wine.
 horavista_windows_packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine64 googletest xvfb xauth)
+# Its packages (scripts/package-windows) and their checks: wixl makes the
+# installer, msitools reads it back, python3-yaml reads winget's manifests.
+horavista_windows_package_packages=(wixl msitools python3-yaml)
 # libFuzzer comes with clang; llvm-14 brings the symbolizer for its reports.
 horavista_fuzz_packages=(cmake ninja-build clang-14 libclang-rt-14-dev llvm-14)
 

@@ -2,11 +2,16 @@
 // horavista.scr it is also a screen saver, which Windows starts with the
 // switches of one.
 #include "app/program.h"
+#include "platform/win32/session/run_key.h"
+#include "platform/win32/storage/win32_file_system.h"
+#include "platform/win32/storage/win32_registry.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_lifetime.h"
 #include "platform/win32/win32_platform.h"
+#include "runtime/runtime.h"
 #include "shared/settings_keys.h"
 #include "system/screen_saver_arguments.h"
+#include "system/start_up.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -34,6 +39,21 @@ void tell(const std::string& text, UINT icon)
         nullptr, hv::win32::widen(text).c_str(), hv::win32::widen(hv::settings::kApplication).c_str(), MB_OK | icon);
 }
 
+// The uninstaller runs this with no one to read a box: the outcome is the
+// exit status alone. The options stay, for a later install to find.
+int removeLogInEntry()
+{
+    hv::win32::Win32Registry registry;
+    hv::win32::RunKeyLogInStart logInStart(registry);
+    hv::win32::Win32FileSystem files;
+    try {
+        hv::RemoveFromStartup(logInStart, files);
+        return 0;
+    } catch (const hv::RuntimeError&) {
+        return 1;
+    }
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
@@ -44,6 +64,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         tell(hv::kScreenSaverUsage, MB_ICONINFORMATION);
         return 0;
     }
+    if (request.action == Action::RemoveLogIn)
+        return removeLogInEntry();
     if (request.action == Action::NotUnderstood) {
         tell("Horavista does not understand \"" + request.refused + "\".\n\n" + hv::kScreenSaverUsage, MB_ICONERROR);
         return 2;

@@ -25,6 +25,8 @@ TEST(ScreenSaverArgumentsTest, EachFormWindowsSendsAndEveryOtherIsRefused)
         {{"/p", "3342"}, Action::Preview, 3342},
         {{"/P:3342"}, Action::Preview, 3342},
         {{"/?"}, Action::Usage},
+        {{"/Remove-Log-In"}, Action::RemoveLogIn},
+        {{"/remove-log-in", "/s"}, Action::NotUnderstood},
         {{"/p"}, Action::NotUnderstood},
         {{"/p", "0"}, Action::NotUnderstood},
         {{"/p", "12ab"}, Action::NotUnderstood},

@@ -13,6 +13,7 @@ const char* const kScreenSaverUsage = "Usage:\n"
                                       "  horavista.scr /c\topen the options window\n"
                                       "  horavista.scr /p HWND\tdraw a preview into the window HWND\n"
                                       "  horavista.scr /?\tshow this help\n"
+                                      "  horavista.exe /remove-log-in\tremove the log-in entry and end\n"
                                       "Without an argument the options window opens.";
 
 namespace {
@@ -47,6 +48,8 @@ ScreenSaverRequest ParseScreenSaverArguments(const std::vector<std::string>& arg
     if (arguments.empty())
         return {};
     const std::string first = lowered(arguments[0]);
+    if (first == "/remove-log-in")
+        return arguments.size() == 1 ? ScreenSaverRequest{Action::RemoveLogIn} : refuse();
     const std::string_view switchPart = std::string_view(first).substr(0, 2);
     // "/p:123" carries its window; "/p 123" has it in the next argument.
     std::string_view attached;

@@ -1,6 +1,7 @@
 #pragma once
 // What Windows asks of a screen saver through its command line: show it,
-// open its settings, or draw a preview into a window of the control panel.
+// open its settings, or draw a preview into a window of the control panel;
+// and what the uninstaller asks of the program: remove its log-in entry.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -8,7 +9,7 @@
 namespace hv {
 
 struct ScreenSaverRequest {
-    enum class Action { Options, Show, Preview, Usage, NotUnderstood };
+    enum class Action { Options, Show, Preview, Usage, RemoveLogIn, NotUnderstood };
     Action action = Action::Options;
     // The preview's window, for Preview.
     std::uintptr_t host = 0;
