@@ -188,7 +188,7 @@ std::string OptionsWindow::storedNightTime(std::string_view key, std::string_vie
     return stored ? clockTimeText(*stored) : std::string(fallback);
 }
 
-void OptionsWindow::nightTimeEdited(TextBox& box, std::string_view key, std::string_view fallback)
+void OptionsWindow::nightTimeEdited(TextField& box, std::string_view key, std::string_view fallback)
 {
     const std::string typed = box.text();
     if (const auto minutes = parseClockTime(typed)) {

@@ -62,7 +62,7 @@ private:
     void restoreStartAtLogIn(std::int16_t value);
     // Stores the time a night box holds as "HH:MM"; a box that holds no
     // time shows the stored one again, and the user is told why.
-    void nightTimeEdited(TextBox& box, std::string_view key, std::string_view fallback);
+    void nightTimeEdited(TextField& box, std::string_view key, std::string_view fallback);
     // The stored time of day as the box shows it: the default when the
     // stored text is no time.
     std::string storedNightTime(std::string_view key, std::string_view fallback) const;
@@ -73,8 +73,8 @@ private:
     CheckBox* keepAwakeBox_ = nullptr;
     CheckBox* everyMonitorBox_ = nullptr;
     CheckBox* nightDimBox_ = nullptr;
-    TextBox* nightFromBox_ = nullptr;
-    TextBox* nightToBox_ = nullptr;
+    TextField* nightFromBox_ = nullptr;
+    TextField* nightToBox_ = nullptr;
     CheckBox* screenCareBox_ = nullptr;
     ComboBox* zoneList_ = nullptr;
     SkinFramework* skin_ = nullptr;

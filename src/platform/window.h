@@ -168,7 +168,7 @@ public:
 };
 
 // A one-line text box.
-class TextBox : public virtual Control {
+class TextField : public virtual Control {
 public:
     virtual std::string text() const = 0;
     virtual void setText(const std::string& text) = 0;
@@ -208,7 +208,7 @@ public:
     virtual ComboBox& addComboBox(const ControlDesign& design) = 0;
     virtual Control& addPushButton(const ControlDesign& design) = 0;
     // A one-line text box holding the caption as its text.
-    virtual TextBox& addTextBox(const ControlDesign& design) = 0;
+    virtual TextField& addTextBox(const ControlDesign& design) = 0;
     virtual SkinFramework& addSkinFramework() = 0;
 
     // The client area's drawing surface; its size is the client size.

@@ -108,7 +108,7 @@ private:
     int index_ = -1;
 };
 
-class FakeTextBox : public FakeControl, public TextBox {
+class FakeTextBox : public FakeControl, public TextField {
 public:
     FakeTextBox(const ControlDesign& d, FakeWindowState& window)
         : FakeControl(d, window)

@@ -109,7 +109,7 @@ public:
     CheckBox& addCheckBox(const ControlDesign& design) override { return add<FakeCheckBox>(design); }
     ComboBox& addComboBox(const ControlDesign& design) override { return add<FakeComboBox>(design); }
     Control& addPushButton(const ControlDesign& design) override { return add<FakeControl>(design); }
-    TextBox& addTextBox(const ControlDesign& design) override { return add<FakeTextBox>(design); }
+    TextField& addTextBox(const ControlDesign& design) override { return add<FakeTextBox>(design); }
     SkinFramework& addSkinFramework() override;
     Canvas& canvas() override { return s_->canvas; }
     void setApplicationIcon() override { s_->iconSet = true; }

@@ -75,7 +75,7 @@ public:
     QtPushButton(QWidget* parent, const ControlDesign& design, FormWidget& form);
 };
 
-class QtTextBox final : public QtControl, public TextBox {
+class QtTextBox final : public QtControl, public TextField {
 public:
     QtTextBox(QWidget* parent, const ControlDesign& design, FormWidget& form);
     std::string text() const override;

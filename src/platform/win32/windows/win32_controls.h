@@ -106,7 +106,7 @@ public:
     void notified(WORD code) override;
 };
 
-class Win32TextBox final : public Win32Control, public TextBox {
+class Win32TextBox final : public Win32Control, public TextField {
 public:
     Win32TextBox(FormWindow& form, const ControlDesign& design, const Placement& placement);
     std::string text() const override;
