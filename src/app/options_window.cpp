@@ -98,7 +98,7 @@ void OptionsWindow::build()
     nightFromBox_ = &view_->addTextBox(timeBox("Text1", {3075, 255, 780, 345}, 14, "Frame4",
         [this] { nightTimeEdited(*nightFromBox_, settings::kNightFrom, settings::kNightFromDefault); }));
     recoloured_.push_back(&view_->addLabel(
-        {"Label1", "to", {3960, 300, 255, 255}, "Frame4", kWindowFont, kButtonText, kWhite, false, {}, plain}));
+        {"Label1", "to", {3960, 330, 255, 255}, "Frame4", kWindowFont, kButtonText, kWhite, false, {}, plain}));
     nightToBox_ = &view_->addTextBox(timeBox("Text2", {4275, 255, 780, 345}, 15, "Frame4",
         [this] { nightTimeEdited(*nightToBox_, settings::kNightTo, settings::kNightToDefault); }));
     screenCareBox_
