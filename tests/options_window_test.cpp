@@ -141,9 +141,13 @@ TEST_F(OptionsWindowTest, BoxesStoreTheirStateWhenTheUserChangesThem)
     w.checkBox("Check1").click();
     w.checkBox("Check4").click();
     w.checkBox("Check5").click();
+    w.checkBox("Check6").click();
+    w.checkBox("Check7").click();
     EXPECT_EQ(fake.settings.values().at("Check1"), "1");
     EXPECT_EQ(fake.settings.values().at("Check4"), "0");
     EXPECT_EQ(fake.settings.values().at("Every Monitor"), "0");
+    EXPECT_EQ(fake.settings.values().at("Night Dim"), "1");
+    EXPECT_EQ(fake.settings.values().at("Screen Care"), "1");
 
     w.checkBox("Check3").click();
     EXPECT_EQ(fake.settings.values().at("Windows Startup"), "On");
@@ -151,23 +155,78 @@ TEST_F(OptionsWindowTest, BoxesStoreTheirStateWhenTheUserChangesThem)
     EXPECT_EQ(fake.settings.values().at("Windows Startup"), "Off");
 }
 
-TEST_F(OptionsWindowTest, EveryMonitorBoxComesLastBelowTheOtherControls)
+TEST_F(OptionsWindowTest, NightFrameComesBelowAndAfterTheControlsBeforeIt)
 {
     program.start();
     const FakeWindowState& w = options();
-    const auto& box = w.checkBox("Check5").design;
-    EXPECT_EQ(box.caption, "Show the clock on every monitor");
-    EXPECT_TRUE(box.parent.empty());
-    EXPECT_LE(box.rect.top + box.rect.height, w.design.client.height);
+    const auto& lastOld = w.checkBox("Check5").design;
+    EXPECT_EQ(lastOld.caption, "Show the clock on every monitor");
+    EXPECT_TRUE(lastOld.parent.empty());
+    const auto& frame = w.control("Frame4").design;
+    EXPECT_EQ(frame.caption, "Night and screen care");
+    EXPECT_LE(lastOld.rect.top + lastOld.rect.height, frame.rect.top);
+    EXPECT_LE(frame.rect.top + frame.rect.height, w.design.client.height);
+    EXPECT_EQ(w.checkBox("Check6").design.caption, "Dim the clock at night, from");
+    EXPECT_EQ(w.label("Label1").design.caption, "to");
+    EXPECT_EQ(w.checkBox("Check7").design.caption, "Move the clock a few pixels every minute (protects OLED screens)");
+
+    bool old = true;
     for (const auto& control : w.controls) {
         const ControlDesign& d = control->design;
-        if (&d == &box)
+        if (d.name == "Frame4")
+            old = false;
+        if (old) {
+            EXPECT_LE(d.tabIndex, lastOld.tabIndex) << d.name;
+            if (d.parent.empty() && &d != &lastOld) {
+                EXPECT_LE(d.rect.top + d.rect.height, lastOld.rect.top) << d.name;
+            }
             continue;
-        EXPECT_LT(d.tabIndex, box.tabIndex) << d.name;
-        if (d.parent.empty()) {
-            EXPECT_LE(d.rect.top + d.rect.height, box.rect.top) << d.name;
+        }
+        EXPECT_GT(d.tabIndex, lastOld.tabIndex) << d.name;
+        if (&d != &frame) {
+            EXPECT_EQ(d.parent, "Frame4") << d.name;
+            EXPECT_LE(d.rect.top + d.rect.height, frame.rect.height) << d.name;
+            EXPECT_LE(d.rect.left + d.rect.width, frame.rect.width) << d.name;
         }
     }
+    EXPECT_FALSE(old);
+}
+
+TEST_F(OptionsWindowTest, NightTimesAreStoredAsHoursAndMinutesAndAnythingElseIsRefused)
+{
+    fake.settings.write(settings::kNightTo, "6h");
+    program.start();
+    FakeWindowState& w = options();
+    auto& from = w.textBox("Text1");
+    auto& to = w.textBox("Text2");
+    // What the user stored stays as it is until the user types a time.
+    EXPECT_EQ(from.text(), "22:00");
+    EXPECT_EQ(to.text(), "06:00");
+    EXPECT_EQ(fake.settings.values().at("Night To"), "6h");
+    EXPECT_EQ(fake.settings.values().count("Night From"), 0u);
+
+    from.edit("7:30");
+    EXPECT_EQ(from.text(), "07:30");
+    EXPECT_EQ(fake.settings.values().at("Night From"), "07:30");
+
+    from.edit("24:00");
+    from.edit("");
+    EXPECT_EQ(from.text(), "07:30");
+    EXPECT_EQ(fake.settings.values().at("Night From"), "07:30");
+    ASSERT_EQ(fake.boxes.shown.size(), 2u);
+    EXPECT_EQ(fake.boxes.shown[0].text,
+        "\"24:00\" is not a time of day. Type hours and minutes on a 24-hour clock, such as 22:00 or 06:30.");
+    EXPECT_EQ(fake.boxes.shown[0].title, "Horavista");
+    EXPECT_EQ(fake.boxes.shown[1].text,
+        "No time was typed. Type hours and minutes on a 24-hour clock, such as 22:00 or 06:30.");
+
+    // A refused time puts back the stored one, or the default for what is
+    // no time.
+    to.edit("25:00");
+    EXPECT_EQ(to.text(), "06:00");
+    EXPECT_EQ(fake.settings.values().at("Night To"), "6h");
+    to.edit("05:45");
+    EXPECT_EQ(fake.settings.values().at("Night To"), "05:45");
 }
 
 TEST_F(OptionsWindowTest, StartupSwitchCountsOnlyInItsExactSpelling)
@@ -183,12 +242,14 @@ TEST_F(OptionsWindowTest, UnusableStoredBoxIsReportedAndKeepsItsState)
     fake.settings.write(settings::kHideHint, "abc");
     fake.settings.write(settings::kKeepAwake, "7");
     fake.settings.write(settings::kEveryMonitor, "-1");
+    fake.settings.write(settings::kScreenCare, "on");
     program.start();
     EXPECT_EQ(fake.boxes.texts(),
         (std::vector<std::string>{
             errorReportText("Type mismatch", "Form1.Form_Load", 112),
             errorReportText("Invalid property value", "Form1.Form_Load", 114),
             errorReportText("Invalid property value", "Form1.Form_Load", 126),
+            errorReportText("Type mismatch", "Form1.Form_Load", 134),
         }));
     EXPECT_EQ(options().checkBox("Check1").value(), 0);
     EXPECT_EQ(options().checkBox("Check4").value(), 0);
@@ -276,8 +337,9 @@ TEST_F(OptionsWindowTest, SkinFileRecoloursAndSkinsInItsOrder)
     FakeWindowState& w = options();
 
     EXPECT_EQ(w.backColor, kButtonFace);
-    for (const char* name : {"Frame1", "Frame2", "Frame3", "Check1", "Check3", "Check4"})
+    for (const char* name : {"Frame1", "Frame2", "Frame3", "Frame4", "Check1", "Check3", "Check4", "Check6"})
         EXPECT_EQ(w.control(name).backColor(), kButtonFace) << name;
+    EXPECT_EQ(w.label("Label1").backColor(), kButtonFace);
     for (const char* name : {"PushButton1", "Combo1"})
         EXPECT_EQ(w.control(name).backColor(), kWhite) << name;
     EXPECT_EQ(fake.log,

@@ -1,6 +1,7 @@
 #include "app/options_window.h"
 
 #include "clock/clock_window.h"
+#include "clock/night_hours.h"
 #include "colour/colour_window.h"
 #include "runtime/error_report.h"
 #include "runtime/runtime.h"
@@ -35,6 +36,23 @@ ControlDesign button(
         std::move(onClick), std::move(onMouseMove)};
 }
 
+// A box for a time of day, "HH:MM", inside the frame it names.
+ControlDesign timeBox(std::string name, TwipRect rect, int tabIndex, std::string frame, Handler onEditEnd)
+{
+    constexpr int kLength = 5;
+    return {std::move(name), "", rect, kWindowFont, std::move(frame), tabIndex, kWhite, {}, {}, std::move(onEditEnd),
+        kLength};
+}
+
+// "HH:MM", the form the night times are stored in.
+std::string clockTimeText(int minutes)
+{
+    const auto twoDigits = [](int n) {
+        return std::string{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+    };
+    return twoDigits(minutes / 60) + ":" + twoDigits(minutes % 60);
+}
+
 } // namespace
 
 void OptionsWindow::build()
@@ -47,7 +65,7 @@ void OptionsWindow::build()
     events.onMouseMove = plain;
     events.onCloseRequest = [this] { host_.unloadOptionsWindow(); };
     events.onShown = [this] { fillZoneList(); };
-    createWindow(fixedWindow("Form1", {8040, 5310}, true, kWhite), std::move(events));
+    createWindow(fixedWindow("Form1", {8040, 6480}, true, kWhite), std::move(events));
 
     view_->addPushButton(button(
         "PushButton1", "Show Fullscreen Clock", 120, 3, [this] { showClock(); }, hand));
@@ -72,6 +90,21 @@ void OptionsWindow::build()
     everyMonitorBox_ = &view_->addCheckBox(framed("Check5", "Show the clock on every monitor", {240, 4920, 5295, 255},
         11, "", [this] { everyMonitorChanged(); }));
     recoloured_.push_back(everyMonitorBox_);
+    recoloured_.push_back(
+        &view_->addFrame(frame("Frame4", "Night and screen care", {120, 5280, 7800, 1080}, 12, plain)));
+    nightDimBox_ = &view_->addCheckBox(framed(
+        "Check6", "Dim the clock at night, from", {240, 300, 2790, 255}, 13, "Frame4", [this] { nightDimChanged(); }));
+    recoloured_.push_back(nightDimBox_);
+    nightFromBox_ = &view_->addTextBox(timeBox("Text1", {3075, 255, 780, 345}, 14, "Frame4",
+        [this] { nightTimeEdited(*nightFromBox_, settings::kNightFrom, settings::kNightFromDefault); }));
+    recoloured_.push_back(&view_->addLabel(
+        {"Label1", "to", {3960, 330, 255, 255}, "Frame4", kWindowFont, kButtonText, kWhite, false, {}, plain}));
+    nightToBox_ = &view_->addTextBox(timeBox("Text2", {4275, 255, 780, 345}, 15, "Frame4",
+        [this] { nightTimeEdited(*nightToBox_, settings::kNightTo, settings::kNightToDefault); }));
+    screenCareBox_
+        = &view_->addCheckBox(framed("Check7", "Move the clock a few pixels every minute (protects OLED screens)",
+            {240, 690, 7455, 255}, 16, "Frame4", [this] { screenCareChanged(); }));
+    recoloured_.push_back(screenCareBox_);
     skin_ = &view_->addSkinFramework();
 }
 
@@ -113,6 +146,15 @@ void OptionsWindow::load()
         everyMonitorBox_->setValue(
             checkedCheckState(toInt16(store.get(settings::kEveryMonitor, settings::kEveryMonitorDefault))));
     });
+    trap(128, [&] {
+        nightDimBox_->setValue(checkedCheckState(toInt16(store.get(settings::kNightDim, settings::kNightDimDefault))));
+    });
+    trap(130, [&] { nightFromBox_->setText(storedNightTime(settings::kNightFrom, settings::kNightFromDefault)); });
+    trap(132, [&] { nightToBox_->setText(storedNightTime(settings::kNightTo, settings::kNightToDefault)); });
+    trap(134, [&] {
+        screenCareBox_->setValue(
+            checkedCheckState(toInt16(store.get(settings::kScreenCare, settings::kScreenCareDefault))));
+    });
 }
 
 void OptionsWindow::endProgramUnlessKept()
@@ -131,6 +173,33 @@ void OptionsWindow::keepAwakeChanged() { p_.settings.write(settings::kKeepAwake,
 void OptionsWindow::everyMonitorChanged()
 {
     p_.settings.write(settings::kEveryMonitor, decimalText(everyMonitorBox_->value()));
+}
+
+void OptionsWindow::nightDimChanged() { p_.settings.write(settings::kNightDim, decimalText(nightDimBox_->value())); }
+
+void OptionsWindow::screenCareChanged()
+{
+    p_.settings.write(settings::kScreenCare, decimalText(screenCareBox_->value()));
+}
+
+std::string OptionsWindow::storedNightTime(std::string_view key, std::string_view fallback) const
+{
+    const auto stored = parseClockTime(p_.settings.get(key, fallback));
+    return stored ? clockTimeText(*stored) : std::string(fallback);
+}
+
+void OptionsWindow::nightTimeEdited(TextField& box, std::string_view key, std::string_view fallback)
+{
+    const std::string typed = box.text();
+    if (const auto minutes = parseClockTime(typed)) {
+        box.setText(clockTimeText(*minutes));
+        p_.settings.write(key, box.text());
+        return;
+    }
+    box.setText(storedNightTime(key, fallback));
+    const std::string what = typed.empty() ? "No time was typed." : "\"" + typed + "\" is not a time of day.";
+    p_.messageBoxes.show(
+        what + " Type hours and minutes on a 24-hour clock, such as 22:00 or 06:30.", 48, host_.appTitle());
 }
 
 void OptionsWindow::startAtLogInChanged()

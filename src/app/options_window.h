@@ -37,6 +37,8 @@ public:
     void startAtLogInChanged();
     void keepAwakeChanged();
     void everyMonitorChanged();
+    void nightDimChanged();
+    void screenCareChanged();
     void zoneChosen();
     void showClock();
     void showHelp();
@@ -48,6 +50,8 @@ public:
     CheckBox& hideHintBox() { return *hideHintBox_; }
     CheckBox& keepAwakeBox() { return *keepAwakeBox_; }
     CheckBox& everyMonitorBox() { return *everyMonitorBox_; }
+    CheckBox& nightDimBox() { return *nightDimBox_; }
+    CheckBox& screenCareBox() { return *screenCareBox_; }
     // The monitor (its Monitor::id) that holds most of the window.
     std::string monitor() const { return view_->monitor(); }
 
@@ -56,16 +60,26 @@ private:
     void onUnload() override { endProgramUnlessKept(); }
     // Sets the log-in box without storing or registering anything.
     void restoreStartAtLogIn(std::int16_t value);
+    // Stores the time a night box holds as "HH:MM"; a box that holds no
+    // time shows the stored one again, and the user is told why.
+    void nightTimeEdited(TextField& box, std::string_view key, std::string_view fallback);
+    // The stored time of day as the box shows it: the default when the
+    // stored text is no time.
+    std::string storedNightTime(std::string_view key, std::string_view fallback) const;
 
     OptionsHost& host_;
     CheckBox* hideHintBox_ = nullptr;
     CheckBox* startAtLogInBox_ = nullptr;
     CheckBox* keepAwakeBox_ = nullptr;
     CheckBox* everyMonitorBox_ = nullptr;
+    CheckBox* nightDimBox_ = nullptr;
+    TextField* nightFromBox_ = nullptr;
+    TextField* nightToBox_ = nullptr;
+    CheckBox* screenCareBox_ = nullptr;
     ComboBox* zoneList_ = nullptr;
     SkinFramework* skin_ = nullptr;
-    // Frames and check boxes, in the window's control order: what the skin
-    // recolours.
+    // Frames, check boxes and labels, in the window's control order: what
+    // the skin recolours.
     std::vector<Control*> recoloured_;
 
     bool loading_ = false;

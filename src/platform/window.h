@@ -86,6 +86,12 @@ struct ControlDesign {
     // The mouse moving over a frame, push button or text box; check boxes
     // and lists report none.
     std::function<void()> onMouseMove = {};
+    // A text box's text changed by the user, told once the edit ends: at
+    // Enter, or as the focus leaves the box. Text set by code is no change.
+    std::function<void()> onEditEnd = {};
+    // The most characters the user can type into a text box; 0 for the
+    // platform's limit.
+    int maxLength = 0;
 };
 
 struct TimerDesign {
@@ -161,6 +167,13 @@ public:
     virtual void setListIndex(int position) = 0;
 };
 
+// A one-line text box.
+class TextField : public virtual Control {
+public:
+    virtual std::string text() const = 0;
+    virtual void setText(const std::string& text) = 0;
+};
+
 class WindowView;
 
 // The skin component: it themes the window it is applied to and, once told
@@ -195,7 +208,7 @@ public:
     virtual ComboBox& addComboBox(const ControlDesign& design) = 0;
     virtual Control& addPushButton(const ControlDesign& design) = 0;
     // A one-line text box holding the caption as its text.
-    virtual Control& addTextBox(const ControlDesign& design) = 0;
+    virtual TextField& addTextBox(const ControlDesign& design) = 0;
     virtual SkinFramework& addSkinFramework() = 0;
 
     // The client area's drawing surface; its size is the client size.

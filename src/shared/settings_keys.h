@@ -21,12 +21,25 @@ inline constexpr std::string_view kClockColour = "Clock Color"; // colour, defau
 inline constexpr std::string_view kBackgroundColour = "Background Color"; // colour, default black
 // A clock on every monitor ("1") or on the options window's only ("0").
 inline constexpr std::string_view kEveryMonitor = "Every Monitor";
+// The clock dimmed ("1") or not ("0") between two times of day ("HH:MM"),
+// to a level in percent of its colour (5 to 100).
+inline constexpr std::string_view kNightDim = "Night Dim";
+inline constexpr std::string_view kNightFrom = "Night From";
+inline constexpr std::string_view kNightTo = "Night To";
+inline constexpr std::string_view kNightLevel = "Night Level";
+// The dial moved a few pixels every minute ("1") or kept still ("0").
+inline constexpr std::string_view kScreenCare = "Screen Care";
 
 inline constexpr std::string_view kHideHintDefault = "0";
 inline constexpr std::string_view kKeepAwakeDefault = "1";
 inline constexpr std::string_view kClockColourDefault = "16777215";
 inline constexpr std::string_view kBackgroundColourDefault = "0";
 inline constexpr std::string_view kEveryMonitorDefault = "1";
+inline constexpr std::string_view kNightDimDefault = "0";
+inline constexpr std::string_view kNightFromDefault = "22:00";
+inline constexpr std::string_view kNightToDefault = "06:00";
+inline constexpr std::string_view kNightLevelDefault = "30";
+inline constexpr std::string_view kScreenCareDefault = "0";
 inline constexpr std::string_view kOn = "On";
 inline constexpr std::string_view kOff = "Off";
 

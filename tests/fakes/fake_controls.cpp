@@ -10,7 +10,7 @@
 
 namespace hv::fakes {
 
-void FakeControl::clicked() { window_.deliver(design.onClick); }
+void FakeControl::deliver(const std::function<void()>& handler) { window_.deliver(handler); }
 
 void FakeCheckBox::setValue(std::int16_t value)
 {
@@ -20,6 +20,13 @@ void FakeCheckBox::setValue(std::int16_t value)
         return;
     value_ = value;
     clicked();
+}
+
+void FakeTextBox::edit(const std::string& typed)
+{
+    const auto limit = design.maxLength > 0 ? static_cast<std::size_t>(design.maxLength) : typed.size();
+    text_ = typed.substr(0, limit);
+    deliver(design.onEditEnd);
 }
 
 void FakeComboBox::clear()

@@ -63,7 +63,8 @@ public:
     const ControlDesign design;
 
 protected:
-    void clicked();
+    void clicked() { deliver(design.onClick); }
+    void deliver(const std::function<void()>& handler);
 
 private:
     FakeWindowState& window_;
@@ -105,6 +106,23 @@ private:
 
     std::vector<Item> items_;
     int index_ = -1;
+};
+
+class FakeTextBox : public FakeControl, public TextField {
+public:
+    FakeTextBox(const ControlDesign& d, FakeWindowState& window)
+        : FakeControl(d, window)
+        , text_(d.caption)
+    {
+    }
+    std::string text() const override { return text_; }
+    void setText(const std::string& text) override { text_ = text; }
+    // The user types text over the box's, as much as it takes, and ends
+    // the edit.
+    void edit(const std::string& typed);
+
+private:
+    std::string text_;
 };
 
 class FakeSkinFramework : public SkinFramework {

@@ -67,6 +67,7 @@ struct FakeWindowState {
     }
     FakeCheckBox& checkBox(const std::string& name) const { return control<FakeCheckBox>(name); }
     FakeComboBox& comboBox(const std::string& name) const { return control<FakeComboBox>(name); }
+    FakeTextBox& textBox(const std::string& name) const { return control<FakeTextBox>(name); }
     FakeTimer& timer(const std::string& name) const;
 
     // Events, delivered like the front-end does them.
@@ -108,7 +109,7 @@ public:
     CheckBox& addCheckBox(const ControlDesign& design) override { return add<FakeCheckBox>(design); }
     ComboBox& addComboBox(const ControlDesign& design) override { return add<FakeComboBox>(design); }
     Control& addPushButton(const ControlDesign& design) override { return add<FakeControl>(design); }
-    Control& addTextBox(const ControlDesign& design) override { return add<FakeControl>(design); }
+    TextField& addTextBox(const ControlDesign& design) override { return add<FakeTextBox>(design); }
     SkinFramework& addSkinFramework() override;
     Canvas& canvas() override { return s_->canvas; }
     void setApplicationIcon() override { s_->iconSet = true; }

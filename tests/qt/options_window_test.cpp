@@ -79,7 +79,7 @@ TEST_F(OptionsWindowQt, OpensCentredWithEveryZoneAndTheComputersOwnSelected)
 {
     QWidget* w = window();
     EXPECT_EQ(w->windowTitle(), "Horavista");
-    EXPECT_EQ(w->size(), QSize(536, 354));
+    EXPECT_EQ(w->size(), QSize(536, 432));
     EXPECT_FALSE(w->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_NEAR(w->geometry().center().x(), w->screen()->geometry().center().x(), 3);
     EXPECT_NEAR(w->geometry().center().y(), w->screen()->geometry().center().y(), 3);
@@ -144,6 +144,33 @@ TEST_F(OptionsWindowQt, EveryOptionIsStoredByMouseAndKeyboard)
     QTest::mouseClick(child<QPushButton>("PushButton5"), Qt::LeftButton);
     EXPECT_EQ(stored("Clock Color"), "16777215");
     EXPECT_EQ(stored("Background Color"), "0");
+}
+
+TEST_F(OptionsWindowQt, ATypedNightTimeIsStoredWhenItsEditEnds)
+{
+    auto* from = child<QLineEdit>("Text1");
+    auto* to = child<QLineEdit>("Text2");
+    EXPECT_EQ(from->text(), "22:00");
+    from->setFocus();
+    from->selectAll();
+    // A sixth character finds no room.
+    QTest::keyClicks(from, "06:150");
+    EXPECT_EQ(stored("Night From"), "(absent)");
+    QTest::keyClick(from, Qt::Key_Return);
+    EXPECT_EQ(stored("Night From"), "06:15");
+    EXPECT_EQ(from->text(), "06:15");
+
+    // Passing through a box stores nothing; leaving an edited one does.
+    QTest::keyClick(from, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), to);
+    QTest::keyClick(to, Qt::Key_Tab);
+    EXPECT_EQ(stored("Night To"), "(absent)");
+    to->setFocus();
+    to->selectAll();
+    QTest::keyClicks(to, "5:30");
+    QTest::keyClick(to, Qt::Key_Tab);
+    EXPECT_EQ(stored("Night To"), "05:30");
+    EXPECT_TRUE(fake_.boxes.shown.empty());
 }
 
 TEST_F(OptionsWindowQt, ShowFullscreenClockOpensTheChosenZoneAndEscComesBack)

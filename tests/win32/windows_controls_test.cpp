@@ -215,6 +215,42 @@ TEST_F(WindowsControls, ButtonsFramesAndLabelsReportClicksKeysAndTheMouse)
     EXPECT_THAT(events_->take(), ElementsAre("click PushButton1", "click PushButton1", "click Label1"));
 }
 
+TEST_F(WindowsControls, ATextBoxTellsAnEditEndedByEnterOrByLeavingTheBox)
+{
+    ControlDesign design{"Text1", "22:00", {120, 3000, 780, 345}, {"Arial", 9, true}, {}, 20};
+    design.onEditEnd = events_->record("edit Text1");
+    design.maxLength = 5;
+    TextField& text = view_->addTextBox(design);
+    showWindow();
+    const HWND edit = child(WC_EDITW, nullptr);
+    ASSERT_TRUE(edit);
+    const auto type = [&](const wchar_t* keys) {
+        for (const wchar_t* key = keys; *key; ++key)
+            PostMessageW(edit, WM_CHAR, *key, 1);
+        test::runMessages(std::chrono::milliseconds(20));
+    };
+
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    type(L"06:150"); // a sixth character finds no room
+    PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
+    test::runMessages(std::chrono::milliseconds(20));
+    EXPECT_EQ(text.text(), "06:15");
+    EXPECT_THAT(events_->take(), ElementsAre("edit Text1"));
+
+    // Text set by the program, and leaving a box the user did not change,
+    // end no edit; leaving a changed one does.
+    text.setText("07:00");
+    SetFocus(box());
+    EXPECT_THAT(events_->take(), IsEmpty());
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    type(L"5:30");
+    SetFocus(box());
+    EXPECT_EQ(text.text(), "5:30");
+    EXPECT_THAT(events_->take(), ElementsAre("edit Text1"));
+}
+
 TEST_F(WindowsControls, ALabelShowsItsOwnColoursUntilTheyChange)
 {
     showWindow();

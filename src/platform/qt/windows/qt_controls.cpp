@@ -167,7 +167,24 @@ QtTextBox::QtTextBox(QWidget* parent, const ControlDesign& design, FormWidget& f
     : QtControl(new QLineEdit(qs(design.caption), parent), design, Back::Fill)
 {
     form.reportMouseMoves(widget(), design.onMouseMove);
+    if (design.maxLength > 0)
+        edit()->setMaxLength(design.maxLength);
+    // Qt ends an edit at Enter and at every loss of focus, changed or not.
+    keep(QObject::connect(
+        edit(), &QLineEdit::editingFinished, edit(), [&form, line = edit(), onEditEnd = design.onEditEnd] {
+            if (!line->isModified())
+                return;
+            // A handler's message box takes the focus: that ends no second edit.
+            line->setModified(false);
+            form.deliver(onEditEnd);
+        }));
 }
+
+QLineEdit* QtTextBox::edit() const { return static_cast<QLineEdit*>(widget()); }
+
+std::string QtTextBox::text() const { return edit()->text().toStdString(); }
+
+void QtTextBox::setText(const std::string& text) { edit()->setText(qs(text)); }
 
 QtCheckBox::QtCheckBox(QWidget* parent, const ControlDesign& design, FormWidget& form)
     : QtControl(new TwoWayCheckBox(qs(design.caption), parent), design, Back::Fill)

@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLineEdit;
 
 namespace hv::qt {
 
@@ -74,9 +75,14 @@ public:
     QtPushButton(QWidget* parent, const ControlDesign& design, FormWidget& form);
 };
 
-class QtTextBox final : public QtControl {
+class QtTextBox final : public QtControl, public TextField {
 public:
     QtTextBox(QWidget* parent, const ControlDesign& design, FormWidget& form);
+    std::string text() const override;
+    void setText(const std::string& text) override;
+
+private:
+    QLineEdit* edit() const;
 };
 
 class QtCheckBox final : public QtControl, public CheckBox {

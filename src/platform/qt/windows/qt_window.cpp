@@ -118,7 +118,7 @@ Control& QtWindowView::addFrame(const ControlDesign& design) { return add<QtFram
 CheckBox& QtWindowView::addCheckBox(const ControlDesign& design) { return add<QtCheckBox>(design); }
 ComboBox& QtWindowView::addComboBox(const ControlDesign& design) { return add<QtComboBox>(design); }
 Control& QtWindowView::addPushButton(const ControlDesign& design) { return add<QtPushButton>(design); }
-Control& QtWindowView::addTextBox(const ControlDesign& design) { return add<QtTextBox>(design); }
+TextField& QtWindowView::addTextBox(const ControlDesign& design) { return add<QtTextBox>(design); }
 
 SkinFramework& QtWindowView::addSkinFramework()
 {

@@ -26,7 +26,7 @@ public:
     CheckBox& addCheckBox(const ControlDesign& design) override;
     ComboBox& addComboBox(const ControlDesign& design) override;
     Control& addPushButton(const ControlDesign& design) override;
-    Control& addTextBox(const ControlDesign& design) override;
+    TextField& addTextBox(const ControlDesign& design) override;
     SkinFramework& addSkinFramework() override;
     void setCaption(const std::string& caption) override { widget_->setWindowTitle(QString::fromStdString(caption)); }
     void setMouseIcon(const std::string& path) override;

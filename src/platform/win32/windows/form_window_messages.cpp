@@ -192,6 +192,12 @@ LRESULT FormWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             control->notified(HIWORD(wParam));
             return 0;
         }
+        // The dialog keys send OK for Enter that no push button takes.
+        if (LOWORD(wParam) == IDOK && lParam == 0) {
+            if (Win32Control* focused = controlOf(GetFocus()))
+                focused->enterPressed();
+            return 0;
+        }
         break;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

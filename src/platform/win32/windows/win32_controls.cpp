@@ -171,7 +171,35 @@ void Win32PushButton::notified(WORD code)
 Win32TextBox::Win32TextBox(FormWindow& form, const ControlDesign& design, const Placement& placement)
     : Win32Control(form, {WC_EDITW, ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE}, design.caption, placement,
         {design.font, design.backColor}, {{}, design.onMouseMove})
+    , onEditEnd_(design.onEditEnd)
 {
+    if (design.maxLength > 0)
+        SendMessageW(hwnd(), EM_LIMITTEXT, static_cast<WPARAM>(design.maxLength), 0);
+}
+
+std::string Win32TextBox::text() const
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd())) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd(), text.data(), static_cast<int>(text.size()))));
+    return narrow(text);
+}
+
+// Setting the text clears the box's changed flag: it is no edit.
+void Win32TextBox::setText(const std::string& text) { SetWindowTextW(hwnd(), widen(text).c_str()); }
+
+void Win32TextBox::notified(WORD code)
+{
+    if (code == EN_KILLFOCUS)
+        editEnded();
+}
+
+void Win32TextBox::editEnded()
+{
+    if (!SendMessageW(hwnd(), EM_GETMODIFY, 0, 0))
+        return;
+    // A handler's message box takes the focus: that ends no second edit.
+    SendMessageW(hwnd(), EM_SETMODIFY, FALSE, 0);
+    form_.deliver(onEditEnd_);
 }
 
 Win32CheckBox::Win32CheckBox(FormWindow& form, const ControlDesign& design, const Placement& placement)

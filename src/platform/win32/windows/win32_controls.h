@@ -37,6 +37,8 @@ public:
     void relayout();
     // A notification the control sent its form (WM_COMMAND).
     virtual void notified(WORD) {}
+    // Enter pressed while the control has the focus and no button takes it.
+    virtual void enterPressed() {}
     // The colours the control paints with (WM_CTLCOLOR*): the brush is the
     // control's own.
     HBRUSH colours(HDC dc) const;
@@ -104,9 +106,19 @@ public:
     void notified(WORD code) override;
 };
 
-class Win32TextBox final : public Win32Control {
+class Win32TextBox final : public Win32Control, public TextField {
 public:
     Win32TextBox(FormWindow& form, const ControlDesign& design, const Placement& placement);
+    std::string text() const override;
+    void setText(const std::string& text) override;
+    void notified(WORD code) override;
+    void enterPressed() override { editEnded(); }
+
+private:
+    // Tells an edit that changed the text, once.
+    void editEnded();
+
+    const std::function<void()> onEditEnd_;
 };
 
 // A click turns a cleared or greyed box ticked and a ticked one cleared;

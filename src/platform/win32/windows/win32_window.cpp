@@ -81,7 +81,7 @@ Control& Win32WindowView::addLabel(const LabelDesign& design) { return add<Win32
 CheckBox& Win32WindowView::addCheckBox(const ControlDesign& design) { return add<Win32CheckBox>(design); }
 ComboBox& Win32WindowView::addComboBox(const ControlDesign& design) { return add<Win32ComboBox>(design); }
 Control& Win32WindowView::addPushButton(const ControlDesign& design) { return add<Win32PushButton>(design); }
-Control& Win32WindowView::addTextBox(const ControlDesign& design) { return add<Win32TextBox>(design); }
+TextField& Win32WindowView::addTextBox(const ControlDesign& design) { return add<Win32TextBox>(design); }
 
 Control& Win32WindowView::addFrame(const ControlDesign& design)
 {

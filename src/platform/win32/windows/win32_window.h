@@ -24,7 +24,7 @@ public:
     CheckBox& addCheckBox(const ControlDesign& design) override;
     ComboBox& addComboBox(const ControlDesign& design) override;
     Control& addPushButton(const ControlDesign& design) override;
-    Control& addTextBox(const ControlDesign& design) override;
+    TextField& addTextBox(const ControlDesign& design) override;
     SkinFramework& addSkinFramework() override;
     Canvas& canvas() override { return form_->canvas(); }
     void setApplicationIcon() override;
