@@ -29,8 +29,8 @@ constexpr const char* kUsage
       "--list-zones prints the time-zone list in the options window's order, one zone a line:\n"
       "position, key, display text and bias in minutes, separated by tabs; the zone the list\n"
       "starts on when no choice is stored (the computer's own) has a fifth field, start.\n"
-      "--night dims the clock colour to PERCENT (5 to 100, default 30) when the time shown lies in\n"
-      "those hours; --screen-care moves the dial as the clock does at that minute of the day.\n"
+      "--night dims the clock colour to the --night-level PERCENT (5 to 100, default 30) when the\n"
+      "time shown lies in those hours; --screen-care moves the dial as the clock does at that minute.\n"
       "--svg writes the frame as a scalable picture, its text as outlines.\n";
 
 std::optional<double> parseTime(const std::string& text)
