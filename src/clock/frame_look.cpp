@@ -78,6 +78,8 @@ int clockTimeValue(std::string_view text)
 
 Colour dimmed(Colour colour, int level)
 {
+    if (isSystemColour(colour))
+        return colour;
     Colour result = 0;
     for (int shift : {0, 8, 16}) {
         const int channel = (colour >> shift) & 0xFF;

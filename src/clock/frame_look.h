@@ -36,7 +36,8 @@ int nightLevelValue(std::string_view text);
 int clockTimeValue(std::string_view text);
 
 // The colour with each of red, green and blue times the level in percent,
-// rounded half to even as the program rounds.
+// rounded half to even as the program rounds; a system colour, whose
+// parts the system decides, as it is.
 Colour dimmed(Colour colour, int level);
 
 struct DialOffset {
