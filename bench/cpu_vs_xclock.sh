@@ -8,6 +8,9 @@
 #   HORAVISTA      the program to measure (default build/horavista)
 #   BENCH_SIZE     screen size (default 1920x1080)
 #   BENCH_WARMUP   seconds left out of the steady-state figures (default 5)
+#   BENCH_NIGHT_CARE=1  also runs the clock dimmed and moving (night hours
+#                  all day but 00:00, screen care on) and compares it with
+#                  the plain one
 #
 # Each clock gets its own fresh Xvfb, so the server's CPU time can be put
 # down to that one client. CPU is user plus system time from /proc; the
@@ -25,6 +28,7 @@ source "$(dirname "$0")/common.sh"
 duration=${1:-${BENCH_SECONDS:-60}}
 size=${BENCH_SIZE:-1920x1080}
 warmup=${BENCH_WARMUP:-5}
+night_care=${BENCH_NIGHT_CARE:-0}
 if ! [[ $duration =~ ^[0-9]+$ && $duration -gt $warmup ]]; then
     echo "usage: $0 [SECONDS], more than the ${warmup}-second warm-up" >&2
     exit 2
@@ -51,6 +55,10 @@ measure() {
     serverBefore=$(cpu_ticks "$XVFB_PID")
     local config=$WORK_DIR/config-$name
     clock_at_start_config "$config"
+    # From 00:01 to 00:00 spans midnight: every minute but one is night.
+    [[ $name == night-care ]] &&
+        printf 'Night%%20Dim=1\nNight%%20From=00:01\nNight%%20To=00:00\nScreen%%20Care=1\n' \
+            >>"$config/Quellmark/Horavista.ini"
     DISPLAY=$XVFB_DISPLAY XDG_CONFIG_HOME=$config "$@" >"$WORK_DIR/$name.log" 2>&1 &
     CLIENT_PID=$!
     sleep "$warmup"
@@ -80,6 +88,7 @@ measure() {
 
 echo "measuring $program and xclock at $size for ${duration} s each..."
 measure horavista "$program"
+[[ $night_care == 1 ]] && measure night-care "$program"
 measure xclock xclock -analog -update 1 -geometry "${size}+0+0"
 measure bare "$bare" --full-screen --ticking
 
@@ -106,6 +115,7 @@ echo
 echo "whole run: ${duration} s, at $size"
 printf '%-22s %10s %10s %10s %12s  %s\n' "" "client s" "server s" "total s" "peak RSS KiB" "window"
 row horavista horavista
+[[ $night_care == 1 ]] && row night-care "dimmed and moving"
 row xclock "xclock -analog"
 row bare "bare Qt window"
 echo "(program+server)/(xclock+server): $(ratio horavista "")"
@@ -116,9 +126,17 @@ echo
 echo "steady state: the last $((duration - warmup)) s, start-up left out"
 printf '%-22s %10s %10s %10s\n' "" "client s" "server s" "total s"
 steady_row horavista horavista
+[[ $night_care == 1 ]] && steady_row night-care "dimmed and moving"
 steady_row xclock "xclock -analog"
 steady_row bare "bare Qt window"
 echo "(program+server)/(xclock+server): $(ratio horavista _steady)   goal: <= 0.50"
 echo "(bare window+server)/(xclock+server), the floor: $(ratio bare _steady)"
+if [[ $night_care == 1 ]]; then
+    echo "dimmed and moving / plain, per minute: $(awk \
+        -v a=$((${result[night-care.client_steady]} + ${result[night-care.server_steady]})) \
+        -v b=$((${result[horavista.client_steady]} + ${result[horavista.server_steady]})) \
+        -v m="$((duration - warmup))" \
+        'BEGIN { printf "%.4f s / %.4f s = %.3f", a / 1e6 * 60 / m, b / 1e6 * 60 / m, a / b }')   goal: 0.95 to 1.05"
+fi
 echo "(whole-run CPU times have a resolution of $(seconds_of 1) s; the steady ones are the scheduler's, to the"
 echo " microsecond, of the threads still running)"

@@ -100,6 +100,22 @@ TEST_F(ClockWindowTest, UnreadableClockColourIsReportedOncePerOpening)
     EXPECT_EQ(fake.boxes.texts(), (std::vector<std::string>{report, report}));
 }
 
+TEST_F(ClockWindowTest, MalformedNightLevelIsReportedOnceAndTheClockDimsToTheDefault)
+{
+    fake.settings.write(settings::kNightDim, "1");
+    fake.settings.write(settings::kNightLevel, "150");
+    FakeWindowState& w = open();
+    fake.timeOfDay.seconds = 23 * kHour;
+
+    w.tick("Timer1");
+    w.tick("Timer1");
+
+    EXPECT_EQ(fake.boxes.texts(),
+        std::vector<std::string>{errorReportText("Invalid property value", "Form2.Timer1_Timer", 112)});
+    // 30 per cent of white: 76.5 for each part, rounded to even.
+    EXPECT_EQ(w.canvas.ops().back().substr(w.canvas.ops().back().find(" width")), " width=1 pen=5000268 fill=5000268");
+}
+
 TEST_F(ClockWindowTest, TickOpensNoBoxWhileAnotherIsOpen)
 {
     fake.settings.write(settings::kClockColour, "abc");

@@ -1,7 +1,10 @@
 #include "render_options.h"
 
 #include "horavista_version.h"
+#include "clock/frame_look.h"
+#include "clock/night_hours.h"
 #include "drawing/image_limit.h"
+#include "runtime/runtime.h"
 
 #include <algorithm>
 #include <chrono>
@@ -16,7 +19,8 @@ namespace {
 
 constexpr const char* kUsage
     = "usage: horavista-render --size WxH [--time HH:MM:SS[.fff] | [--zone KEY] [--at YYYY-MM-DDTHH:MM:SSZ]]\n"
-      "                        [--clock-color N] [--background N] (--png FILE | --svg FILE | --ops)\n"
+      "                        [--clock-color N] [--background N] [--night HH:MM-HH:MM [--night-level PERCENT]]\n"
+      "                        [--screen-care] (--png FILE | --svg FILE | --ops)\n"
       "       horavista-render --list-zones\n"
       "       horavista-render --version\n"
       "Without --time the frame shows the time at the instant --at gives (UTC), or now, in the zone\n"
@@ -25,6 +29,8 @@ constexpr const char* kUsage
       "--list-zones prints the time-zone list in the options window's order, one zone a line:\n"
       "position, key, display text and bias in minutes, separated by tabs; the zone the list\n"
       "starts on when no choice is stored (the computer's own) has a fifth field, start.\n"
+      "--night dims the clock colour to the --night-level PERCENT (5 to 100, default 30) when the\n"
+      "time shown lies in those hours; --screen-care moves the dial as the clock does at that minute.\n"
       "--svg writes the frame as a scalable picture, its text as outlines.\n";
 
 std::optional<double> parseTime(const std::string& text)
@@ -80,6 +86,26 @@ void takeSize(Options& o, const std::string& text)
             + std::to_string(hv::kMaxImageBytes / kMegabyte) + " MB at the most");
 }
 
+// FROM-TO, two times of day as the options store them.
+void takeNight(Options& o, const std::string& text)
+{
+    const auto dash = text.find('-');
+    const auto from = hv::parseClockTime(std::string_view(text).substr(0, dash));
+    const auto to = dash == std::string::npos ? std::nullopt : hv::parseClockTime(text.substr(dash + 1));
+    if (!from || !to)
+        fail("--night takes the night hours as HH:MM-HH:MM, as 22:00-06:00");
+    o.night.emplace(*from, *to);
+}
+
+void takeNightLevel(Options& o, const std::string& text)
+{
+    try {
+        o.nightLevel = hv::nightLevelValue(text);
+    } catch (const hv::RuntimeError&) {
+        fail("--night-level takes a percentage from 5 to 100");
+    }
+}
+
 } // namespace
 
 const std::vector<Declared>& declaredOptions()
@@ -102,6 +128,9 @@ const std::vector<Declared>& declaredOptions()
         {{"list-zones"}, "", [](Options& o, const std::string&) { o.listZones = true; }},
         {{"clock-color"}, "N", [](Options& o, const std::string& v) { o.clockColour = v; }},
         {{"background"}, "N", [](Options& o, const std::string& v) { o.background = v; }},
+        {{"night"}, "HH:MM-HH:MM", takeNight},
+        {{"night-level"}, "PERCENT", takeNightLevel},
+        {{"screen-care"}, "", [](Options& o, const std::string&) { o.screenCare = true; }},
         {{"png"}, "FILE", [](Options& o, const std::string& v) { o.png = v; }},
         {{"svg"}, "FILE", [](Options& o, const std::string& v) { o.svg = v; }},
         {{"ops"}, "", [](Options& o, const std::string&) { o.ops = true; }},
@@ -163,6 +192,8 @@ Options takeAll(const std::vector<std::pair<const Declared*, std::string>>& foun
         fail("--size is required");
     if (o.time && (o.zone || o.atMs))
         fail("--time is the time shown; it takes no --zone or --at");
+    if (o.nightLevel && !o.night)
+        fail("--night-level is the level within the hours --night gives");
     if (int{o.ops} + int{o.png.has_value()} + int{o.svg.has_value()} != 1)
         fail("give one of --png FILE, --svg FILE or --ops");
     return o;

@@ -21,6 +21,11 @@ struct Options {
     std::optional<std::string> clockColour, background;
     std::optional<std::string> png, svg;
     bool ops = false;
+    // The night hours in minutes since midnight, from and to, and the
+    // level in percent the clock is dimmed to within them.
+    std::optional<std::pair<int, int>> night;
+    std::optional<int> nightLevel;
+    bool screenCare = false;
 };
 
 // An option the tool takes: its names ("size" for --size), the name of its

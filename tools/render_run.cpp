@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <numeric>
 #include <stdexcept>
+#include <tuple>
 
 namespace render_tool {
 
@@ -91,7 +92,14 @@ void drawFrame(CallCanvas& image, Canvas& canvas, const Options& options, double
     RecordingCanvas recorder(image);
     Surface surface(options.ops ? static_cast<Canvas&>(recorder) : canvas, kButtonText);
     const ClockGeometry geometry = geometryFor(options.width, options.height);
-    ClockPainter(surface, geometry, store).draw(t, background);
+    FrameLook look;
+    if (options.night) {
+        look.nightDim = true;
+        std::tie(look.nightFrom, look.nightTo) = *options.night;
+        look.nightLevel = options.nightLevel.value_or(nightLevelValue(settings::kNightLevelDefault));
+    }
+    look.screenCare = options.screenCare;
+    ClockPainter(surface, geometry, store, look).draw(t, background);
     if (options.ops)
         for (const std::string& op : recorder.ops())
             std::printf("%s\n", op.c_str());

@@ -321,13 +321,15 @@ void ClockWindow::returnToOptions()
 void ClockWindow::tick()
 {
     bool drawing = false;
+    int optionLine = 0; // of the option being read, if one is
     // The frames of every window show the options as one look at the store
     // found them. A box lets other handlers run, which look afresh.
     std::optional<SettingsStore::Batch> frames;
-    // A window that is closing tells nothing more, and a drawing error is
-    // told once per opening.
+    // A window that is closing tells nothing more, and a drawing error or
+    // a malformed option is told once per opening.
     ErrorTrap trap(p_.messageBoxes, "Form2.Timer1_Timer", [&] {
-        const bool tell = !closing() && !(drawing && drawingReported_);
+        const bool told = (drawing && drawingReported_) || optionsReported_.contains(optionLine);
+        const bool tell = !closing() && !told;
         if (tell)
             frames.reset();
         return tell;
@@ -336,6 +338,14 @@ void ClockWindow::tick()
     if (closing())
         return;
     frames.emplace(p_.settings);
+    const FrameLook look = storedFrameLook(p_.settings, [&](int line, const std::function<void()>& statement) {
+        optionLine = line;
+        const bool read = trap(line, statement);
+        if (!read && trap.lastReported())
+            optionsReported_.insert(line);
+        optionLine = 0;
+        return read;
+    });
     // By position: a box the trap shows lets the event loop close a
     // monitor's window meanwhile.
     for (std::size_t i = 0; i < dials_.size() && !closing(); ++i) {
@@ -343,7 +353,7 @@ void ClockWindow::tick()
         drawing = true;
         const bool drawn = trap(102, [&] {
             try {
-                ClockPainter(*dial.surface, dial.geometry, p_.settings)
+                ClockPainter(*dial.surface, dial.geometry, p_.settings, look)
                     .draw(p_.timeOfDay.secondsSinceMidnight(zoneKey), dial.view->backColor());
             } catch (...) {
                 // Not half a clock: the background, also behind the report.

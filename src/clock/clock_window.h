@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -92,6 +93,8 @@ private:
     // it is told once per opening, and later frames that fail show the
     // background.
     bool drawingReported_ = false;
+    // So is a malformed option the frames read, by its line.
+    std::set<int> optionsReported_;
 };
 
 } // namespace hv

@@ -1,5 +1,6 @@
 #include "clock/frame.h"
 
+#include "clock/night_hours.h"
 #include "runtime/runtime.h"
 #include "shared/settings_keys.h"
 
@@ -32,7 +33,13 @@ void ClockPainter::draw(double t, Colour background)
     // its background.
     if (g_.radius <= 0)
         return;
-    const Colour colour = toInt32(settings_.get(settings::kClockColour, settings::kClockColourDefault));
+    Colour colour = toInt32(settings_.get(settings::kClockColour, settings::kClockColourDefault));
+    const int minute = static_cast<int>(std::floor(t / 60));
+    if (look_.nightDim && insideNight(minute % kMinutesPerDay, look_.nightFrom, look_.nightTo))
+        colour = dimmed(checkedColour(colour), look_.nightLevel);
+    const DialOffset offset = look_.screenCare ? screenCareOffset(minute) : DialOffset{};
+    centerX_ = toInt16(g_.centerX + offset.x);
+    centerY_ = toInt16(g_.centerY + offset.y);
     drawDial(background, colour);
     surface_.setDrawWidth(1);
     surface_.setFillStyle(Surface::kFillSolid);
@@ -44,7 +51,7 @@ void ClockPainter::draw(double t, Colour background)
     for (const auto& hand : hands) {
         surface_.setForeColor(colour);
         surface_.setFillColor(colour);
-        rotatePoints(placed, hand.shape, hand.angle, g_.centerX, g_.centerY);
+        rotatePoints(placed, hand.shape, hand.angle, centerX_, centerY_);
         surface_.polygon(placed);
     }
 }
@@ -54,13 +61,13 @@ void ClockPainter::drawDial(Colour background, Colour colour)
     surface_.setDrawWidth(3);
     surface_.setFillStyle(Surface::kFillSolid);
     surface_.setFillColor(background);
-    surface_.circle(g_.centerX, g_.centerY, g_.radius, colour);
+    surface_.circle(centerX_, centerY_, g_.radius, colour);
 
     surface_.setDrawWidth(1);
     surface_.setFillStyle(Surface::kFillSolid);
     surface_.setForeColor(colour);
     surface_.setFillColor(colour);
-    surface_.circle(g_.centerX, g_.centerY, 5, colour);
+    surface_.circle(centerX_, centerY_, 5, colour);
 
     surface_.setForeColor(colour);
     for (std::int16_t n : {3, 6, 9, 12})
@@ -70,7 +77,7 @@ void ClockPainter::drawDial(Colour background, Colour colour)
     surface_.setForeColor(colour);
     PointList placed;
     for (int minute : kTickMinutes) {
-        rotatePoints(placed, g_.tickMark, minute * 6, g_.centerX, g_.centerY);
+        rotatePoints(placed, g_.tickMark, minute * 6, centerX_, centerY_);
         surface_.polyline(placed);
     }
 }
@@ -80,8 +87,8 @@ void ClockPainter::drawNumeral(std::int16_t n)
     const std::string s = std::to_string(n);
     const double d = g_.radius - surface_.textWidth("00") / 1.3;
     const double a = static_cast<std::int16_t>(180 - 30 * n) * (kPi / 180);
-    surface_.setCurrentX(g_.centerX + d * std::sin(a) - surface_.textWidth(s) / 2);
-    surface_.setCurrentY(g_.centerY + d * std::cos(a) - surface_.textHeight(s) / 2);
+    surface_.setCurrentX(centerX_ + d * std::sin(a) - surface_.textWidth(s) / 2);
+    surface_.setCurrentY(centerY_ + d * std::cos(a) - surface_.textHeight(s) / 2);
     surface_.print(s);
 }
 

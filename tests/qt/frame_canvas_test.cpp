@@ -28,9 +28,16 @@ struct Frame {
     Colour clock = kWhite;
     Colour background = kBlack;
     bool wipeOnly = false; // a frame that failed right after its wipe
+    FrameLook look = {};
 };
 
-void draw(Canvas& canvas, const Frame& f)
+// Night from 10:00 to 11:00, at half the colour; the dial moved by screen
+// care.
+constexpr FrameLook kNight{true, 600, 660, 50};
+constexpr FrameLook kMoving{.screenCare = true};
+
+// shift: the dial drawn with its centre moved so.
+void draw(Canvas& canvas, const Frame& f, DialOffset shift = {})
 {
     MemorySettingsStore store;
     store.write("Clock Color", std::to_string(f.clock));
@@ -39,17 +46,19 @@ void draw(Canvas& canvas, const Frame& f)
         surface.cls(f.background);
         return;
     }
-    const ClockGeometry geometry = geometryFor(canvas.width(), canvas.height());
-    ClockPainter(surface, geometry, store).draw(f.t, f.background);
+    ClockGeometry geometry = geometryFor(canvas.width(), canvas.height());
+    geometry.centerX = static_cast<std::int16_t>(geometry.centerX + shift.x);
+    geometry.centerY = static_cast<std::int16_t>(geometry.centerY + shift.y);
+    ClockPainter(surface, geometry, store, f.look).draw(f.t, f.background);
 }
 
 QFont numeralFont() { return qt::toQFont(kNumeralFont); }
 
-QImage drawnAfresh(QSize size, const Frame& f, qreal devicePixelRatio = 1.0)
+QImage drawnAfresh(QSize size, const Frame& f, qreal devicePixelRatio = 1.0, DialOffset shift = {})
 {
     qt::FrameCanvas fresh(numeralFont());
     fresh.resize(size, kBlack);
-    draw(fresh, f);
+    draw(fresh, f, shift);
     return fresh.image(devicePixelRatio);
 }
 
@@ -75,6 +84,9 @@ const std::vector<Frame> kSequence = {
     {"back after the failure", kTen + 964, kRed},
     {"a new background", kTen + 965, kRed, kWhite},
     {"the new background again", kTen + 966, kRed, kWhite},
+    {"dimmed at night", kTen + 967, kRed, kWhite, false, kNight},
+    {"moved a pixel", kTen + 1027, kRed, kWhite, false, kMoving},
+    {"moved a pixel more", kTen + 1087, kRed, kWhite, false, kMoving},
     {"back to the start", kTen},
 };
 
@@ -119,21 +131,43 @@ TEST(FrameCanvas, AFramePaintedPieceByPieceEqualsTheFramePaintedWhole)
 
 TEST(FrameCanvas, OnlyTheMovingHandsCountAsChanged)
 {
-    const QSize size(1920, 1080);
-    qt::FrameCanvas canvas(numeralFont());
-    canvas.resize(size, kBlack);
-    draw(canvas, {"first"});
-    EXPECT_EQ(canvas.takeChanges(), QRegion(QRect(QPoint(), size)));
-    draw(canvas, {"next second", kTen + 1});
-    const QRegion changes = canvas.takeChanges();
-    long long area = 0;
-    for (const QRect& r : changes)
-        area += static_cast<long long>(r.width()) * r.height();
-    EXPECT_GT(area, 0);
-    EXPECT_LT(area, size.width() * size.height() / 10);
-    EXPECT_FALSE(changes.contains(QPoint(960, 5))); // the rim at 12
-    draw(canvas, {"the same again", kTen + 1});
-    EXPECT_TRUE(canvas.takeChanges().isEmpty());
+    // Screen care moves the dial only as the minute changes.
+    for (const FrameLook& look : {FrameLook{}, kMoving}) {
+        const QSize size(1920, 1080);
+        qt::FrameCanvas canvas(numeralFont());
+        canvas.resize(size, kBlack);
+        draw(canvas, {"first", kTen, kWhite, kBlack, false, look});
+        EXPECT_EQ(canvas.takeChanges(), QRegion(QRect(QPoint(), size)));
+        draw(canvas, {"next second", kTen + 1, kWhite, kBlack, false, look});
+        const QRegion changes = canvas.takeChanges();
+        long long area = 0;
+        for (const QRect& r : changes)
+            area += static_cast<long long>(r.width()) * r.height();
+        EXPECT_GT(area, 0);
+        EXPECT_LT(area, size.width() * size.height() / 10);
+        EXPECT_FALSE(changes.contains(QPoint(960, 5))); // the rim at 12
+        draw(canvas, {"the same again", kTen + 1, kWhite, kBlack, false, look});
+        EXPECT_TRUE(canvas.takeChanges().isEmpty());
+    }
+}
+
+TEST(FrameCanvas, NightDimsTheClockColourAndScreenCareMovesTheWholeDial)
+{
+    const QSize size(400, 300);
+    const Colour clock = 51 + 102 * 256 + 204 * 65536;
+    const QImage plain = drawnAfresh(size, {"plain", kTen, clock, kRed});
+    const QImage night = drawnAfresh(size, {"night", kTen, clock, kRed, false, kNight});
+    // Half of 51 is 25.5, rounded to even.
+    EXPECT_EQ(night.pixel(200, 150), qRgb(26, 51, 102)) << "the centre";
+    EXPECT_EQ(night.pixel(2, 2), plain.pixel(2, 2)) << "the background";
+
+    const int minute = static_cast<int>(kTen) / 60;
+    const DialOffset offset = screenCareOffset(minute);
+    ASSERT_NE(offset.x, 0);
+    // All of the dial, numerals and hands included, as a dial of that centre.
+    const QImage moved = drawnAfresh(size, {"moved", kTen, clock, kRed, false, kMoving});
+    EXPECT_TRUE(moved == drawnAfresh(size, {"centred there", kTen, clock, kRed}, 1.0, offset));
+    EXPECT_NE(moved, plain);
 }
 
 TEST(FrameCanvas, MakesNoImageBeyondTheLimit)

@@ -119,6 +119,10 @@ TEST_F(RenderTool, NamesTheFirstArgumentItDoesNotTakeAndEndsWith2)
         {draw + QStringList{"--at", "2026-02-30T00:00:00Z"}, "--at takes an instant in UTC as YYYY-MM-DDTHH:MM:SSZ"},
         {draw + QStringList{"--time", "01:00:00", "--zone", "UTC"},
             "--time is the time shown; it takes no --zone or --at"},
+        {draw + QStringList{"--night", "22:00"}, "--night takes the night hours as HH:MM-HH:MM, as 22:00-06:00"},
+        {draw + QStringList{"--night", "22:00-06:00", "--night-level", "4"},
+            "--night-level takes a percentage from 5 to 100"},
+        {draw + QStringList{"--night-level", "50"}, "--night-level is the level within the hours --night gives"},
         {{"--size", "10x10"}, "give one of --png FILE, --svg FILE or --ops"},
         {draw + QStringList{"--png", "f.png"}, "give one of --png FILE, --svg FILE or --ops"},
         {{"--size", "10x10", "--png", "f.png", "--svg", "f.svg"}, "give one of --png FILE, --svg FILE or --ops"},
@@ -147,6 +151,17 @@ TEST_F(RenderTool, TakesTheLastOfARepeatedOptionAndShowsItsUsageOnRequest)
     const Outcome version = run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.output, QString("horavista-render %1\n").arg(hv::kVersion));
+}
+
+TEST_F(RenderTool, DimsInTheNightHoursAndMovesTheDialAtTheTimeGiven)
+{
+    const QStringList draw{"--size", "100x100", "--ops", "--clock-color", "16777215"};
+    const QStringList night{"--night", "22:00-06:00", "--night-level", "50"};
+    // Half of 255 is 127.5, rounded to even.
+    EXPECT_TRUE(run(draw + night + QStringList{"--time", "23:30:00"}).output.contains("pen=8421504"));
+    EXPECT_FALSE(run(draw + night + QStringList{"--time", "12:00:00"}).output.contains("pen=8421504"));
+    // At midnight the dial stands 4 pixels up and left.
+    EXPECT_TRUE(run(draw + QStringList{"--time", "00:00:30", "--screen-care"}).output.contains("circle 46 46 "));
 }
 
 TEST_F(RenderTool, DrawsTheSameFrameAsAScalablePicture)

@@ -21,12 +21,12 @@ using win32::DibCanvas;
 constexpr double kTen = 10 * 3600 + 8 * 60 + 37; // 10:08:37
 constexpr Colour kRed = 255;
 
-void drawClock(Canvas& canvas, double t, Colour clock = kWhite, Colour background = kBlack)
+void drawClock(Canvas& canvas, double t, Colour clock = kWhite, Colour background = kBlack, const FrameLook& look = {})
 {
     MemorySettingsStore store;
     store.write("Clock Color", std::to_string(clock));
     Surface surface(canvas, kButtonText);
-    ClockPainter(surface, geometryFor(canvas.width(), canvas.height()), store).draw(t, background);
+    ClockPainter(surface, geometryFor(canvas.width(), canvas.height()), store, look).draw(t, background);
 }
 
 std::vector<std::uint32_t> copyOf(const DibCanvas& canvas)
@@ -61,7 +61,10 @@ TEST(DibCanvasFrames, EveryFrameHasThePixelsOfAFrameDrawnWholeAndItsDirtyRectCov
         const char* name;
         double t;
         Colour clock = kWhite, background = kBlack;
+        FrameLook look = {};
     };
+    // Night from 10:00 to 11:00 at half the colour; the dial moving.
+    const FrameLook night{true, 600, 660, 50}, moving{.screenCare = true};
     const Frame frames[] = {
         {"first", kTen},
         {"same again", kTen},
@@ -71,6 +74,9 @@ TEST(DibCanvasFrames, EveryFrameHasThePixelsOfAFrameDrawnWholeAndItsDirtyRectCov
         {"hour moves", kTen + 900},
         {"new colour", kTen + 901, kRed},
         {"new background", kTen + 902, kRed, kWhite},
+        {"dimmed at night", kTen + 903, kRed, kWhite, night},
+        {"moved a pixel", kTen + 963, kRed, kWhite, moving},
+        {"moved a pixel more", kTen + 1023, kRed, kWhite, moving},
         {"back", kTen},
     };
     DibCanvas canvas(320, 240, nullptr);
@@ -78,11 +84,11 @@ TEST(DibCanvasFrames, EveryFrameHasThePixelsOfAFrameDrawnWholeAndItsDirtyRectCov
     canvas.takeDirty();
     for (int round = 0; round < 3; ++round)
         for (const Frame& f : frames) {
-            drawClock(canvas, f.t, f.clock, f.background);
+            drawClock(canvas, f.t, f.clock, f.background, f.look);
             const RECT dirty = canvas.takeDirty();
             const auto after = copyOf(canvas);
             DibCanvas fresh(320, 240, nullptr);
-            drawClock(fresh, f.t, f.clock, f.background);
+            drawClock(fresh, f.t, f.clock, f.background, f.look);
             EXPECT_EQ(differing(after, copyOf(fresh)), 0) << f.name << " in round " << round;
             EXPECT_EQ(changedOutside(before, after, canvas.width(), dirty), 0) << f.name << " in round " << round;
             before = after;
