@@ -81,6 +81,30 @@ PixelRegion shapeBounds(const DrawingCall& call, int canvasWidth, int canvasHeig
     return {};
 }
 
+PixelRegion ringBounds(const DrawingCall& circle)
+{
+    constexpr int kBand = 16;
+    const int margin = marginFor(circle.pen.width);
+    const double outer = circle.radius + margin, inner = circle.radius - margin;
+    PixelRegion region;
+    for (int top = floorOf(circle.y - outer); top < circle.y + outer; top += kBand) {
+        const int bottom = top + kBand;
+        // The band's rows nearest to and farthest from the centre.
+        const double near = std::clamp<double>(circle.y, top, bottom) - circle.y;
+        const double far = std::max(std::fabs(top - circle.y), std::fabs(bottom - circle.y));
+        const double out = std::sqrt(std::max(0.0, outer * outer - near * near));
+        const double in = far < inner ? std::sqrt(inner * inner - far * far) : 0;
+        const int left = floorOf(circle.x - out), right = ceilOf(circle.x + out) + 1;
+        if (in < 1) {
+            region += PixelRect{left, top, right, bottom};
+            continue;
+        }
+        region += PixelRect{left, top, ceilOf(circle.x - in) + 1, bottom};
+        region += PixelRect{floorOf(circle.x + in), top, right, bottom};
+    }
+    return region;
+}
+
 bool leavesWipedAlone(const DrawingCall& call, const PixelRect& rect, Colour background)
 {
     if (call.kind != DrawingCall::Kind::Circle || call.fill != background)

@@ -13,6 +13,9 @@ struct TextBox {
 
 // For every call but a text; a clear covers the whole canvas.
 PixelRegion shapeBounds(const DrawingCall& call, int canvasWidth, int canvasHeight);
+// Where a circle filled with the background changes a picture that held
+// only the background: its outline's ring, a band of rows at a time.
+PixelRegion ringBounds(const DrawingCall& circle);
 // Whether painting the call over the rectangle, freshly wiped with the
 // background, would leave it as it is: a circle filled with the
 // background whose outline does not come near the rectangle. Such a dial

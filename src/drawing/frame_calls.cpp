@@ -28,6 +28,11 @@ std::vector<FrameCall> FrameCalls::clear(Colour background)
 
 const FrameCall& FrameCalls::add(DrawingCall call, PixelRegion bounds)
 {
+    // A dial's face filled with the background straight on the wipe leaves
+    // its inside as the wipe did: moved or recoloured, only the ring of its
+    // outline changes, not the whole square around it.
+    if (frame_.size() == 1 && call.kind == DrawingCall::Kind::Circle && call.fill == background())
+        bounds = ringBounds(call);
     frame_.push_back({std::move(call), std::move(bounds)});
     return frame_.back();
 }

@@ -63,15 +63,20 @@ Qt::WindowFlags windowFlagsOf(const WindowDesign& design)
 // canvas tells a change as bands a few rows high that hug each hand, a
 // hundred and more rectangles a frame; the paint path then works rectangle
 // by rectangle, and the heap it churned through grew for hours. In tiles
-// the region is a few rectangles, for a little more painting.
+// the region is a few rectangles, for a little more painting. A change
+// spread round the dial (its ring, moved or recoloured once a minute)
+// takes larger tiles, until they are few again.
 QRegion inTiles(const QRegion& changes)
 {
-    constexpr int kTileMask = 31;
-    QRegion tiles;
-    for (const QRect& r : changes)
-        tiles += QRect(
-            QPoint(r.left() & ~kTileMask, r.top() & ~kTileMask), QPoint(r.right() | kTileMask, r.bottom() | kTileMask));
-    return tiles;
+    constexpr int kMostRects = 24;
+    for (int tile = 32;; tile *= 2) {
+        const int mask = tile - 1;
+        QRegion tiles;
+        for (const QRect& r : changes)
+            tiles += QRect(QPoint(r.left() & ~mask, r.top() & ~mask), QPoint(r.right() | mask, r.bottom() | mask));
+        if (tiles.rectCount() <= kMostRects)
+            return tiles;
+    }
 }
 
 QFont toQFont(const FontDesign& font)
